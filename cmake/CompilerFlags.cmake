@@ -1,0 +1,13 @@
+# Flags shared by every target of ours; third-party headers come in as SYSTEM.
+add_library(rallynote_flags INTERFACE)
+target_compile_options(rallynote_flags INTERFACE
+    -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor)
+target_compile_definitions(rallynote_flags INTERFACE _GLIBCXX_ASSERTIONS)
+if(RALLYNOTE_WERROR)
+    target_compile_options(rallynote_flags INTERFACE -Werror)
+endif()
+if(RALLYNOTE_SANITIZE)
+    target_compile_options(rallynote_flags INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(rallynote_flags INTERFACE -fsanitize=address,undefined)
+endif()

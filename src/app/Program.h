@@ -1,0 +1,41 @@
+#pragma once
+
+#include "matching/MainView.h"
+#include "state/MeetingState.h"
+#include "storage/ActivityLog.h"
+#include "storage/MeetingFile.h"
+#include "storage/MemberMaster.h"
+#include "storage/RecentFiles.h"
+#include "storage/Settings.h"
+
+#include <filesystem>
+
+class Clock;
+class Platform;
+class SettingsStore;
+
+// The running program's core: the one meeting state and the services the
+// rules work through. The window program owns one; each test makes its own
+// on a temporary working folder.
+class Program {
+public:
+    Program(Platform& platform, const Clock& clock, SettingsStore& settings,
+            std::filesystem::path workDir);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    MeetingState state;
+    Platform& platform;
+    const Clock& clock;
+    SettingsStore& settings;
+    const std::filesystem::path workDir;
+
+    RecentFiles recent;
+    DisplaySettings display;
+    MeetingFile meetingFile;
+    ActivityLog log;
+    MemberMaster master;
+
+    // What the main window shows, rebuilt by every redraw.
+    MainView view;
+};

@@ -1,0 +1,10 @@
+#include "matching/MainView.h"
+
+void GridModel::resize(int rowCount, int columnCount) {
+    rows = rowCount;
+    columns = columnCount;
+    cells.assign(static_cast<std::size_t>(rows * columns), std::u16string());
+    centred.assign(static_cast<std::size_t>(columns), false);
+    columnWidths.assign(static_cast<std::size_t>(columns), 0);
+    rowHeights.assign(static_cast<std::size_t>(rows), 0);
+}

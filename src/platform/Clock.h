@@ -1,0 +1,26 @@
+#pragma once
+
+#include <ctime>
+
+// Where the program reads the date and time, so that log lines can be tested
+// with a fixed moment.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::tm now() const = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    std::tm now() const override;
+};
+
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(const std::tm& moment) : moment_(moment) {}
+    std::tm now() const override { return moment_; }
+    void set(const std::tm& moment) { moment_ = moment; }
+
+private:
+    std::tm moment_;
+};

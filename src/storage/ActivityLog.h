@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+class Clock;
+class Platform;
+
+// The activity log "tennis.log" in the working folder: 84-byte records, the
+// entry count in record 1's first field, each entry a numbered, time-stamped
+// line of at most 80 characters.
+class ActivityLog {
+public:
+    ActivityLog(Platform& platform, const Clock& clock, std::filesystem::path workDir);
+
+    bool AppendLog(const std::u16string& text);
+    void StartLog();
+    // The viewer's text, newest entry first, lines ended by CR LF. Empty and
+    // false after a failure, which it has reported.
+    bool ReadLog(std::u16string& text);
+    // Restarts the log at entry 1 with "ｸﾘｱｰ" (after the caller's question).
+    void clear();
+
+    std::int32_t LogCount = 0;
+
+private:
+    Platform& platform_;
+    const Clock& clock_;
+    std::filesystem::path path_;
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "storage/MeetingRecord.h"
+
+#include <filesystem>
+#include <string>
+
+struct MeetingState;
+class Platform;
+class RecentFiles;
+
+// The meeting data file: one MeetingRecord per meeting, record n at byte
+// (n − 1) × 11712. Every operation opens the file, does its reads and
+// writes, makes the writes reach the disk, and closes it before returning.
+// A failure shows the operation's message through the platform and returns
+// false; the state is left as far as the operation got, and a failed write
+// never changes what the file held before.
+//
+// Paths in the state are texts; a relative one is taken from the working
+// folder.
+class MeetingFile {
+public:
+    MeetingFile(MeetingState& state, Platform& platform, RecentFiles& recent,
+                std::filesystem::path workDir);
+
+    // Copies between the state and the record buffer. PackMeeting overwrites
+    // only the fields it copies (teams 0 and 1, result columns 0..28), so the
+    // rest of the buffer goes out as it was last read. Code 8 is written as 0.
+    void PackMeeting();
+    void UnpackMeeting();
+
+    // mode 0 or 1: the current meeting into record MeetingCount (mode 1 also
+    // updates record 1's count); mode 9: the viewed earlier meeting into
+    // record ViewedMeeting.
+    bool SaveMeeting(int mode);
+    bool ReadMeeting(int n);
+    bool OpenMeetingFile(const std::u16string& path);
+    bool CopyMeetingFile(const std::u16string& newPath);
+    bool CreateScratchFile();
+
+    // Reads record n without unpacking it (for the totals over all meetings).
+    // Shows no message; returns false when the record cannot be read.
+    bool readRecord(int n, MeetingRecord& record) const;
+
+    // The number of whole records the file at CurrentPath holds (0 when it
+    // cannot be read).
+    int recordsInFile() const;
+
+    MeetingRecord& buffer() { return buffer_; }
+    std::filesystem::path resolve(const std::u16string& path) const;
+    const std::filesystem::path& workDir() const { return workDir_; }
+
+private:
+    MeetingState& state_;
+    Platform& platform_;
+    RecentFiles& recent_;
+    std::filesystem::path workDir_;
+    MeetingRecord buffer_;
+};
+
+// The scratch file a new, unnamed meeting lives in.
+inline constexpr std::u16string_view kScratchFileName = u"取りあえず.rlw";
+
+// True when the path's last three characters are "rlw" (the scratch file).
+bool isScratchPath(std::u16string_view path);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "text/FixedText.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+
+class Platform;
+
+// One member of the master "tennis.mst", a 178-byte record.
+struct MemberRecord {
+    static constexpr std::size_t kSize = 178;
+    std::int16_t Count = 0;     // record 1 only: number of members
+    std::int16_t Unused = 0;
+    std::int16_t ClassCode = 0; // 分類コード
+    std::int16_t PhotoNo = 0;   // 写真ＮＯ
+    FixedText<16> Name;         // 氏名
+    FixedText<8> Abbrev;        // 略称
+    std::int16_t Sex = 0;       // 0 male, 1 female, 9 empty entry
+    FixedText<16> Phone;
+    FixedText<64> Address;
+    FixedText<64> Memo;
+};
+
+inline constexpr int kMemberTableSize = 101; // entries 0..100, entry 0 unused
+inline constexpr int kMaxMembers = 99;        // the editor's limit
+inline constexpr char kMasterFileName[] = "tennis.mst";
+
+// The member master in memory and its file in the working folder.
+class MemberMaster {
+public:
+    MemberMaster(Platform& platform, std::filesystem::path workDir);
+
+    // Reads the file (a missing one is created empty) and hands each record
+    // number, in file order, to `show`. Returns false after a failure, which
+    // it has reported; the entries read so far stay.
+    bool ReadMasterFile(const std::function<void(int)>& show);
+    bool WriteMasterFile();
+
+    std::array<MemberRecord, kMemberTableSize> MemberTable{};
+    std::int16_t MemberCount = 0;
+
+private:
+    Platform& platform_;
+    std::filesystem::path path_;
+};
