@@ -1,0 +1,98 @@
+#include "results/MeetingCompletion.h"
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "text/NumberPattern.h"
+
+#include <memory>
+
+namespace {
+
+// The refusals both commands share, in the order they are tested.
+bool refused(Program& program) {
+    const MeetingState& state = program.state;
+    const char16_t* message = nullptr;
+    if (state.IntraTeamFlag == 1) {
+        message = u"１チーム制が宣言されています。解除後ご実行して下さい。";
+    } else if (state.ViewState == 2) {
+        message = u"合計表示中です。";
+    } else if (state.MeetingCount < 1) {
+        message = u"データが作成されていません。";
+    } else if (state.ViewedMeeting > 0) {
+        message = u"前回表示中です。表示を戻してから実行して下さい。";
+    } else if (state.RunningCount > 0) {
+        message = u"試合中のﾃﾞｰﾀがあります。終了、ｷｬﾝｾﾙ後実行して下さい。";
+    }
+    if (message != nullptr) {
+        program.platform.showMessage(message, kAppTitle);
+        return true;
+    }
+    return false;
+}
+
+void logMeetingNumber(Program& program, std::u16string_view what) {
+    program.log.AppendLog(std::u16string(what) + formatNumber(program.state.MeetingCount, u"##0") +
+                          u"回 " + program.state.CurrentPath);
+}
+
+} // namespace
+
+bool mnenditem_Click(Program& program, int index) {
+    if (index == 0) {
+        return completeMeeting(program);
+    }
+    if (index == 2) {
+        return undoCompletion(program);
+    }
+    return false;
+}
+
+bool completeMeeting(Program& program) {
+    if (refused(program)) {
+        return false;
+    }
+    if (!program.platform.askYesNo(u"現在の全ての組合せを終了します。よろしいですか ?",
+                                   kAppTitle)) {
+        return false;
+    }
+    MeetingState& state = program.state;
+    // The meeting is cleared only once its record holds it.
+    if (!program.meetingFile.SaveMeeting(0)) {
+        return false;
+    }
+    const auto before = std::make_unique<MeetingState>(state);
+    ResetMeeting(state, 1);
+    ++state.MeetingCount;
+    if (!program.meetingFile.SaveMeeting(1)) {
+        // The file still ends with the completed meeting: stay on it.
+        state = *before;
+        return false;
+    }
+    logMeetingNumber(program, u"完了報告 ");
+    return true;
+}
+
+bool undoCompletion(Program& program) {
+    if (refused(program)) {
+        return false;
+    }
+    MeetingState& state = program.state;
+    if (state.MeetingCount < 2) {
+        program.platform.showMessage(u"完了データが作成されていません。", kAppTitle);
+        return false;
+    }
+    if (!program.platform.askYesNo(u"現在のデータを前回の組合せ試合状態に戻します。現在の組合せデー"
+                                   u"タは削除されます。よろしいですか ?",
+                                   kAppTitle)) {
+        return false;
+    }
+    const auto before = std::make_unique<MeetingState>(state);
+    --state.MeetingCount;
+    if (!program.meetingFile.ReadMeeting(state.MeetingCount)) {
+        // A record that cannot be read replaces nothing.
+        state = *before;
+        return false;
+    }
+    logMeetingNumber(program, u"完了戻し ");
+    return true;
+}

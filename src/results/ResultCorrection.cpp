@@ -1,0 +1,66 @@
+#include "results/ResultCorrection.h"
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+#include "results/NameText.h"
+#include "text/LeadingNumber.h"
+#include "text/NumberPattern.h"
+#include "text/Rounding.h"
+
+namespace {
+
+struct Cell {
+    int team;
+    int column;
+    int row;
+};
+
+Cell correctionCell(const MeetingState& state) {
+    return {state.CurrentTeam, state.CorrectionCell[0], state.CorrectionCell[1]};
+}
+
+} // namespace
+
+CorrectionView loadCorrection(const MeetingState& state) {
+    const Cell cell = correctionCell(state);
+    const std::int32_t code = state.ResultTable.at(cell.team).at(cell.column).at(cell.row);
+    CorrectionView view;
+    view.teamName = cell.team == 0 ? state.TeamNameA : state.TeamNameB;
+    view.won = formatNumber(code / 1000, u"##0");
+    view.lost = formatNumber(code % 1000, u"##0");
+    view.member = state.MemberAbbrev.at(cell.team).at(cell.column).str();
+    view.otherMember = state.MemberAbbrev.at(cell.team).at(cell.row).str();
+    view.singles = state.MatchMethod == 2;
+    return view;
+}
+
+bool correctResult(Program& program, std::u16string_view text1, std::u16string_view text2) {
+    MeetingState& state = program.state;
+    const Cell cell = correctionCell(state);
+    const double won = leadingNumber(text1);
+    const double lost = leadingNumber(text2);
+    int code = 0;
+    int mirrored = 0;
+    // Only the 999 limit is checked for the score itself (negative numbers
+    // pass and are never counted); a code that overflows 32 bits is refused
+    // like a number above 999.
+    if (won > 999 || lost > 999 || !roundHalfEvenToInt32(won * 1000 + lost, code) ||
+        !roundHalfEvenToInt32(lost * 1000 + won, mirrored)) {
+        program.platform.beep();
+        return false;
+    }
+    auto& results = state.ResultTable.at(cell.team);
+    const std::int32_t old = results.at(cell.column).at(cell.row);
+    results.at(cell.column).at(cell.row) = code;
+    results.at(cell.row).at(cell.column) = state.MatchMethod == 2 ? mirrored : code;
+    state.setPair(cell.team, cell.column, cell.row,
+                  won == 0 && lost == 0 ? PairFirstClass : PairFinished);
+
+    program.meetingFile.SaveMeeting(state.ViewedMeeting > 0 ? 9 : 0);
+    const auto& names = state.MemberAbbrev.at(cell.team);
+    program.log.AppendLog(u"訂正 (" + nameText(names.at(cell.column)) + u"+" +
+                          nameText(names.at(cell.row)) + u") " + formatNumber(old / 1000, u"##0:") +
+                          formatNumber(old % 1000, u"##0") + u" -> " + formatNumber(won, u"##0:") +
+                          formatNumber(lost, u"##0"));
+    return true;
+}
