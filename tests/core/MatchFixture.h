@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/Program.h"
+#include "platform/Clock.h"
+#include "platform/ScriptedPlatform.h"
+#include "storage/SettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+// A program on a fresh temporary folder with a data file holding one
+// meeting: team A of six members "Ａ甲1".."Ａ甲6", team B of six "Ｂ乙1"..
+// "Ｂ乙6", every pair a first-class candidate.
+class MatchFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/rallynote-match-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        program_ = std::make_unique<Program>(platform_, clock_, settings_, dir_);
+        MeetingState& s = state();
+        ASSERT_TRUE(program_->meetingFile.CreateScratchFile());
+        s.MeetingCount = 1;
+        s.TeamSize = {6, 6, 0};
+        for (int slot = 1; slot <= 6; ++slot) {
+            const std::u16string digit(1, static_cast<char16_t>(u'0' + slot));
+            s.MemberAbbrev[0][slot] = u"Ａ甲" + digit;
+            s.MemberAbbrev[1][slot] = u"Ｂ乙" + digit;
+            s.MemberStatus[1][slot] = 1;
+        }
+        ASSERT_TRUE(program_->meetingFile.SaveMeeting(0));
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    MeetingState& state() { return program_->state; }
+    Program& program() { return *program_; }
+
+    // Puts a match on the next running slot as the confirmation's decide does.
+    void startRunning(int team0, int a0, int b0, int team1, int a1, int b1) {
+        MeetingState& s = state();
+        s.PickTeam = {static_cast<std::int16_t>(team0), static_cast<std::int16_t>(team1), 0};
+        s.PickMember1 = {static_cast<std::int16_t>(a0), static_cast<std::int16_t>(a1), 0};
+        s.PickMember2 = {static_cast<std::int16_t>(b0), static_cast<std::int16_t>(b1), 0};
+        const int slot = s.RunningCount + 1;
+        s.RunningCount = static_cast<std::int16_t>(slot);
+        for (int side = 0; side < 2; ++side) {
+            s.SlotTeam[side][slot] = s.PickTeam[side];
+            s.SlotMember1[side][slot] = s.PickMember1[side];
+            s.SlotMember2[side][slot] = s.PickMember2[side];
+            s.setPair(s.PickTeam[side], s.PickMember1[side], s.PickMember2[side], PairRunning);
+        }
+        s.RemoveSlot = static_cast<std::int16_t>(slot);
+    }
+
+    // The stored record n of the data file.
+    MeetingRecord record(int n) {
+        MeetingRecord r;
+        EXPECT_TRUE(program_->meetingFile.readRecord(n, r));
+        return r;
+    }
+    static std::int32_t storedResult(const MeetingRecord& r, int team, int slot, int column) {
+        return r.int32At(MeetingRecord::kResultOffset +
+                         4 * MeetingRecord::resultIndex(team, slot, column));
+    }
+    static std::int16_t storedPair(const MeetingRecord& r, int team, int a, int b) {
+        return r.int16At(MeetingRecord::kPairOffset +
+                         2 * (static_cast<std::size_t>(team) + 3 * a + 66 * b));
+    }
+
+    // The activity log as the viewer shows it.
+    std::u16string logText() {
+        std::u16string text;
+        program_->log.ReadLog(text);
+        return text;
+    }
+
+    std::filesystem::path dir_;
+    ScriptedPlatform platform_;
+    FixedClock clock_{std::tm{}};
+    MemorySettingsStore settings_;
+    std::unique_ptr<Program> program_;
+};

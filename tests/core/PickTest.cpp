@@ -1,0 +1,272 @@
+#include "matching/MatchSides.h"
+#include "matching/MatchStart.h"
+#include "matching/PairSelection.h"
+#include "platform/ScriptedPlatform.h"
+#include "state/MeetingState.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+class PickTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetMeeting(s, 0);
+        s.MeetingCount = 1;
+        s.TeamSize = {6, 5, 0};
+    }
+    void use(int method, int intra = 0) {
+        s.MatchMethod = static_cast<std::int16_t>(method);
+        s.IntraTeamFlag = static_cast<std::int16_t>(intra);
+    }
+    PickOutcome pick(int column, int row) { return selectPair(s, platform, column, row); }
+    void expectSide(int side, int team, int first, int second) {
+        EXPECT_EQ(s.PickTeam[side], team) << "side " << side;
+        EXPECT_EQ(s.PickMember1[side], first) << "side " << side;
+        EXPECT_EQ(s.PickMember2[side], second) << "side " << side;
+    }
+    void expectNoPick() {
+        expectSide(0, 0, 0, 0);
+        expectSide(1, 0, 0, 0);
+    }
+
+    MeetingState s;
+    ScriptedPlatform platform;
+};
+
+} // namespace
+
+TEST_F(PickTest, RefusedCellsBeepAndChangeNothing) {
+    use(1);
+    s.setPair(0, 4, 2, PairResting);
+    s.setPair(0, 5, 2, PairFinished);
+    s.setPair(0, 5, 3, PairRunning);
+    s.setPair(0, 6, 3, PairUnavailable);
+    struct Case {
+        int column;
+        int row;
+    };
+    const Case refused[] = {{3, 3}, {7, 2}, {2, 7}, {0, 2}, {3, 0},
+                            {2, 4}, {4, 2}, {5, 2}, {5, 3}, {6, 3}};
+    for (const Case& c : refused) {
+        EXPECT_EQ(pick(c.column, c.row), PickOutcome::Refused) << c.column << "," << c.row;
+    }
+    EXPECT_EQ(platform.beepCount(), 10);
+    expectNoPick();
+
+    // Every open class (●, □, ★, △) above the diagonal can be picked.
+    for (std::int16_t code :
+         {PairFirstClass, PairSecondClass, PairFirstClassBusy, PairSecondClassBusy}) {
+        s.setPair(0, 2, 1, code);
+        EXPECT_TRUE(isPickableCell(s, 2, 1)) << code;
+    }
+    s.ViewedMeeting = 1;
+    EXPECT_FALSE(isPickableCell(s, 2, 1));
+}
+
+TEST_F(PickTest, TeamSizeOfTheShownTeamLimitsTheCells) {
+    use(0);
+    s.CurrentTeam = 1;
+    EXPECT_EQ(pick(6, 1), PickOutcome::Refused);
+    EXPECT_EQ(pick(5, 1), PickOutcome::Picked);
+}
+
+TEST_F(PickTest, TwoTeamDoublesSwitchesToTeamBAndBack) {
+    use(0);
+    EXPECT_EQ(pick(3, 1), PickOutcome::Picked);
+    EXPECT_EQ(s.CurrentTeam, 1);
+    expectSide(0, 0, 3, 1);
+    EXPECT_EQ(pick(5, 2), PickOutcome::Complete);
+    expectSide(1, 1, 5, 2);
+    EXPECT_EQ(s.CurrentTeam, 1);
+    endSelection(s);
+    expectNoPick();
+    EXPECT_EQ(s.CurrentTeam, 0);
+}
+
+TEST_F(PickTest, TwoTeamDoublesStartingInTeamBGoesToTeamA) {
+    use(0);
+    s.CurrentTeam = 1;
+    EXPECT_EQ(pick(2, 1), PickOutcome::Picked);
+    EXPECT_EQ(s.CurrentTeam, 0);
+    expectSide(1, 1, 2, 1);
+    EXPECT_EQ(pick(4, 3), PickOutcome::Complete);
+    expectSide(0, 0, 4, 3);
+}
+
+TEST_F(PickTest, TwoTeamDoublesSecondPickInTheSameTeamReplacesTheFirst) {
+    use(0);
+    pick(3, 1);
+    s.CurrentTeam = 0; // the user goes back to team A's tab
+    EXPECT_EQ(pick(6, 4), PickOutcome::Picked);
+    expectSide(0, 0, 6, 4);
+    EXPECT_EQ(s.PickMember1[1], 0);
+    EXPECT_EQ(s.CurrentTeam, 1);
+}
+
+TEST_F(PickTest, OneTeamDoublesSharedMemberStartsAgain) {
+    struct Case {
+        int column;
+        int row;
+    };
+    // The first pick is (4, 2); each second pick shares one member in some position.
+    for (const Case& second : {Case{4, 1}, Case{2, 1}, Case{5, 4}, Case{5, 2}}) {
+        use(1);
+        s.clearPicks();
+        EXPECT_EQ(pick(4, 2), PickOutcome::Picked);
+        expectSide(0, 0, 4, 2);
+        EXPECT_EQ(pick(second.column, second.row), PickOutcome::Picked);
+        expectNoPick();
+        EXPECT_EQ(s.CurrentTeam, 0);
+    }
+    EXPECT_EQ(platform.beepCount(), 0);
+}
+
+TEST_F(PickTest, OneTeamDoublesDisjointPairsCompleteInTheShownTeam) {
+    for (int intra : {0, 1}) {
+        use(intra == 1 ? 0 : 1, intra);
+        s.clearPicks();
+        s.CurrentTeam = 1;
+        EXPECT_EQ(pick(4, 2), PickOutcome::Picked);
+        EXPECT_EQ(s.CurrentTeam, 1) << "no team switch outside two-team doubles";
+        EXPECT_EQ(pick(5, 3), PickOutcome::Complete);
+        expectSide(0, 1, 4, 2);
+        expectSide(1, 1, 5, 3);
+        endSelection(s);
+        expectNoPick();
+        EXPECT_EQ(s.CurrentTeam, 1);
+    }
+}
+
+TEST_F(PickTest, SinglesOneCellInEitherTriangleIsTheMatch) {
+    use(2);
+    s.CurrentTeam = 0;
+    EXPECT_EQ(pick(2, 5), PickOutcome::Complete);
+    expectSide(0, 0, 2, 5);
+    expectSide(1, 0, 5, 2);
+    ASSERT_TRUE(startMatch(s, platform));
+    EXPECT_EQ(s.PairState[0][2][5], PairRunning);
+    EXPECT_EQ(s.PairState[0][5][2], PairRunning);
+}
+
+TEST_F(PickTest, StartFillsTheNextSlotAndMarksBothPairsRunning) {
+    use(0);
+    pick(3, 1);
+    pick(5, 2);
+    ASSERT_TRUE(startMatch(s, platform));
+    EXPECT_EQ(s.RunningCount, 1);
+    EXPECT_EQ(s.SlotTeam[0][1], 0);
+    EXPECT_EQ(s.SlotMember1[0][1], 3);
+    EXPECT_EQ(s.SlotMember2[0][1], 1);
+    EXPECT_EQ(s.SlotTeam[1][1], 1);
+    EXPECT_EQ(s.SlotMember1[1][1], 5);
+    EXPECT_EQ(s.SlotMember2[1][1], 2);
+    for (auto [team, a, b] :
+         {std::tuple{0, 3, 1}, std::tuple{0, 1, 3}, std::tuple{1, 5, 2}, std::tuple{1, 2, 5}}) {
+        EXPECT_EQ(s.PairState[team][a][b], PairRunning);
+    }
+    expectNoPick();
+}
+
+TEST_F(PickTest, TenMatchesRunAndAnEleventhBeeps) {
+    use(2);
+    s.TeamSize = {20, 0, 0};
+    for (int k = 1; k <= 10; ++k) {
+        ASSERT_EQ(pick(2 * k, 2 * k - 1), PickOutcome::Complete);
+        ASSERT_TRUE(startMatch(s, platform));
+        endSelection(s);
+    }
+    EXPECT_EQ(s.RunningCount, 10);
+    EXPECT_EQ(s.SlotMember1[0][10], 20);
+    EXPECT_EQ(platform.beepCount(), 0);
+
+    ASSERT_EQ(pick(3, 1), PickOutcome::Complete);
+    EXPECT_FALSE(startMatch(s, platform));
+    EXPECT_EQ(platform.beepCount(), 1);
+    EXPECT_EQ(s.RunningCount, 10);
+    EXPECT_EQ(s.PairState[0][3][1], PairFirstClass);
+    expectNoPick();
+}
+
+TEST_F(PickTest, CancelLetsThePickedMembersGo) {
+    use(1);
+    pick(4, 2);
+    pick(5, 3);
+    cancelPairing(s);
+    EXPECT_EQ(s.PickMember1[0], 0);
+    EXPECT_EQ(s.PickMember2[1], 0);
+    EXPECT_EQ(s.RunningCount, 0);
+    EXPECT_EQ(s.PairState[0][4][2], PairFirstClass);
+}
+
+namespace {
+
+class MatchSidesTest : public PickTest {
+protected:
+    void SetUp() override {
+        PickTest::SetUp();
+        char pattern[] = "/tmp/rallynote-sides-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        s.TeamNameA = u"青組";
+        s.TeamNameB = u"赤組";
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::filesystem::path dir;
+};
+
+} // namespace
+
+TEST_F(MatchSidesTest, TeamNamesFollowTheMethod) {
+    struct Case {
+        int method;
+        int intra;
+        int shownTeam;
+        std::u16string side0;
+        std::u16string side1;
+    };
+    const Case cases[] = {
+        {0, 0, 0, u"青組", u"赤組"}, {0, 1, 1, u"青組", u"赤組"}, {1, 0, 0, u"青組", u"青組"},
+        {1, 0, 1, u"赤組", u"赤組"}, {2, 0, 0, u"青組", u"青組"},
+    };
+    for (const Case& c : cases) {
+        use(c.method, c.intra);
+        s.CurrentTeam = static_cast<std::int16_t>(c.shownTeam);
+        const MatchSides sides = loadMatchSides(s, dir);
+        EXPECT_EQ(sides.teamNames[0], c.side0) << c.method << c.intra << c.shownTeam;
+        EXPECT_EQ(sides.teamNames[1], c.side1) << c.method << c.intra << c.shownTeam;
+        EXPECT_EQ(sides.partnersShown, c.method != 2);
+    }
+}
+
+TEST_F(MatchSidesTest, NamesAndPicturesOfTheFourMembers) {
+    use(0);
+    s.MemberAbbrev[0][3] = u"山田";
+    s.MemberAbbrev[0][1] = u"川口";
+    s.MemberAbbrev[1][5] = u"佐藤";
+    s.MemberAbbrev[1][2] = u"鈴木";
+    s.MemberPhotoNo[0][3] = 7;
+    s.MemberStatus[1][2] = 11; // a resting woman
+    std::ofstream(dir / "tenis007.bmp") << "BM";
+    std::ofstream(dir / "tenisman.bmp") << "BM";
+    std::ofstream(dir / "teniswmn.bmp") << "BM";
+    s.PickTeam = {0, 1, 0};
+    s.PickMember1 = {3, 5, 0};
+    s.PickMember2 = {1, 2, 0};
+    const MatchSides sides = loadMatchSides(s, dir);
+    EXPECT_EQ(sides.memberNames[0], u"山田      ");
+    EXPECT_EQ(sides.memberNames[1], u"川口      ");
+    EXPECT_EQ(sides.memberNames[2], u"佐藤      ");
+    EXPECT_EQ(sides.memberNames[3], u"鈴木      ");
+    EXPECT_EQ(sides.pictures[0].PicFile, "tenis007.bmp");
+    EXPECT_EQ(sides.pictures[1].PicFile, "tenisman.bmp");
+    EXPECT_EQ(sides.pictures[2].PicFile, "tenisman.bmp");
+    EXPECT_EQ(sides.pictures[3].PicFile, "teniswmn.bmp");
+    for (const PictureLookup& p : sides.pictures) {
+        EXPECT_TRUE(p.PicFound);
+    }
+}
