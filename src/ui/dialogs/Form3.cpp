@@ -1,0 +1,80 @@
+#include "ui/dialogs/Form3.h"
+
+#include "app/Program.h"
+#include "app/ShowHelp.h"
+#include "matching/MatchSides.h"
+#include "results/ResultEntry.h"
+#include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/MatchSidesWidgets.h"
+#include "ui/dialogs/ScoreKeyFilter.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit* makeScoreBox(QWidget* parent, const char* name, ScoreKeyFilter* filter) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setAlignment(Qt::AlignCenter);
+    box->setMaximumWidth(80);
+    QFont large = box->font();
+    large.setPointSizeF(large.pointSizeF() * 1.5);
+    box->setFont(large);
+    filter->watch(box);
+    return box;
+}
+
+} // namespace
+
+Form3::Form3(Program& program, QWidget* mainWindow) : QDialog(mainWindow), program_(program) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("試合決定入力"));
+    setModal(true);
+
+    sides_ = std::make_unique<MatchSidesWidgets>(this);
+    auto* filter = new ScoreKeyFilter(this);
+    Text1 = makeScoreBox(this, "Text1", filter);
+    Text2 = makeScoreBox(this, "Text2", filter);
+
+    auto* ok = new QPushButton(QStringLiteral("決定"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(sides_->frame(0), 0, 0);
+    layout->addWidget(sides_->versus(), 0, 1);
+    layout->addWidget(sides_->frame(1), 0, 2);
+    layout->addWidget(Text1, 1, 0, Qt::AlignCenter);
+    layout->addWidget(Text2, 1, 2, Qt::AlignCenter);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons, 2, 0, 1, 3);
+
+    sides_->show(loadMatchSides(program_.state, program_.workDir), program_.workDir);
+    centreOver(this, mainWindow);
+}
+
+Form3::~Form3() = default;
+
+void Form3::Command1_Click() {
+    if (enterResult(program_, toU16(Text1->text()), toU16(Text2->text()))) {
+        accept();
+    }
+}
+
+void Form3::keyPressEvent(QKeyEvent* event) {
+    ShowHelp(program_, "TENIS6.htm", programKeyCode(event));
+    QDialog::keyPressEvent(event);
+}

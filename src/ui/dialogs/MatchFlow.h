@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class Form2;
+class Program;
+class QWidget;
+
+// The main window's road of a match through the dialogs: a pick on the
+// pairing table, the confirmation, the running-match list (one, kept
+// beside the main window), corrections and the completion menu. The main
+// window forwards its events here; redraw rebuilds its pairing table and
+// shows the tab of CurrentTeam.
+class MatchFlow : public QObject {
+    Q_OBJECT
+public:
+    MatchFlow(Program& program, QWidget* mainWindow, std::function<void()> redraw);
+
+    // A left double-click on cell (column, row) that the main window let
+    // through to pair selection.
+    void pickCell(int column, int row);
+    // Opens (or brings up) the running-match list and refreshes it.
+    void showRunningList();
+    // Opens the result correction for CorrectionCell, then redraws.
+    void correctCell();
+    // The "完了報告(&E)" menu item with the given index.
+    void completionMenu(int index);
+
+    Form2* runningList() const { return runningList_; }
+
+private:
+    Program& program_;
+    QWidget* mainWindow_;
+    std::function<void()> redraw_;
+    QPointer<Form2> runningList_;
+};
