@@ -26,6 +26,19 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+// The cells break lines with character 10 then 13; the widget needs only
+// the first. Trailing blanks of the short names would pull a centred line
+// off centre.
+QString displayText(const std::u16string& cell) {
+    QStringList lines = toQString(cell).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        while (line.endsWith(QLatin1Char(' '))) {
+            line.chop(1);
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 Form2::Form2(Program& program, QWidget* mainWindow, std::function<void()> redrawMain)
@@ -77,7 +90,9 @@ void Form2::openList() {
     raise();
     activateWindow();
     RunDsp();
-    Grid1->setCurrentCell(0, 0);
+    // Nothing is chosen yet: the current row is the heading row.
+    Grid1->selectionModel()->setCurrentIndex(Grid1->model()->index(0, 0),
+                                             QItemSelectionModel::NoUpdate);
 }
 
 void Form2::RunDsp() {
@@ -93,15 +108,12 @@ void Form2::RunDsp() {
         Grid1->setRowHeight(row,
                             model.rowHeights.at(static_cast<std::size_t>(row)) / kTwipsPerPixel);
         for (int column = 0; column < model.columns; ++column) {
-            // The cells break lines with character 10 then 13; the widget
-            // needs only the first.
-            QString text = toQString(model.at(row, column));
-            text.remove(QLatin1Char('\r'));
-            auto* item = new QTableWidgetItem(text);
+            auto* item = new QTableWidgetItem(displayText(model.at(row, column)));
             const bool centred = row == 0 || model.centred.at(static_cast<std::size_t>(column));
             item->setTextAlignment(Qt::AlignVCenter | (centred ? Qt::AlignHCenter : Qt::AlignLeft));
             if (row == 0) {
                 item->setFont(headingFont);
+                item->setFlags(Qt::ItemIsEnabled);
                 item->setBackground(palette().button());
             }
             Grid1->setItem(row, column, item);
