@@ -107,7 +107,7 @@ TEST_F(CompletionTest, CompletingMeetingOneStartsMeetingTwo) {
     EXPECT_EQ(first.count(), 2);
     EXPECT_EQ(storedResult(first, 0, 3, 1), 6004);
     EXPECT_EQ(storedResult(record(2), 0, 3, 1), 0);
-    EXPECT_NE(logText().find(u"完了報告 2回 " + s.CurrentPath), std::u16string::npos);
+    EXPECT_NE(logText().find(u"完了報告 2回 "), std::u16string::npos);
 }
 
 TEST_F(CompletionTest, NoToTheQuestionChangesNothing) {
@@ -139,7 +139,7 @@ TEST_F(CompletionTest, UndoBringsBackTheCompletedMeeting) {
     EXPECT_EQ(s.PairState[0][3][1], PairFinished);
     // Record 1 still counts two meetings until the next completion.
     EXPECT_EQ(record(1).count(), 2);
-    EXPECT_NE(logText().find(u"完了戻し 1回 " + s.CurrentPath), std::u16string::npos);
+    EXPECT_NE(logText().find(u"完了戻し 1回 "), std::u16string::npos);
 }
 
 TEST_F(CompletionTest, AFailedSaveLeavesTheMeetingInMemory) {
