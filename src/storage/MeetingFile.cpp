@@ -38,9 +38,13 @@ MeetingFile::MeetingFile(MeetingState& state, Platform& platform, RecentFiles& r
                          std::filesystem::path workDir)
     : state_(state), platform_(platform), recent_(recent), workDir_(std::move(workDir)) {}
 
-void MeetingFile::PackMeeting() { packMeeting(state_, buffer_); }
+void MeetingFile::PackMeeting() {
+    packMeeting(state_, buffer_);
+}
 
-void MeetingFile::UnpackMeeting() { unpackMeeting(buffer_, state_); }
+void MeetingFile::UnpackMeeting() {
+    unpackMeeting(buffer_, state_);
+}
 
 std::filesystem::path MeetingFile::resolve(const std::u16string& path) const {
     const std::filesystem::path given(toUtf8(path));

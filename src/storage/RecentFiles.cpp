@@ -26,4 +26,6 @@ void RecentFiles::AddRecentFile(const std::u16string& path) {
     captions_.at(1) = entry;
 }
 
-void RecentFiles::setEntry(int i, const std::u16string& caption) { captions_.at(i) = caption; }
+void RecentFiles::setEntry(int i, const std::u16string& caption) {
+    captions_.at(i) = caption;
+}

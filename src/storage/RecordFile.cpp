@@ -17,7 +17,15 @@ bool RecordFile::openForReading(const std::filesystem::path& path) {
 }
 
 bool RecordFile::openForWriting(const std::filesystem::path& path) {
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ >= 0) {
+        createdIn_ = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+        return true;
+    }
+    if (errno != EEXIST) {
+        return false;
+    }
+    fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     return fd_ >= 0;
 }
 
@@ -36,8 +44,8 @@ bool RecordFile::read(long long n, std::uint8_t* data) const {
     const off_t start = static_cast<off_t>(n - 1) * static_cast<off_t>(recordSize_);
     std::size_t done = 0;
     while (done < recordSize_) {
-        const ssize_t got = ::pread(fd_, data + done, recordSize_ - done,
-                                    start + static_cast<off_t>(done));
+        const ssize_t got =
+            ::pread(fd_, data + done, recordSize_ - done, start + static_cast<off_t>(done));
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -60,8 +68,8 @@ bool RecordFile::write(long long n, const std::uint8_t* data) {
     const off_t start = static_cast<off_t>(n - 1) * static_cast<off_t>(recordSize_);
     std::size_t done = 0;
     while (done < recordSize_) {
-        const ssize_t put = ::pwrite(fd_, data + done, recordSize_ - done,
-                                     start + static_cast<off_t>(done));
+        const ssize_t put =
+            ::pwrite(fd_, data + done, recordSize_ - done, start + static_cast<off_t>(done));
         if (put < 0 && errno == EINTR) {
             continue;
         }
@@ -82,8 +90,17 @@ bool RecordFile::finish() {
     if (fd_ < 0) {
         return false;
     }
-    const bool synced = ::fsync(fd_) == 0;
+    bool synced = ::fsync(fd_) == 0;
     const bool closed = ::close(fd_) == 0;
     fd_ = -1;
+    // A new file's name must reach the disk too, or the file may be gone
+    // after a power cut.
+    if (!createdIn_.empty()) {
+        const int folder = ::open(createdIn_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (folder >= 0) {
+            synced = ::fsync(folder) == 0 && synced;
+            ::close(folder);
+        }
+    }
     return synced && closed;
 }

@@ -37,4 +37,5 @@ public:
 private:
     std::size_t recordSize_;
     int fd_ = -1;
+    std::filesystem::path createdIn_; // the folder of a file this open created
 };

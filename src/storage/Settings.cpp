@@ -29,7 +29,9 @@ std::u16string valueOr(const SettingsStore& store, const std::u16string& section
     return store.value(section, name).value_or(std::u16string(fallback));
 }
 
-std::u16string fileNameKey(int k) { return u"RgFileName" + fromUtf8(std::to_string(k)); }
+std::u16string fileNameKey(int k) {
+    return u"RgFileName" + fromUtf8(std::to_string(k));
+}
 
 // Numbers of the display section carry one leading blank when not negative.
 std::u16string signedText(std::int32_t value) {
@@ -39,12 +41,14 @@ std::u16string signedText(std::int32_t value) {
 
 } // namespace
 
-int DisplaySettings::displayModeNumber() const { return numberOf(DisplayMode); }
+int DisplaySettings::displayModeNumber() const {
+    return numberOf(DisplayMode);
+}
 
 void LoadSettings(const SettingsStore& store, RecentFiles& recent, DisplaySettings& display) {
     display.FormHeight = 0;
-    const int count = std::clamp<int>(numberOf(valueOr(store, kFileSection, u"RgFileNum", u"0")),
-                                      0, RecentFiles::kMaxEntries);
+    const int count = std::clamp<int>(numberOf(valueOr(store, kFileSection, u"RgFileNum", u"0")), 0,
+                                      RecentFiles::kMaxEntries);
     for (int k = 1; k <= RecentFiles::kMaxEntries; ++k) {
         const std::u16string name = valueOr(store, kFileSection, fileNameKey(k), u"");
         if (name.find_first_not_of(u' ') != std::u16string::npos) {

@@ -25,4 +25,3 @@ void writeDataFile(const std::filesystem::path& file, int records, std::int16_t 
     }
     writeBytes(file, bytes);
 }
-

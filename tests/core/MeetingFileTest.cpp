@@ -6,7 +6,6 @@
 #include "text/FixedText.h"
 #include "text/Utf8.h"
 
-
 namespace {
 
 using R = MeetingRecord;
@@ -195,8 +194,8 @@ TEST_F(MeetingFileTest, SaveAsOverAnExistingFileAsksFirst) {
     const auto copied = readBytes(dir.file("old.rly"));
     ASSERT_EQ(copied.size(), 3 * R::kSize); // the third record stays behind the count
     EXPECT_EQ(int16In(copied, 0), 2);
-    EXPECT_TRUE(std::equal(copied.begin() + 2 * R::kSize, copied.end(),
-                           old.begin() + 2 * R::kSize));
+    EXPECT_TRUE(
+        std::equal(copied.begin() + 2 * R::kSize, copied.end(), old.begin() + 2 * R::kSize));
 }
 
 TEST_F(MeetingFileTest, SaveAsOfAFreshScratchFileKeepsItsMeeting) {

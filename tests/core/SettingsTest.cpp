@@ -1,5 +1,5 @@
-#include "storage/RecentFiles.h"
 #include "storage/Settings.h"
+#include "storage/RecentFiles.h"
 #include "storage/SettingsStore.h"
 #include "text/FixedText.h"
 
@@ -7,7 +7,9 @@
 
 namespace {
 
-std::u16string entryOf(std::u16string_view path) { return fitText(path, 32); }
+std::u16string entryOf(std::u16string_view path) {
+    return fitText(path, 32);
+}
 
 std::vector<std::u16string> entries(const RecentFiles& recent) {
     std::vector<std::u16string> list;
@@ -26,10 +28,9 @@ TEST(RecentFiles, SixthFileDropsTheOldest) {
     }
     EXPECT_TRUE(recent.separatorVisible);
     EXPECT_EQ(recent.RecentLoaded, 5);
-    EXPECT_EQ(entries(recent),
-              (std::vector<std::u16string>{entryOf(u"f6.rly"), entryOf(u"f5.rly"),
-                                           entryOf(u"f4.rly"), entryOf(u"f3.rly"),
-                                           entryOf(u"f2.rly")}));
+    EXPECT_EQ(entries(recent), (std::vector<std::u16string>{entryOf(u"f6.rly"), entryOf(u"f5.rly"),
+                                                            entryOf(u"f4.rly"), entryOf(u"f3.rly"),
+                                                            entryOf(u"f2.rly")}));
 }
 
 TEST(RecentFiles, KnownFileMovesToTheTopWithoutDuplication) {
