@@ -51,13 +51,11 @@ std::filesystem::path MeetingFile::resolve(const std::u16string& path) const {
     return given.is_absolute() ? given : workDir_ / given;
 }
 
-bool MeetingFile::SaveMeeting(int mode) {
-    const long long n = mode == 9 ? state_.ViewedMeeting : state_.MeetingCount;
-    const bool countToFirst = mode == 1 && state_.MeetingCount > 1;
+bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, bool countToFirst) {
     MeetingRecord record = buffer_;
     MeetingRecord first;
     RecordFile file(MeetingRecord::kSize);
-    bool done = n >= 1 && file.openForWriting(resolve(state_.CurrentPath));
+    bool done = n >= 1 && file.openForWriting(path);
     // Record 1 is read before anything is written, so a failure to read it
     // leaves the file as it was.
     if (done && countToFirst) {
@@ -75,11 +73,29 @@ bool MeetingFile::SaveMeeting(int mode) {
         done = file.write(1, first.bytes.data());
     }
     done = file.finish() && done;
-    if (!done) {
+    if (done) {
+        buffer_ = countToFirst ? first : record;
+    }
+    return done;
+}
+
+bool MeetingFile::SaveMeeting(int mode) {
+    const long long n = mode == 9 ? state_.ViewedMeeting : state_.MeetingCount;
+    const bool countToFirst = mode == 1 && state_.MeetingCount > 1;
+    if (!writeMeeting(resolve(state_.CurrentPath), n, countToFirst)) {
         platform_.showMessage(kWriteError, kAppTitle);
         return false;
     }
-    buffer_ = countToFirst ? first : record;
+    return true;
+}
+
+bool MeetingFile::SaveMeetingTo(const std::u16string& path) {
+    if (!writeMeeting(resolve(path), state_.MeetingCount, state_.MeetingCount > 1)) {
+        platform_.showMessage(kCloseError, u"");
+        return false;
+    }
+    state_.CurrentPath = path;
+    recent_.AddRecentFile(path);
     return true;
 }
 

@@ -1,18 +1,12 @@
 #include "DataFileFixture.h"
 #include "StorageFixture.h"
 
-#include "storage/MeetingPacking.h"
-#include "text/Cp932.h"
 #include "text/FixedText.h"
 #include "text/Utf8.h"
 
 namespace {
 
 using R = MeetingRecord;
-
-constexpr std::u16string_view kOpenError =
-    u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。もう一度実行してください。";
-constexpr std::u16string_view kWriteError = u"ﾌｧｲﾙを書き込むときにｴﾗｰが発生しました。";
 
 std::int16_t int16In(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
     return static_cast<std::int16_t>(bytes.at(offset) | (bytes.at(offset + 1) << 8));
@@ -228,4 +222,24 @@ TEST(ScratchPath, EndsInRlw) {
     EXPECT_FALSE(isScratchPath(u"club.rly"));
     EXPECT_FALSE(isScratchPath(u"lw"));
     EXPECT_FALSE(isScratchPath(u""));
+}
+
+TEST_F(MeetingFileTest, SaveOfNewAndCloseWritesTheMeetingAndTheCount) {
+    makeMeetings(3);
+    ASSERT_TRUE(program.meetingFile.CopyMeetingFile(u"club.rly"));
+    state.ResultTable[1][2][3] = 6001;
+    ASSERT_TRUE(program.meetingFile.SaveMeetingTo(u"club.rly"));
+    EXPECT_EQ(state.CurrentPath, u"club.rly");
+    auto again = restart();
+    ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"club.rly"));
+    EXPECT_EQ(again->state.MeetingCount, 3);
+    EXPECT_EQ(again->state.ResultTable[1][2][3], 6001);
+
+    writeBytes(dir.file("plain"), {1});
+    EXPECT_FALSE(program.meetingFile.SaveMeetingTo(u"plain/x.rly"));
+    ASSERT_EQ(platform.events().size(), 1u);
+    EXPECT_EQ(platform.events()[0].text,
+              u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。");
+    EXPECT_TRUE(platform.events()[0].title.empty());
+    EXPECT_EQ(state.CurrentPath, u"club.rly");
 }
