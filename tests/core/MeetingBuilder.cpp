@@ -1,5 +1,10 @@
 #include "MeetingBuilder.h"
 
+#include "TempDir.h"
+#include "matching/MainView.h"
+#include "matching/PairingTable.h"
+#include "storage/MeetingPacking.h"
+#include "storage/MeetingRecord.h"
 #include "text/NumberPattern.h"
 
 MeetingBuilder::MeetingBuilder(int sizeA, int sizeB, int method)
@@ -83,4 +88,23 @@ MeetingBuilder& MeetingBuilder::runningTwoTeam(int a1, int a2, int b1, int b2) {
     s.setPair(0, a1, a2, PairRunning);
     s.setPair(1, b1, b2, PairRunning);
     return *this;
+}
+
+void computeStandings(MeetingState& meeting) {
+    MainView view;
+    TaisenDsp(meeting, view, 1);
+}
+
+void writeMeetingFile(const std::filesystem::path& file,
+                      const std::vector<const MeetingState*>& meetings) {
+    std::vector<std::uint8_t> bytes;
+    for (const MeetingState* meeting : meetings) {
+        MeetingRecord record;
+        packMeeting(*meeting, record);
+        if (bytes.empty()) {
+            record.setCount(static_cast<std::int16_t>(meetings.size()));
+        }
+        bytes.insert(bytes.end(), record.bytes.begin(), record.bytes.end());
+    }
+    writeBytes(file, bytes);
 }

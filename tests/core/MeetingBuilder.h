@@ -2,8 +2,10 @@
 
 #include "state/MeetingState.h"
 
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Builds meetings in memory the way the program's commands leave them: an
 // opened file's reset state, results written as result entry writes them,
@@ -33,3 +35,11 @@ public:
 private:
     std::unique_ptr<MeetingState> state_;
 };
+
+// Redraws each meeting as the program does before saving it, so that the
+// stored standings columns are filled.
+void computeStandings(MeetingState& meeting);
+
+// Writes the meetings as records 1..N of a data file whose record 1 says N.
+void writeMeetingFile(const std::filesystem::path& file,
+                      const std::vector<const MeetingState*>& meetings);
