@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// The picture of a member: "tenis" + the photo number as three digits +
+// ".bmp" in the working folder, else the default picture for the sex flag
+// ("tenisman.bmp" for 0, "teniswmn.bmp" for any other value).
+struct PictureLookup {
+    std::string PicFile;   // bare file name in the working folder
+    bool PicFound = false; // false: not even the default exists
+};
+
+PictureLookup lookupPicture(const std::filesystem::path& workDir, int PicNo, int sexFlag);
+
+// "tenis" + the number in the pattern "000" + ".bmp".
+std::string photoFileName(int photoNo);

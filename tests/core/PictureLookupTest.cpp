@@ -1,0 +1,46 @@
+#include "storage/PictureLookup.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+class PictureLookupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/rallynote-pictures-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void touch(const std::string& name) { std::ofstream(dir_ / name) << "BM"; }
+
+    std::filesystem::path dir_;
+};
+
+} // namespace
+
+TEST_F(PictureLookupTest, PhotoNumberGivesThreeDigitName) {
+    EXPECT_EQ(photoFileName(7), "tenis007.bmp");
+    EXPECT_EQ(photoFileName(123), "tenis123.bmp");
+    touch("tenis045.bmp");
+    const PictureLookup found = lookupPicture(dir_, 45, 1);
+    EXPECT_EQ(found.PicFile, "tenis045.bmp");
+    EXPECT_TRUE(found.PicFound);
+}
+
+TEST_F(PictureLookupTest, MissingPhotoFallsBackToTheDefaultBySexFlag) {
+    touch("tenisman.bmp");
+    touch("teniswmn.bmp");
+    EXPECT_EQ(lookupPicture(dir_, 0, 1).PicFile, "teniswmn.bmp");
+    EXPECT_EQ(lookupPicture(dir_, 0, 0).PicFile, "tenisman.bmp");
+    // A resting participant's status code (10 or 11) selects the female default.
+    EXPECT_EQ(lookupPicture(dir_, 3, 10).PicFile, "teniswmn.bmp");
+    EXPECT_EQ(lookupPicture(dir_, 3, 11).PicFile, "teniswmn.bmp");
+}
+
+TEST_F(PictureLookupTest, NoDefaultMeansNotFound) {
+    EXPECT_FALSE(lookupPicture(dir_, 5, 0).PicFound);
+}
