@@ -2,7 +2,7 @@
 
 #include "app/Program.h"
 #include "platform/Platform.h"
-#include "results/NameText.h"
+#include "results/StandingsReport.h"
 #include "text/LeadingNumber.h"
 #include "text/NumberPattern.h"
 #include "text/Rounding.h"
@@ -58,9 +58,9 @@ bool correctResult(Program& program, std::u16string_view text1, std::u16string_v
 
     program.meetingFile.SaveMeeting(state.ViewedMeeting > 0 ? 9 : 0);
     const auto& names = state.MemberAbbrev.at(cell.team);
-    program.log.AppendLog(u"訂正 (" + nameText(names.at(cell.column)) + u"+" +
-                          nameText(names.at(cell.row)) + u") " + formatNumber(old / 1000, u"##0:") +
-                          formatNumber(old % 1000, u"##0") + u" -> " + formatNumber(won, u"##0:") +
-                          formatNumber(lost, u"##0"));
+    program.log.AppendLog(u"訂正 (" + reportName(names.at(cell.column).str()) + u"+" +
+                          reportName(names.at(cell.row).str()) + u") " +
+                          formatNumber(old / 1000, u"##0:") + formatNumber(old % 1000, u"##0") +
+                          u" -> " + formatNumber(won, u"##0:") + formatNumber(lost, u"##0"));
     return true;
 }

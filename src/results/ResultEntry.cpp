@@ -3,7 +3,7 @@
 #include "app/Program.h"
 #include "platform/Platform.h"
 #include "results/MatchRelease.h"
-#include "results/NameText.h"
+#include "results/StandingsReport.h"
 #include "text/LeadingNumber.h"
 #include "text/NumberPattern.h"
 #include "text/Rounding.h"
@@ -22,8 +22,8 @@ bool readGames(std::u16string_view text, int& games) {
 
 std::u16string sideText(const MeetingState& state, int side) {
     const auto& names = state.MemberAbbrev.at(state.PickTeam.at(side));
-    std::u16string text = u"(" + nameText(names.at(state.PickMember1.at(side)));
-    const std::u16string partner = nameText(names.at(state.PickMember2.at(side)));
+    std::u16string text = u"(" + reportName(names.at(state.PickMember1.at(side)).str());
+    const std::u16string partner = reportName(names.at(state.PickMember2.at(side)).str());
     if (partner != u" " && state.MatchMethod != 2) {
         text += u"+" + partner;
     }

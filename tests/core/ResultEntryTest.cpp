@@ -1,7 +1,6 @@
 #include "MatchFixture.h"
 
 #include "results/MatchRelease.h"
-#include "results/NameText.h"
 #include "results/ResultEntry.h"
 
 namespace {
@@ -21,14 +20,6 @@ protected:
 };
 
 } // namespace
-
-TEST(NameTextTest, ShortNameAndOneBlankCutAtTheFirstNul) {
-    EXPECT_EQ(nameText(FixedText<8>(u"山田")), u"山田       ");
-    EXPECT_EQ(nameText(FixedText<8>(std::u16string(u"北\0\0\0\0\0\0\0", 8))), u"北");
-    // A NUL in first place is kept, with everything after it.
-    const std::u16string allNul(8, u'\0');
-    EXPECT_EQ(nameText(FixedText<8>(allNul)), allNul + u" ");
-}
 
 TEST(ScoreKeyTest, CharacterCodesAboveSixtyFiveAreDiscarded) {
     for (char16_t key : {u'0', u'9', u'\b', u'\r', u' ', u'.', u'-', u'A'}) {
