@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "matching/PairingTable.h"
 #include "matching/RunningList.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
@@ -82,7 +83,10 @@ private slots:
         main_->resize(900, 700);
         main_->show();
         redraws_ = 0;
-        flow_ = new MatchFlow(*program_, main_.get(), [this] { ++redraws_; });
+        flow_ = new MatchFlow(*program_, main_.get(), [this] {
+            ++redraws_;
+            TaisenDsp(program_->state, program_->view, 1);
+        });
     }
     void cleanup() {
         main_.reset();
@@ -128,6 +132,11 @@ private slots:
         QCOMPARE(s.ResultTable[1][2][5], 4006);
         QCOMPARE(s.PairState[1][5][2], PairFinished);
         QVERIFY(redraws_ > 0);
+        // Members 3 and 1 have played: their pairs drop to the second class.
+        const GridModel& table = program_->view.grid;
+        QCOMPARE(table.at(1, 2), std::u16string(u"  □"));
+        QCOMPARE(table.at(2, 4), std::u16string(u"  ●"));
+        QCOMPARE(table.at(1, 3), std::u16string(u" 6:4"));
 
         MeetingRecord record;
         QVERIFY(program_->meetingFile.readRecord(1, record));
@@ -171,7 +180,8 @@ private slots:
         });
         click(list, "Command2");
         QCOMPARE(s.RunningCount, 2);
-        QCOMPARE(s.PairState[0][6][5], PairFirstClass);
+        QVERIFY(s.PairState[0][6][5] <= PairSecondClassBusy);
+        QVERIFY(program_->view.grid.at(5, 6) != u"試合中");
         QCOMPARE(list->grid()->item(2, 2)->text(), QStringLiteral("高橋\n山田"));
 
         // Forfeit match 1.
@@ -184,6 +194,7 @@ private slots:
         QCOMPARE(s.RunningCount, 1);
         QCOMPARE(s.PairState[0][2][1], PairUnavailable);
         QCOMPARE(s.PairState[0][3][4], PairUnavailable);
+        QCOMPARE(program_->view.grid.at(1, 2), std::u16string(u"  ×"));
 
         // The heading row and a filler row only beep.
         platform_->clear();
