@@ -6,6 +6,9 @@
 #include "storage/SettingsStore.h"
 #include "ui/dialogs/DefaultPictures.h"
 #include "ui/dialogs/Form2.h"
+#include "ui/dialogs/Form3.h"
+#include "ui/dialogs/Form4.h"
+#include "ui/dialogs/Form5.h"
 #include "ui/dialogs/MatchFlow.h"
 
 #include <QApplication>
@@ -245,9 +248,23 @@ private slots:
             click(dialog, "Command2");
         });
         flow_->correctCell();
-        QCOMPARE(platform_->helpPages().size(), std::size_t{1});
-        QVERIFY(QString::fromStdString(platform_->helpPages().front())
-                    .endsWith(QStringLiteral("/html/TENIS7.htm")));
+        MeetingState& picks = program_->state;
+        picks.PickTeam = {0, 1, 0};
+        picks.PickMember1 = {2, 2, 0};
+        picks.PickMember2 = {1, 1, 0};
+        Form4 confirmation(*program_, main_.get());
+        QTest::keyClick(&confirmation, Qt::Key_F1);
+        Form3 entry(*program_, main_.get());
+        QTest::keyClick(entry.findChild<QLineEdit*>("Text1"), Qt::Key_F1);
+        Form5 cancel(*program_, main_.get());
+        QTest::keyClick(&cancel, Qt::Key_F1);
+        QStringList pages;
+        for (const std::string& page : platform_->helpPages()) {
+            pages << QString::fromStdString(page).section(QLatin1Char('/'), -2);
+        }
+        QCOMPARE(pages,
+                 (QStringList{QStringLiteral("html/TENIS7.htm"), QStringLiteral("html/TENIS5.htm"),
+                              QStringLiteral("html/TENIS6.htm")}));
     }
 
 private:
