@@ -1,10 +1,10 @@
 #include "app/Program.h"
+#include "app/SupportFiles.h"
 #include "matching/PairingTable.h"
 #include "matching/RunningList.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
-#include "ui/dialogs/DefaultPictures.h"
 #include "ui/dialogs/Form2.h"
 #include "ui/dialogs/Form3.h"
 #include "ui/dialogs/Form4.h"
@@ -67,7 +67,9 @@ private slots:
         workDir_ = dir_.path().toStdString();
         platform_ = std::make_unique<ScriptedPlatform>();
         program_ = std::make_unique<Program>(*platform_, clock_, settings_, workDir_);
-        QVERIFY(installDefaultPictures(workDir_));
+        copyMissingSupportFiles(workDir_,
+                                {{std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "html",
+                                  std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "resources"}});
         MeetingState& s = program_->state;
         QVERIFY(program_->meetingFile.CreateScratchFile());
         s.MeetingCount = 1;

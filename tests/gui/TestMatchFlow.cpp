@@ -1,9 +1,9 @@
 #include "app/Program.h"
+#include "app/SupportFiles.h"
 #include "matching/PairingTable.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
-#include "ui/dialogs/DefaultPictures.h"
 #include "ui/dialogs/Form2.h"
 #include "ui/dialogs/MatchFlow.h"
 
@@ -60,7 +60,9 @@ private slots:
         workDir_ = dir_.path().toStdString();
         platform_ = std::make_unique<ScriptedPlatform>();
         program_ = std::make_unique<Program>(*platform_, clock_, settings_, workDir_);
-        QVERIFY(installDefaultPictures(workDir_));
+        copyMissingSupportFiles(workDir_,
+                                {{std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "html",
+                                  std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "resources"}});
         main_ = std::make_unique<QWidget>();
         main_->resize(900, 700);
         main_->show();

@@ -1,8 +1,10 @@
 #include "ui/dialogs/Form10.h"
 
+#include "app/Help.h"
 #include "app/Program.h"
-#include "app/ShowHelp.h"
+#include "platform/qt/KeyCode.h"
 #include "results/ResultCorrection.h"
+#include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/ScoreKeyFilter.h"
 
@@ -77,7 +79,8 @@ Form10::Form10(Program& program, QWidget* mainWindow) : QDialog(mainWindow), pro
     buttons->addWidget(correct);
     buttons->addWidget(close);
     layout->addLayout(buttons, 5, 0, 1, 2);
-    centreOver(this, mainWindow);
+    adjustSize();
+    centreOverParent(*this);
 }
 
 void Form10::Command1_Click() {
@@ -87,6 +90,6 @@ void Form10::Command1_Click() {
 }
 
 void Form10::keyPressEvent(QKeyEvent* event) {
-    ShowHelp(program_, "TENIS7.htm", programKeyCode(event));
+    ShowHelp(program_.platform, program_.workDir, HelpPage::kCorrection, windowsKeyCode(*event));
     QDialog::keyPressEvent(event);
 }

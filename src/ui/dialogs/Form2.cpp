@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "matching/RunningList.h"
+#include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/Form3.h"
 #include "ui/dialogs/Form5.h"
@@ -85,7 +86,7 @@ Form2::Form2(Program& program, QWidget* mainWindow, std::function<void()> redraw
 
 void Form2::openList() {
     openRunningList(program_.state);
-    centreOver(this, mainWindow_);
+    centreOverParent(*this);
     show();
     raise();
     activateWindow();

@@ -1,9 +1,11 @@
 #include "ui/dialogs/Form3.h"
 
+#include "app/Help.h"
 #include "app/Program.h"
-#include "app/ShowHelp.h"
 #include "matching/MatchSides.h"
+#include "platform/qt/KeyCode.h"
 #include "results/ResultEntry.h"
+#include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/MatchSidesWidgets.h"
 #include "ui/dialogs/ScoreKeyFilter.h"
@@ -63,7 +65,8 @@ Form3::Form3(Program& program, QWidget* mainWindow) : QDialog(mainWindow), progr
     layout->addLayout(buttons, 2, 0, 1, 3);
 
     sides_->show(loadMatchSides(program_.state, program_.workDir), program_.workDir);
-    centreOver(this, mainWindow);
+    adjustSize();
+    centreOverParent(*this);
 }
 
 Form3::~Form3() = default;
@@ -75,6 +78,6 @@ void Form3::Command1_Click() {
 }
 
 void Form3::keyPressEvent(QKeyEvent* event) {
-    ShowHelp(program_, "TENIS6.htm", programKeyCode(event));
+    ShowHelp(program_.platform, program_.workDir, HelpPage::kResultEntry, windowsKeyCode(*event));
     QDialog::keyPressEvent(event);
 }

@@ -1,10 +1,12 @@
 #include "ui/dialogs/Form4.h"
 
+#include "app/Help.h"
 #include "app/Program.h"
-#include "app/ShowHelp.h"
 #include "matching/MatchSides.h"
 #include "matching/MatchStart.h"
 #include "matching/PairingConfirmation.h"
+#include "platform/qt/KeyCode.h"
+#include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/MatchSidesWidgets.h"
 
@@ -44,7 +46,8 @@ Form4::Form4(Program& program, QWidget* mainWindow) : QDialog(mainWindow), progr
     layout->addLayout(buttons, 2, 0, 1, 3);
 
     sides_->show(loadMatchSides(program_.state, program_.workDir), program_.workDir);
-    centreOver(this, mainWindow);
+    adjustSize();
+    centreOverParent(*this);
 }
 
 Form4::~Form4() = default;
@@ -61,6 +64,6 @@ void Form4::Command2_Click() {
 }
 
 void Form4::keyPressEvent(QKeyEvent* event) {
-    ShowHelp(program_, "TENIS5.htm", programKeyCode(event));
+    ShowHelp(program_.platform, program_.workDir, HelpPage::kMainWindow, windowsKeyCode(*event));
     QDialog::keyPressEvent(event);
 }

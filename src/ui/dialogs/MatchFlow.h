@@ -29,7 +29,8 @@ public:
     // The "完了報告(&E)" menu item with the given index.
     void completionMenu(int index);
 
-    Form2* runningList() const { return runningList_; }
+    // The list window while it exists, else null.
+    Form2* runningList() const;
 
 private:
     Program& program_;

@@ -1,5 +1,6 @@
 #include "ui/dialogs/ReleaseConfirmation.h"
 
+#include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogSupport.h"
 
 #include <QHBoxLayout>
@@ -37,5 +38,6 @@ ReleaseConfirmation::ReleaseConfirmation(Program& program, QWidget* mainWindow,
     buttons->addStretch();
     layout->addLayout(buttons);
     setMinimumWidth(360);
-    centreOver(this, mainWindow);
+    adjustSize();
+    centreOverParent(*this);
 }
