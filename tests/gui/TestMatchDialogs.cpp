@@ -31,6 +31,10 @@ void onModal(std::function<void(QWidget*)> action) {
         QWidget* dialog = QApplication::activeModalWidget();
         QVERIFY(dialog != nullptr);
         action(dialog);
+        // A check that failed inside the action must not leave the test waiting.
+        if (QApplication::activeModalWidget() == dialog) {
+            dialog->close();
+        }
     });
 }
 

@@ -1,16 +1,17 @@
 #include "app/Program.h"
 #include "app/SupportFiles.h"
-#include "matching/PairingTable.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 #include "ui/dialogs/Form2.h"
-#include "ui/dialogs/MatchFlow.h"
+#include "ui/main/Form1.h"
+#include "ui/main/MainGridView.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -25,12 +26,29 @@ namespace {
 
 using Cell = std::tuple<int, int, int>; // team, slot, column
 
+struct Pair {
+    int team;
+    int first;  // column of the cell
+    int second; // row of the cell
+};
+
 void onModal(std::function<void(QWidget*)> action) {
     QTimer::singleShot(0, [action] {
         QWidget* dialog = QApplication::activeModalWidget();
         QVERIFY(dialog != nullptr);
         action(dialog);
+        // A check that failed inside the action must not leave the test waiting.
+        if (QApplication::activeModalWidget() == dialog) {
+            dialog->close();
+        }
     });
+}
+
+// A left double-click as the window system delivers it: a press and a
+// release, then the double-click event.
+void doubleClickAt(QWidget* viewport, QPoint at) {
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
 }
 
 void click(QWidget* parent, const char* name) {
@@ -39,38 +57,33 @@ void click(QWidget* parent, const char* name) {
     button->click();
 }
 
-struct Pair {
-    int team;
-    int first;
-    int second;
-};
-
 } // namespace
 
-// One club night in each match method, through the match dialogs: picks,
-// confirmation, running-match list, result, cancel, forfeit, correction,
-// the ten-match limit, completion and its undo; then the data file is read
-// back.
+// One club night in each match method, driven through the main window and
+// the match dialogs: double-clicked picks, the confirmation, the running-
+// match list, a result, a cancellation, a forfeit, the right-click
+// correction, the ten-match limit, completion and its undo; then the data
+// file is read back.
 class TestMatchFlow : public QObject {
     Q_OBJECT
 
 private slots:
     void init() {
-        QVERIFY(dir_.isValid());
-        workDir_ = dir_.path().toStdString();
+        work_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(work_->isValid());
+        const std::filesystem::path workDir = work_->path().toStdU16String();
+        const std::filesystem::path source = RALLYNOTE_SOURCE_DIR;
+        copyMissingSupportFiles(workDir, {{source / "html", source / "resources"}});
         platform_ = std::make_unique<ScriptedPlatform>();
-        program_ = std::make_unique<Program>(*platform_, clock_, settings_, workDir_);
-        copyMissingSupportFiles(workDir_,
-                                {{std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "html",
-                                  std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "resources"}});
-        main_ = std::make_unique<QWidget>();
-        main_->resize(900, 700);
-        main_->show();
-        flow_ = new MatchFlow(*program_, main_.get(), [this] { redraw(); });
+        program_ = std::make_unique<Program>(*platform_, clock_, settings_, workDir);
+        window_ = std::make_unique<Form1>(*program_);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
     void cleanup() {
-        main_.reset();
+        window_.reset();
         program_.reset();
+        platform_.reset();
     }
 
     void wholeMeeting_data() {
@@ -92,7 +105,9 @@ private slots:
         // Match 1: played 6-4.
         const auto [side0, side1] = startNextMatch();
         QCOMPARE(s.RunningCount, 1);
-        enterResult(1, u"6", u"4");
+        QCOMPARE(tabs()->currentIndex(), 0);
+        QVERIFY(runningList()->isVisible());
+        enterResult(1, QStringLiteral("6"), QStringLiteral("4"));
         QCOMPARE(s.RunningCount, 0);
         QCOMPARE(s.ResultTable[side0.team][side0.first][side0.second], 6004);
         QCOMPARE(s.ResultTable[side1.team][side1.first][side1.second], 4006);
@@ -104,18 +119,27 @@ private slots:
             QCOMPARE(s.PairState[p.team][p.first][p.second], PairFinished);
             QCOMPARE(s.PairState[p.team][p.second][p.first], PairFinished);
         }
-        std::u16string logText;
-        QVERIFY(program_->log.ReadLog(logText));
-        QVERIFY(logText.find(u"結果 (") != std::u16string::npos);
+        std::u16string log;
+        QVERIFY(program_->log.ReadLog(log));
+        QVERIFY(log.find(u"結果 (赤" + std::u16string(1, u'0' + side0.first)) !=
+                std::u16string::npos);
+        // Whoever just played moves down: their pairs are second class now.
+        showTeam(0);
+        QCOMPARE(cellText(1, 3), QStringLiteral("  □"));
+        QCOMPARE(cellText(5, 6), QStringLiteral("  ●"));
+        QCOMPARE(cellText(side0.second, side0.first), QStringLiteral(" 6:4"));
 
         // Match 2: cancelled, its pairs are candidates again.
         const auto [cancel0, cancel1] = startNextMatch();
+        QCOMPARE(cellTextIn(cancel0), QStringLiteral("試合中"));
         chooseInList(1, "Command2");
         QCOMPARE(s.RunningCount, 0);
         for (const Pair& p : {cancel0, cancel1}) {
             QVERIFY(s.PairState[p.team][p.first][p.second] <= PairSecondClassBusy);
         }
-        expectSymbol(cancel0, {u"  ●", u"  □"});
+        const QString cancelled = cellTextIn(cancel0);
+        QVERIFY2(cancelled == QStringLiteral("  ●") || cancelled == QStringLiteral("  □"),
+                 qPrintable(cancelled));
 
         // Match 3: forfeited, its pairs are closed.
         const auto [forfeit0, forfeit1] = startNextMatch();
@@ -123,53 +147,63 @@ private slots:
         for (const Pair& p : {forfeit0, forfeit1}) {
             QCOMPARE(s.PairState[p.team][p.first][p.second], PairUnavailable);
         }
-        expectSymbol(forfeit0, {u"  ×"});
+        QCOMPARE(cellTextIn(forfeit0), QStringLiteral("  ×"));
 
-        // Correction of match 1's side 0: 6-4 becomes 7-5.
-        s.CurrentTeam = static_cast<std::int16_t>(side0.team);
-        s.CorrectionCell = {static_cast<std::int16_t>(side0.first),
-                            static_cast<std::int16_t>(side0.second)};
+        // Correction of match 1's side 0: right click, then double-click.
+        showTeam(side0.team);
         onModal([](QWidget* dialog) {
+            QCOMPARE(dialog->objectName(), QStringLiteral("Form10"));
+            QCOMPARE(dialog->findChild<QLineEdit*>("Text1")->text(), QStringLiteral("6"));
             dialog->findChild<QLineEdit*>("Text1")->setText(QStringLiteral("7"));
             dialog->findChild<QLineEdit*>("Text2")->setText(QStringLiteral("5"));
             click(dialog, "Command1");
         });
-        flow_->correctCell();
-        s.CurrentTeam = 0;
+        const QPoint at = cellCentre(side0.second, side0.first);
+        QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, at);
+        doubleClickAt(grid()->viewport(), at);
         QCOMPARE(s.ResultTable[side0.team][side0.first][side0.second], 7005);
         QCOMPARE(s.ResultTable[side0.team][side0.second][side0.first], singles ? 5007 : 7005);
+        QCOMPARE(cellText(side0.second, side0.first), QStringLiteral(" 7:5"));
+        showTeam(0);
 
         // Ten matches run at once; an eleventh is refused with a beep.
         for (int k = 1; k <= 10; ++k) {
             startNextMatch();
         }
         QCOMPARE(s.RunningCount, 10);
+        QCOMPARE(runningList()->grid()->rowCount(), 11);
         platform_->clear();
         startNextMatch();
         QCOMPARE(s.RunningCount, 10);
         QCOMPARE(platform_->beepCount(), 1);
+        QVERIFY(runningList()->isVisible());
         for (int k = 10; k >= 1; --k) {
             chooseInList(k, "Command2");
         }
         QCOMPARE(s.RunningCount, 0);
+        click(runningList(), "Command4");
+        QVERIFY(!runningList()->isVisible());
 
-        // Completion and its undo; intra-team mode must be released first.
+        // Completion and its undo, through the menu.
         if (intra == 1) {
             platform_->clear();
-            flow_->completionMenu(0);
-            QCOMPARE(platform_->messages().size(), std::size_t{1});
-            QCOMPARE(s.MeetingCount, 1);
+            trigger("mnenditem_0");
+            QCOMPARE(platform_->messages(),
+                     std::vector<std::u16string>{
+                         u"１チーム制が宣言されています。解除後ご実行して下さい。"});
             s.IntraTeamFlag = 0;
         }
         platform_->setNextAnswer(true);
-        flow_->completionMenu(0);
+        trigger("mnenditem_0");
         QCOMPARE(s.MeetingCount, 2);
         QCOMPARE(s.ResultTable[side0.team][side0.first][side0.second], 0);
+        // The new meeting starts with every pair a candidate again.
+        QCOMPARE(cellText(side0.second, side0.first), QStringLiteral("  ●"));
         platform_->setNextAnswer(true);
-        flow_->completionMenu(2);
+        trigger("mnenditem_2");
         QCOMPARE(s.MeetingCount, 1);
 
-        // The file holds exactly the stored results of meeting 1.
+        // Memory and file hold exactly the stored results of meeting 1.
         std::map<Cell, std::int32_t> expected;
         expected[{side0.team, side0.first, side0.second}] = 7005;
         expected[{side0.team, side0.second, side0.first}] = singles ? 5007 : 7005;
@@ -189,14 +223,6 @@ private slots:
                     QCOMPARE(record.int32At(MeetingRecord::kResultOffset +
                                             4 * MeetingRecord::resultIndex(team, slot, column)),
                              want);
-                }
-            }
-        }
-        for (int team = 0; team < 2; ++team) {
-            for (int slot = 1; slot <= 8; ++slot) {
-                for (int column = 1; column <= 8; ++column) {
-                    const auto found = expected.find({team, slot, column});
-                    const std::int32_t want = found == expected.end() ? 0 : found->second;
                     QCOMPARE(s.ResultTable[team][slot][column], want);
                 }
             }
@@ -205,9 +231,9 @@ private slots:
 
 private:
     void newMeeting(int method, int intra) {
-        QVERIFY(program_->meetingFile.CreateScratchFile());
+        trigger("mnfileitem_0");
         MeetingState& s = program_->state;
-        s.MeetingCount = 1;
+        QCOMPARE(s.MeetingCount, 1);
         s.MatchMethod = static_cast<std::int16_t>(method);
         s.TeamSize = {8, static_cast<std::int16_t>(method == 0 ? 8 : 0), 0};
         for (int slot = 1; slot <= 8; ++slot) {
@@ -217,39 +243,64 @@ private:
         }
         QVERIFY(program_->meetingFile.SaveMeeting(0));
         s.IntraTeamFlag = static_cast<std::int16_t>(intra);
-        redraw();
+        showTeam(0);
     }
 
-    void redraw() { TaisenDsp(program_->state, program_->view, 1); }
+    void trigger(const char* name) {
+        auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
+        QVERIFY2(action, name);
+        action->trigger();
+    }
 
-    // The first open pair of the team, above the diagonal, sharing no
-    // member with avoid.
+    QTabBar* tabs() { return window_->findChild<QTabBar*>(QStringLiteral("tabPage")); }
+    MainGridView* grid() { return window_->grid(); }
+    Form2* runningList() { return window_->findChild<Form2*>(QStringLiteral("Form2")); }
+
+    // Shows a team's pairing table as a click on its tab does.
+    void showTeam(int team) { emit tabs()->tabBarClicked(team); }
+
+    QString cellText(int row, int column) {
+        return grid()->model()->index(row, column).data().toString();
+    }
+    QString cellTextIn(const Pair& p) {
+        showTeam(p.team);
+        const QString text = cellText(p.second, p.first);
+        showTeam(0);
+        return text;
+    }
+    QPoint cellCentre(int row, int column) {
+        return grid()->visualRect(grid()->model()->index(row, column)).center();
+    }
+
+    // The first open pair of a team above the diagonal, sharing no member
+    // with avoid.
     Pair openPair(int team, const Pair* avoid) {
         const MeetingState& s = program_->state;
         for (int column = 2; column <= s.TeamSize[team]; ++column) {
             for (int row = 1; row < column; ++row) {
-                if (s.PairState[team][column][row] > PairSecondClassBusy) {
-                    continue;
+                const bool shares =
+                    avoid != nullptr && (column == avoid->first || column == avoid->second ||
+                                         row == avoid->first || row == avoid->second);
+                if (s.PairState[team][column][row] <= PairSecondClassBusy && !shares) {
+                    return {team, column, row};
                 }
-                if (avoid != nullptr && (column == avoid->first || column == avoid->second ||
-                                         row == avoid->first || row == avoid->second)) {
-                    continue;
-                }
-                return {team, column, row};
             }
         }
         return {team, 0, 0};
     }
 
-    void pick(const Pair& p) {
-        program_->state.CurrentTeam = static_cast<std::int16_t>(p.team);
-        flow_->pickCell(p.first, p.second);
+    void expectTab(int team) { QCOMPARE(tabs()->currentIndex(), team); }
+
+    // A left double-click on the pair's cell in the table now shown.
+    void doubleClick(const Pair& p) {
+        QCOMPARE(program_->state.CurrentTeam, p.team);
+        doubleClickAt(grid()->viewport(), cellCentre(p.second, p.first));
     }
 
-    // Picks the next match in the table and decides it in the confirmation.
+    // Picks the next match on the pairing table and decides it.
     std::pair<Pair, Pair> startNextMatch() {
         const MeetingState& s = program_->state;
-        Pair side0 = openPair(0, nullptr);
+        const Pair side0 = openPair(0, nullptr);
         Pair side1{};
         if (s.MatchMethod == 2) {
             side1 = {0, side0.second, side0.first};
@@ -258,62 +309,49 @@ private:
         } else {
             side1 = openPair(0, &side0);
         }
-        if (s.MatchMethod != 2) {
-            pick(side0);
-        }
         onModal([](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
             click(dialog, "Command1");
         });
-        pick(s.MatchMethod == 2 ? side0 : side1);
+        if (s.MatchMethod == 2) {
+            doubleClick(side0);
+        } else {
+            doubleClick(side0);
+            // Two-team doubles has moved on to team B's tab.
+            expectTab(side1.team);
+            doubleClick(side1);
+        }
         return {side0, side1};
     }
 
     void chooseInList(int row, const char* button) {
-        Form2* list = flow_->runningList();
+        Form2* list = runningList();
         QVERIFY(list != nullptr);
-        list->grid()->setCurrentCell(row, 0);
+        list->grid()->setCurrentCell(row, 2);
         onModal([](QWidget* dialog) { click(dialog, "Command1"); });
         click(list, button);
     }
 
-    void enterResult(int row, const char16_t* left, const char16_t* right) {
-        Form2* list = flow_->runningList();
-        list->grid()->setCurrentCell(row, 0);
-        const QString l = QString::fromUtf16(left);
-        const QString r = QString::fromUtf16(right);
-        onModal([l, r](QWidget* dialog) {
+    // Result entry by a double-click on the match in the running-match list.
+    void enterResult(int row, const QString& left, const QString& right) {
+        Form2* list = runningList();
+        onModal([left, right](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QStringLiteral("Form3"));
-            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text1"), l);
-            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text2"), r);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text1"), left);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("Text2"), right);
             click(dialog, "Command1");
         });
-        click(list, "Command1");
+        QTableWidget* table = list->grid();
+        const QRect rect = table->visualRect(table->model()->index(row, 2));
+        doubleClickAt(table->viewport(), rect.center());
     }
 
-    // The symbol of the pair's cell in its team's pairing table.
-    void expectSymbol(const Pair& p, std::initializer_list<std::u16string_view> allowed) {
-        MeetingState& s = program_->state;
-        s.CurrentTeam = static_cast<std::int16_t>(p.team);
-        redraw();
-        const std::u16string& text = program_->view.grid.at(p.second, p.first);
-        bool found = false;
-        for (std::u16string_view symbol : allowed) {
-            found = found || text == symbol;
-        }
-        QVERIFY2(found, QString::fromStdU16String(text).toUtf8().constData());
-        s.CurrentTeam = 0;
-        redraw();
-    }
-
-    QTemporaryDir dir_;
-    std::filesystem::path workDir_;
+    std::unique_ptr<QTemporaryDir> work_;
     FixedClock clock_{std::tm{}};
     MemorySettingsStore settings_;
     std::unique_ptr<ScriptedPlatform> platform_;
     std::unique_ptr<Program> program_;
-    std::unique_ptr<QWidget> main_;
-    MatchFlow* flow_ = nullptr;
+    std::unique_ptr<Form1> window_;
 };
 
 QTEST_MAIN(TestMatchFlow)
