@@ -56,6 +56,7 @@ private:
     void onRecentFile(int index);
     void onLogItem(int index);
     void showVersionBox();
+    void showReport();
     void printWindow();
 
     // Form1Layout.cpp

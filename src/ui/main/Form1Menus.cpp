@@ -4,7 +4,9 @@
 #include "app/Help.h"
 #include "app/LogCommands.h"
 #include "app/Program.h"
+#include "app/ReportCommands.h"
 #include "platform/qt/WindowPrinter.h"
+#include "ui/dialogs/Form11.h"
 #include "ui/dialogs/Form12.h"
 #include "ui/dialogs/frmVer.h"
 
@@ -81,6 +83,7 @@ void Form1::buildMenus() {
 
     QAction* report = menuBar()->addAction(QStringLiteral("成績表示(&P)"));
     report->setObjectName(QStringLiteral("mnpoint"));
+    connect(report, &QAction::triggered, this, &Form1::showReport);
 
     QMenu* log = addMenu("mnlog", QStringLiteral("ログ(&L)"));
     connect(addItem(log, QStringLiteral("mnlogitem_0"), QStringLiteral("ログ表示(&V)")),
@@ -153,6 +156,17 @@ void Form1::showVersionBox() {
     }
     versionBox_->show();
     versionBox_->raise();
+}
+
+// The report shows the totals over all meetings, which the main window shows
+// behind it; closing it brings back the current meeting.
+void Form1::showReport() {
+    mnpoint_Click(program_, [this] {
+        render();
+        Form11 report(program_, this);
+        report.exec();
+    });
+    render();
 }
 
 void Form1::printWindow() {
