@@ -42,9 +42,6 @@ void MasterEditor::open(int gridWidth, int gridHeight) {
     changed_ = false;
     boxes_ = {};
     master_.ReadMasterFile([this](int member) { showRow(member); });
-    // The count comes from the file: hold it to what the table can hold, so
-    // no operation reaches past the last entry.
-    master_.MemberCount = std::clamp<std::int16_t>(master_.MemberCount, 0, kMemberTableSize - 1);
 }
 
 void MasterEditor::showRow(int member) {

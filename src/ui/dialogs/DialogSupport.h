@@ -14,10 +14,14 @@ class QWidget;
 inline QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
-inline std::u16string fromQString(const QString& text) { return text.toStdU16String(); }
+inline std::u16string fromQString(const QString& text) {
+    return text.toStdU16String();
+}
 
 // The program's sizes are in twips: 15 to a pixel on a 96-dpi screen.
-inline int twipsToPixels(int twips) { return twips / 15; }
+inline int twipsToPixels(int twips) {
+    return twips / 15;
+}
 
 // Places a dialog centred over the window it was opened from.
 void centreOver(QWidget& dialog, const QWidget* owner);

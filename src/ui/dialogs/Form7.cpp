@@ -78,8 +78,9 @@ void Form7::buildControls() {
         const int box = order[i];
         const int row = static_cast<int>(i) / 4;
         const int column = static_cast<int>(i) % 4 * 2;
-        fields->addWidget(new QLabel(QString::fromUtf8(labels[static_cast<std::size_t>(box)]), this),
-                          row, column);
+        fields->addWidget(
+            new QLabel(QString::fromUtf8(labels[static_cast<std::size_t>(box)]), this), row,
+            column);
         fields->addWidget(boxes_[static_cast<std::size_t>(box)], row, column + 1);
     }
     boxes_[MasterEditor::ClassCodeBox]->setMaximumWidth(60);
@@ -136,10 +137,11 @@ void Form7::buildControls() {
     }
     buttons->addStretch();
 
-    auto* note = new QLabel(QStringLiteral("追加：追加したい位置の前の行をクリックし、「追加」を押してから"
-                                           "データを入力して下さい。最後のメンバーより下の行を選ぶと"
-                                           "先頭に追加されます。"),
-                            this);
+    auto* note =
+        new QLabel(QStringLiteral("追加：追加したい位置の前の行をクリックし、「追加」を押してから"
+                                  "データを入力して下さい。最後のメンバーより下の行を選ぶと"
+                                  "先頭に追加されます。"),
+                   this);
     note->setWordWrap(true);
 
     auto* lower = new QHBoxLayout;
@@ -164,11 +166,13 @@ void Form7::showEvent(QShowEvent* event) {
 void Form7::renderGrid() {
     const GridModel& model = editor_.grid();
     for (int column = 0; column < model.columns; ++column) {
-        grid_->setColumnWidth(column,
-                              std::max(1, twipsToPixels(model.columnWidths[static_cast<std::size_t>(column)])));
+        grid_->setColumnWidth(
+            column,
+            std::max(1, twipsToPixels(model.columnWidths[static_cast<std::size_t>(column)])));
     }
     for (int row = 0; row < model.rows; ++row) {
-        grid_->setRowHeight(row, std::max(1, twipsToPixels(model.rowHeights[static_cast<std::size_t>(row)])));
+        grid_->setRowHeight(
+            row, std::max(1, twipsToPixels(model.rowHeights[static_cast<std::size_t>(row)])));
         for (int column = 0; column < model.columns; ++column) {
             const QString text = toQString(model.at(row, column));
             QTableWidgetItem* item = grid_->item(row, column);
@@ -228,7 +232,9 @@ void Form7::update() {
     }
 }
 
-void Form7::cancel() { close(); }
+void Form7::cancel() {
+    close();
+}
 
 void Form7::closeEvent(QCloseEvent* event) {
     if (closing_ || editor_.mayClose()) {

@@ -169,7 +169,8 @@ void Form8::showPicture(const PictureLookup& picture) {
         return;
     }
     const QPixmap pixmap(QString::fromStdString((program_.workDir / picture.PicFile).string()));
-    picture_->setPixmap(pixmap.scaled(picture_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture_->setPixmap(
+        pixmap.scaled(picture_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 void Form8::leave(bool closeBox) {

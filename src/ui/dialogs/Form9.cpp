@@ -47,7 +47,8 @@ Form9::Form9(Program& program, QWidget* owner)
     fields->addWidget(nameA_, 1, 1);
     fields->addWidget(label(this, "Text6", QStringLiteral("チームＢ名称")), 2, 0);
     fields->addWidget(nameB_, 2, 1);
-    title_->setMinimumWidth(QFontMetrics(title_->font()).horizontalAdvance(QStringLiteral("０")) * 22);
+    title_->setMinimumWidth(QFontMetrics(title_->font()).horizontalAdvance(QStringLiteral("０")) *
+                            22);
 
     auto* methodFrame = new QGroupBox(this);
     auto* methodLayout = new QVBoxLayout(methodFrame);

@@ -43,9 +43,13 @@ void RegistrationCommands::openRoster() {
     redraw_();
 }
 
-void RegistrationCommands::clearCurrentData() { menu_.clearCurrentData(); }
+void RegistrationCommands::clearCurrentData() {
+    menu_.clearCurrentData();
+}
 
-void RegistrationCommands::clearAllData() { menu_.clearAllData(); }
+void RegistrationCommands::clearAllData() {
+    menu_.clearAllData();
+}
 
 void RegistrationCommands::toggleIntraTeam() {
     if (!menu_.toggleIntraTeam(tabs_.currentIndex() + 1)) {
