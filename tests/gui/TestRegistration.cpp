@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,8 +35,12 @@ template <typename T> T* child(QWidget& parent, const char* name) {
     return found;
 }
 
+// Clicks a button; check boxes and option buttons near their indicator.
 void click(QWidget& parent, const char* button) {
-    QTest::mouseClick(child<QAbstractButton>(parent, button), Qt::LeftButton);
+    auto* target = child<QAbstractButton>(parent, button);
+    const bool indicator = qobject_cast<QPushButton*>(target) == nullptr;
+    QTest::mouseClick(target, Qt::LeftButton, {},
+                      indicator ? QPoint(8, target->height() / 2) : target->rect().center());
 }
 
 void clickRow(QListWidget* list, int row) {
@@ -94,6 +99,7 @@ private slots:
     void helpKeyOpensEachDialogsPage();
 
 private:
+    void newScratchFile();
     void registerMembers();
     void fillRoster();
     void nameMeeting();
@@ -131,6 +137,7 @@ void TestRegistration::registerMembers() {
         const Member& m = kMembers[i];
         clickCell(grid, i + 2, 4);
         QCOMPARE(editor.editor().selection(), i + 1);
+        child<QLineEdit>(editor, "Text1")->clear();
         QTest::keyClicks(child<QLineEdit>(editor, "Text1"), QString::number(100 + i));
         child<QLineEdit>(editor, "Text2")->setText(QString::fromUtf16(m.name));
         child<QLineEdit>(editor, "Text3")->setText(QString::fromUtf16(m.abbrev));
@@ -149,6 +156,7 @@ void TestRegistration::registerMembers() {
             });
             click(editor, "CmdPic");
         } else {
+            child<QLineEdit>(editor, "Text7")->clear();
             QTest::keyClicks(child<QLineEdit>(editor, "Text7"), QString::number(m.photo));
         }
     }
@@ -200,8 +208,14 @@ void TestRegistration::nameMeeting() {
     QVERIFY(!dialog.isVisible());
 }
 
-void TestRegistration::startsAClubFromAnEmptyFolder() {
+// The data file is started as New starts it: one meeting in the scratch file.
+void TestRegistration::newScratchFile() {
+    program_->state.MeetingCount = 1;
     QVERIFY(program_->meetingFile.CreateScratchFile());
+}
+
+void TestRegistration::startsAClubFromAnEmptyFolder() {
+    newScratchFile();
     registerMembers();
     fillRoster();
     nameMeeting();
@@ -256,7 +270,8 @@ void TestRegistration::masterEditorAsksBeforeDroppingEdits() {
     editor.close();
     QVERIFY(!editor.isVisible());
     QCOMPARE(platform_.questions().size(), std::size_t{2});
-    QCOMPARE(std::filesystem::file_size(program_->workDir / "tennis.mst"), std::uintmax_t{0});
+    std::error_code missing;
+    QVERIFY(std::filesystem::file_size(program_->workDir / "tennis.mst", missing) == 0 || missing);
 }
 
 void TestRegistration::classCodeBoxDiscardsLetters() {
@@ -275,7 +290,7 @@ void TestRegistration::classCodeBoxDiscardsLetters() {
 }
 
 void TestRegistration::teamInfoKeepsTheMethodOnceMatchesWerePlayed() {
-    QVERIFY(program_->meetingFile.CreateScratchFile());
+    newScratchFile();
     program_->state.PlayedTotal = 1;
     Form9 dialog(*program_, nullptr);
     dialog.show();
@@ -289,7 +304,7 @@ void TestRegistration::teamInfoKeepsTheMethodOnceMatchesWerePlayed() {
 }
 
 void TestRegistration::helpKeyOpensEachDialogsPage() {
-    QVERIFY(program_->meetingFile.CreateScratchFile());
+    newScratchFile();
     Roster roster(*program_);
     Form7 editor(*program_, nullptr);
     Form8 rosterDialog(*program_, roster, nullptr);

@@ -51,6 +51,9 @@ void Form7::buildControls() {
     grid_->setObjectName(QStringLiteral("Grid1"));
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
+    // Row 1 and column 1 are a few twips wide: practically invisible.
+    grid_->horizontalHeader()->setMinimumSectionSize(0);
+    grid_->verticalHeader()->setMinimumSectionSize(0);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
