@@ -81,9 +81,9 @@ void Form7::buildControls() {
         const int box = order[i];
         const int row = static_cast<int>(i) / 4;
         const int column = static_cast<int>(i) % 4 * 2;
-        fields->addWidget(
-            new QLabel(QString::fromUtf8(labels[static_cast<std::size_t>(box)]), this), row,
-            column);
+        auto* caption = new QLabel(QString::fromUtf8(labels[static_cast<std::size_t>(box)]), this);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        fields->addWidget(caption, row, column);
         fields->addWidget(boxes_[static_cast<std::size_t>(box)], row, column + 1);
     }
     boxes_[MasterEditor::ClassCodeBox]->setMaximumWidth(60);
