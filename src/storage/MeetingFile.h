@@ -33,6 +33,10 @@ public:
     // updates record 1's count); mode 9: the viewed earlier meeting into
     // record ViewedMeeting.
     bool SaveMeeting(int mode);
+    // The save of New and Close: the current meeting into record
+    // MeetingCount of `path`, record 1's count made MeetingCount; then `path`
+    // is the current file and tops the recent list.
+    bool SaveMeetingTo(const std::u16string& path);
     bool ReadMeeting(int n);
     bool OpenMeetingFile(const std::u16string& path);
     bool CopyMeetingFile(const std::u16string& newPath);
@@ -51,6 +55,10 @@ public:
     const std::filesystem::path& workDir() const { return workDir_; }
 
 private:
+    // Writes the state as record n of the file; with `countToFirst` record 1
+    // is read first and written back last with the count MeetingCount.
+    bool writeMeeting(const std::filesystem::path& file, long long n, bool countToFirst);
+
     MeetingState& state_;
     Platform& platform_;
     RecentFiles& recent_;

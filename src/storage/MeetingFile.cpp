@@ -1,0 +1,219 @@
+#include "storage/MeetingFile.h"
+
+#include "platform/Platform.h"
+#include "state/MeetingState.h"
+#include "storage/MeetingPacking.h"
+#include "storage/RecentFiles.h"
+#include "storage/RecordFile.h"
+#include "text/Utf8.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace {
+
+constexpr std::u16string_view kWriteError = u"ﾌｧｲﾙを書き込むときにｴﾗｰが発生しました。";
+constexpr std::u16string_view kOpenError =
+    u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。もう一度実行してください。";
+constexpr std::u16string_view kCloseError =
+    u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。";
+constexpr std::u16string_view kEditorTitle = u"ﾃｷｽﾄ ｴﾃﾞｨﾀ";
+constexpr std::u16string_view kOverwriteQuestion = u"既存のﾌｧｲﾙに上書きしますか ?";
+
+// The number of meetings a file's record 1 claims, 0 read as 1; 0 when the
+// claim does not fit the records the file holds.
+long long meetingsClaimed(const MeetingRecord& first, long long records) {
+    const long long count = first.count() == 0 ? 1 : first.count();
+    return count >= 1 && count <= records ? count : 0;
+}
+
+bool samePlace(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ignored;
+    return std::filesystem::equivalent(a, b, ignored);
+}
+
+} // namespace
+
+MeetingFile::MeetingFile(MeetingState& state, Platform& platform, RecentFiles& recent,
+                         std::filesystem::path workDir)
+    : state_(state), platform_(platform), recent_(recent), workDir_(std::move(workDir)) {}
+
+void MeetingFile::PackMeeting() {
+    packMeeting(state_, buffer_);
+}
+
+void MeetingFile::UnpackMeeting() {
+    unpackMeeting(buffer_, state_);
+}
+
+std::filesystem::path MeetingFile::resolve(const std::u16string& path) const {
+    const std::filesystem::path given(toUtf8(path));
+    return given.is_absolute() ? given : workDir_ / given;
+}
+
+bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, bool countToFirst) {
+    MeetingRecord record = buffer_;
+    MeetingRecord first;
+    RecordFile file(MeetingRecord::kSize);
+    bool done = n >= 1 && file.openForWriting(path);
+    // Record 1 is read before anything is written, so a failure to read it
+    // leaves the file as it was.
+    if (done && countToFirst) {
+        done = file.read(1, first.bytes.data());
+    }
+    if (done) {
+        if (n == 1) {
+            record.setCount(state_.MeetingCount);
+        }
+        packMeeting(state_, record);
+        done = file.write(n, record.bytes.data());
+    }
+    if (done && countToFirst) {
+        first.setCount(state_.MeetingCount);
+        done = file.write(1, first.bytes.data());
+    }
+    done = file.finish() && done;
+    if (done) {
+        buffer_ = countToFirst ? first : record;
+    }
+    return done;
+}
+
+bool MeetingFile::SaveMeeting(int mode) {
+    const long long n = mode == 9 ? state_.ViewedMeeting : state_.MeetingCount;
+    const bool countToFirst = mode == 1 && state_.MeetingCount > 1;
+    if (!writeMeeting(resolve(state_.CurrentPath), n, countToFirst)) {
+        platform_.showMessage(kWriteError, kAppTitle);
+        return false;
+    }
+    return true;
+}
+
+bool MeetingFile::SaveMeetingTo(const std::u16string& path) {
+    if (!writeMeeting(resolve(path), state_.MeetingCount, state_.MeetingCount > 1)) {
+        platform_.showMessage(kCloseError, u"");
+        return false;
+    }
+    state_.CurrentPath = path;
+    recent_.AddRecentFile(path);
+    return true;
+}
+
+bool MeetingFile::ReadMeeting(int n) {
+    MeetingRecord record;
+    if (!readRecord(n, record)) {
+        platform_.showMessage(kOpenError, kEditorTitle);
+        return false;
+    }
+    buffer_ = record;
+    UnpackMeeting();
+    return true;
+}
+
+bool MeetingFile::OpenMeetingFile(const std::u16string& path) {
+    // Everything is read and checked before the state changes, so a file
+    // that cannot be shown leaves the open meeting as it was.
+    RecordFile file(MeetingRecord::kSize);
+    MeetingRecord first;
+    MeetingRecord newest;
+    long long count = 0;
+    if (file.openForReading(resolve(path)) && file.read(1, first.bytes.data())) {
+        count = meetingsClaimed(first, file.recordCount());
+    }
+    if (count >= 2 && !file.read(count, newest.bytes.data())) {
+        count = 0;
+    }
+    if (count == 0) {
+        platform_.showMessage(kOpenError, kAppTitle);
+        return false;
+    }
+    MeetingState staged = state_;
+    ResetMeeting(staged, 0);
+    unpackMeeting(first, staged);
+    staged.MeetingCount = static_cast<std::int16_t>(count);
+    if (count >= 2) {
+        unpackMeeting(newest, staged);
+    }
+    state_ = std::move(staged);
+    buffer_ = count >= 2 ? newest : first;
+    state_.CurrentPath = path;
+    recent_.AddRecentFile(path);
+    state_.OpenName = state_.CurrentPath;
+    return true;
+}
+
+bool MeetingFile::CopyMeetingFile(const std::u16string& newPath) {
+    const std::filesystem::path source = resolve(state_.CurrentPath);
+    const std::filesystem::path target = resolve(newPath);
+    if (newPath == state_.CurrentPath || samePlace(source, target)) {
+        platform_.beep();
+        return false;
+    }
+    std::error_code ignored;
+    const bool existed = std::filesystem::exists(target, ignored);
+    if (existed && !platform_.askYesNo(kOverwriteQuestion, kAppTitle)) {
+        return false;
+    }
+    RecordFile from(MeetingRecord::kSize);
+    RecordFile to(MeetingRecord::kSize);
+    MeetingRecord record;
+    long long count = 0;
+    if (from.openForReading(source) && from.read(1, record.bytes.data())) {
+        count = meetingsClaimed(record, from.recordCount());
+    }
+    bool done = count >= 1 && to.openForWriting(target);
+    for (long long r = 1; done && r <= count; ++r) {
+        done = from.read(r, record.bytes.data()) && to.write(r, record.bytes.data());
+    }
+    done = to.finish() && done;
+    if (!done) {
+        if (!existed) {
+            std::filesystem::remove(target, ignored);
+        }
+        platform_.showMessage(kOpenError, kAppTitle);
+        return false;
+    }
+    state_.CurrentPath = newPath;
+    recent_.AddRecentFile(newPath);
+    state_.OpenName = state_.CurrentPath;
+    return true;
+}
+
+bool MeetingFile::CreateScratchFile() {
+    MeetingState staged = state_;
+    ResetMeeting(staged, 0);
+    MeetingRecord record;
+    record.setCount(0);
+    packMeeting(staged, record);
+    RecordFile file(MeetingRecord::kSize);
+    bool done = file.openForWriting(resolve(std::u16string(kScratchFileName)));
+    done = done && file.write(1, record.bytes.data());
+    done = file.finish() && done;
+    if (!done) {
+        platform_.showMessage(kCloseError, u"");
+        return false;
+    }
+    state_ = std::move(staged);
+    buffer_ = record;
+    state_.CurrentPath = kScratchFileName;
+    state_.OpenName = state_.CurrentPath;
+    return true;
+}
+
+bool MeetingFile::readRecord(int n, MeetingRecord& record) const {
+    RecordFile file(MeetingRecord::kSize);
+    return file.openForReading(resolve(state_.CurrentPath)) && file.read(n, record.bytes.data());
+}
+
+int MeetingFile::recordsInFile() const {
+    RecordFile file(MeetingRecord::kSize);
+    if (!file.openForReading(resolve(state_.CurrentPath))) {
+        return 0;
+    }
+    const long long records = file.recordCount();
+    return records < 0 ? 0 : static_cast<int>(std::min<long long>(records, 1 << 30));
+}
+
+bool isScratchPath(std::u16string_view path) {
+    return path.size() >= 3 && path.substr(path.size() - 3) == u"rlw";
+}

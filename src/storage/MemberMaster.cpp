@@ -1,0 +1,120 @@
+#include "storage/MemberMaster.h"
+
+#include "platform/Platform.h"
+#include "storage/RecordFile.h"
+#include "text/Cp932.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+constexpr std::u16string_view kNoMasterFile = u"ﾏｽﾀｰﾌｧｲﾙがありません。";
+constexpr std::u16string_view kReadError =
+    u"読み込み時にｴﾗｰが発生しました。もう一度実行してください。";
+constexpr std::u16string_view kWriteError =
+    u"ﾏｽﾀｰﾌｧｲﾙを開くまたは、書き込み時にｴﾗｰが発生しました。もう一度実行してください。";
+constexpr std::u16string_view kEditorTitle = u"ﾃｷｽﾄ ｴﾃﾞｨﾀ";
+constexpr int kLastEntry = kMemberTableSize - 1;
+
+using Bytes = std::array<std::uint8_t, MemberRecord::kSize>;
+
+std::int16_t int16At(const Bytes& bytes, std::size_t offset) {
+    return static_cast<std::int16_t>(
+        static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8)));
+}
+
+void setInt16At(Bytes& bytes, std::size_t offset, std::int16_t value) {
+    const auto bits = static_cast<std::uint16_t>(value);
+    bytes[offset] = static_cast<std::uint8_t>(bits & 0xFF);
+    bytes[offset + 1] = static_cast<std::uint8_t>(bits >> 8);
+}
+
+MemberRecord fromBytes(const Bytes& bytes) {
+    MemberRecord member;
+    member.Count = int16At(bytes, 0);
+    member.Unused = int16At(bytes, 2);
+    member.ClassCode = int16At(bytes, 4);
+    member.PhotoNo = int16At(bytes, 6);
+    member.Name = cp932::readField(&bytes[8], 16);
+    member.Abbrev = cp932::readField(&bytes[24], 8);
+    member.Sex = int16At(bytes, 32);
+    member.Phone = cp932::readField(&bytes[34], 16);
+    member.Address = cp932::readField(&bytes[50], 64);
+    member.Memo = cp932::readField(&bytes[114], 64);
+    return member;
+}
+
+Bytes toBytes(const MemberRecord& member) {
+    Bytes bytes{};
+    setInt16At(bytes, 0, member.Count);
+    setInt16At(bytes, 2, member.Unused);
+    setInt16At(bytes, 4, member.ClassCode);
+    setInt16At(bytes, 6, member.PhotoNo);
+    cp932::writeField(&bytes[8], 16, member.Name);
+    cp932::writeField(&bytes[24], 8, member.Abbrev);
+    setInt16At(bytes, 32, member.Sex);
+    cp932::writeField(&bytes[34], 16, member.Phone);
+    cp932::writeField(&bytes[50], 64, member.Address);
+    cp932::writeField(&bytes[114], 64, member.Memo);
+    return bytes;
+}
+
+} // namespace
+
+MemberMaster::MemberMaster(Platform& platform, std::filesystem::path workDir)
+    : platform_(platform), path_(std::move(workDir) / kMasterFileName) {}
+
+bool MemberMaster::ReadMasterFile(const std::function<void(int)>& show) {
+    RecordFile file(MemberRecord::kSize);
+    // A missing master reads as an empty one; reading never creates it.
+    const bool opened = file.openForReading(path_);
+    if (!opened && errno != ENOENT) {
+        platform_.showMessage(kNoMasterFile, kAppTitle);
+        return false;
+    }
+    const auto fail = [this](int entriesRead) {
+        MemberCount = static_cast<std::int16_t>(entriesRead);
+        platform_.beep();
+        platform_.showMessage(kReadError, kAppTitle);
+        return false;
+    };
+    Bytes bytes{};
+    if (opened && file.recordCount() > 0 && !file.read(1, bytes.data())) {
+        return fail(0);
+    }
+    MemberTable[1] = fromBytes(bytes);
+    if (MemberTable[1].Count < 0) {
+        return fail(0);
+    }
+    MemberCount = MemberTable[1].Count;
+    if (MemberCount == 0) {
+        MemberTable[1].Sex = 9;
+    }
+    show(1);
+    // The count is held to the entries actually read, so no caller walks
+    // past the table or into entries the file did not fill.
+    for (int i = 2; i <= MemberTable[1].Count; ++i) {
+        if (i > kLastEntry || !file.read(i, bytes.data())) {
+            return fail(i - 1);
+        }
+        MemberTable[static_cast<std::size_t>(i)] = fromBytes(bytes);
+        show(i);
+    }
+    return true;
+}
+
+bool MemberMaster::WriteMasterFile() {
+    const int last = std::clamp<int>(MemberCount, 1, kLastEntry);
+    MemberTable[1].Count = static_cast<std::int16_t>(std::clamp<int>(MemberCount, 0, kLastEntry));
+    RecordFile file(MemberRecord::kSize);
+    bool done = file.openForWriting(path_);
+    for (int i = 1; done && i <= last; ++i) {
+        done = file.write(i, toBytes(MemberTable[static_cast<std::size_t>(i)]).data());
+    }
+    done = file.finish() && done;
+    if (!done) {
+        platform_.showMessage(kWriteError, kEditorTitle);
+    }
+    return done;
+}

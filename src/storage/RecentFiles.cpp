@@ -1,0 +1,31 @@
+#include "storage/RecentFiles.h"
+
+#include "text/FixedText.h"
+
+void RecentFiles::AddRecentFile(const std::u16string& path) {
+    const std::u16string entry = fitText(path, kEntryLength);
+    separatorVisible = true;
+    for (int i = 1; i <= RecentCount; ++i) {
+        if (captions_.at(i) == entry) {
+            for (int j = i; j < RecentCount; ++j) {
+                captions_.at(j) = captions_.at(j + 1);
+            }
+            --RecentCount;
+            break;
+        }
+    }
+    if (RecentCount < kMaxEntries) {
+        ++RecentCount;
+    }
+    if (RecentLoaded < RecentCount) {
+        RecentLoaded = RecentCount;
+    }
+    for (int i = RecentCount - 1; i >= 1; --i) {
+        captions_.at(i + 1) = captions_.at(i);
+    }
+    captions_.at(1) = entry;
+}
+
+void RecentFiles::setEntry(int i, const std::u16string& caption) {
+    captions_.at(i) = caption;
+}

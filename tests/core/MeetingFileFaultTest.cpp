@@ -1,0 +1,206 @@
+#include "DataFileFixture.h"
+#include "StorageFixture.h"
+
+#include "text/FixedText.h"
+#include "text/Utf8.h"
+
+#include <unistd.h>
+
+namespace {
+
+using R = MeetingRecord;
+
+constexpr std::u16string_view kOpenError =
+    u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。もう一度実行してください。";
+constexpr std::u16string_view kWriteError = u"ﾌｧｲﾙを書き込むときにｴﾗｰが発生しました。";
+constexpr std::u16string_view kCloseError =
+    u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。";
+
+std::vector<std::uint8_t> recordBytes(int count) {
+    MeetingRecord record;
+    record.setCount(static_cast<std::int16_t>(count));
+    return {record.bytes.begin(), record.bytes.end()};
+}
+
+} // namespace
+
+class MeetingFileFaultTest : public StorageFixture {
+protected:
+    // Opens a damaged file: it must be refused with the open message, leave
+    // the open meeting as it was and leave the file untouched.
+    void expectRefused(const std::string& name) {
+        const auto before = readBytes(dir.file(name));
+        const auto title = state.MeetingTitle;
+        EXPECT_FALSE(program.meetingFile.OpenMeetingFile(fromName(name)));
+        ASSERT_EQ(platform.events().size(), 1u);
+        EXPECT_EQ(platform.events()[0].text, kOpenError);
+        EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
+        EXPECT_EQ(state.MeetingTitle, title);
+        EXPECT_EQ(state.CurrentPath, u"取りあえず.rlw");
+        EXPECT_EQ(readBytes(dir.file(name)), before);
+        platform.clear();
+    }
+    static std::u16string fromName(const std::string& name) {
+        return std::u16string(name.begin(), name.end());
+    }
+    void SetUp() override {
+        makeMeetings(1);
+        state.MeetingTitle = u"開いている会";
+    }
+};
+
+TEST_F(MeetingFileFaultTest, DamagedFilesAreRefusedWithoutChange) {
+    writeBytes(dir.file("empty.rly"), {});
+    expectRefused("empty.rly");
+    auto shortFile = recordBytes(1);
+    shortFile.resize(R::kSize - 1);
+    writeBytes(dir.file("short.rly"), shortFile);
+    expectRefused("short.rly");
+    writeDataFile(dir.file("far.rly"), 3, 30000);
+    expectRefused("far.rly");
+    writeDataFile(dir.file("four.rly"), 3, 4);
+    expectRefused("four.rly");
+    writeDataFile(dir.file("negative.rly"), 3, -2);
+    expectRefused("negative.rly");
+    auto partLast = readBytes(dir.file("four.rly"));
+    partLast.resize(partLast.size() + R::kSize / 2);
+    writeBytes(dir.file("part.rly"), partLast);
+    expectRefused("part.rly");
+}
+
+TEST_F(MeetingFileFaultTest, MissingFileIsReportedAndNotCreated) {
+    EXPECT_FALSE(program.meetingFile.OpenMeetingFile(u"nothing.rly"));
+    EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kOpenError)});
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nothing.rly")));
+    EXPECT_EQ(state.CurrentPath, u"取りあえず.rlw");
+}
+
+TEST_F(MeetingFileFaultTest, ValuesOutOfRangeAreHeldToSoundOnes) {
+    writeDataFile(dir.file("odd.rly"), 1, 1, [](int, MeetingRecord& record) {
+        record.setInt16At(R::kTeamSizeOffset, 25);
+        record.setInt16At(R::kTeamSizeOffset + 2, -3);
+        record.setInt16At(R::kMatchMethodOffset, 7);
+        record.setInt16At(R::kPairOffset + 2 * R::pairIndex(0, 1, 2), 42);
+        record.setInt16At(R::kPairOffset + 2 * R::pairIndex(0, 2, 1), -1);
+        record.setInt16At(R::kPairOffset + 2 * R::pairIndex(1, 3, 4), PairRunning);
+        record.setInt16At(R::kPairOffset + 2 * R::pairIndex(1, 4, 3), PairFinished);
+        record.setInt32At(R::kResultOffset + 4 * R::resultIndex(0, 1, 2), -7);
+        record.setInt32At(R::kResultOffset + 4 * R::resultIndex(0, 2, 1), 1000000);
+        record.setInt32At(R::kResultOffset + 4 * R::resultIndex(1, 3, 4), 6004);
+    });
+    ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"odd.rly"));
+    EXPECT_EQ(state.TeamSize[0], 20);
+    EXPECT_EQ(state.TeamSize[1], 0);
+    EXPECT_EQ(state.MatchMethod, 0);
+    EXPECT_EQ(state.PairState[0][1][2], PairUnavailable);
+    EXPECT_EQ(state.PairState[0][2][1], PairUnavailable);
+    EXPECT_EQ(state.PairState[1][3][4], 0);
+    EXPECT_EQ(state.PairState[1][4][3], PairFinished);
+    EXPECT_EQ(state.ResultTable[0][1][2], 0);
+    EXPECT_EQ(state.ResultTable[0][2][1], 0);
+    EXPECT_EQ(state.ResultTable[1][3][4], 6004);
+}
+
+TEST_F(MeetingFileFaultTest, ReadingAMeetingTheFileLacksIsRefused) {
+    const auto title = state.MeetingTitle;
+    for (int n : {0, -1, 2, 30000}) {
+        EXPECT_FALSE(program.meetingFile.ReadMeeting(n));
+    }
+    ASSERT_EQ(platform.events().size(), 4u);
+    EXPECT_EQ(platform.events()[0].text, kOpenError);
+    EXPECT_EQ(platform.events()[0].title, u"ﾃｷｽﾄ ｴﾃﾞｨﾀ");
+    EXPECT_EQ(state.MeetingTitle, title);
+    MeetingRecord record;
+    EXPECT_FALSE(program.meetingFile.readRecord(2, record));
+    EXPECT_TRUE(program.meetingFile.readRecord(1, record));
+    EXPECT_EQ(program.meetingFile.recordsInFile(), 1);
+}
+
+TEST_F(MeetingFileFaultTest, SaveIntoAnUnreachableFolderFails) {
+    writeBytes(dir.file("plain"), {1, 2, 3});
+    state.CurrentPath = u"plain/club.rly";
+    EXPECT_FALSE(program.meetingFile.SaveMeeting(0));
+    EXPECT_EQ(platform.events().size(), 1u);
+    EXPECT_EQ(platform.events()[0].text, kWriteError);
+    EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
+    EXPECT_EQ(readBytes(dir.file("plain")), (std::vector<std::uint8_t>{1, 2, 3}));
+    platform.clear();
+    EXPECT_FALSE(program.meetingFile.CopyMeetingFile(u"plain/copy.rly"));
+    EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kOpenError)});
+}
+
+TEST_F(MeetingFileFaultTest, ReadOnlyFileIsLeftAsItWas) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "file modes do not stop root; the full-disk case covers the write path";
+    }
+    const auto file = dir.file("取りあえず.rlw");
+    const auto before = readBytes(file);
+    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    state.ResultTable[0][1][2] = 6001;
+    EXPECT_FALSE(program.meetingFile.SaveMeeting(0));
+    EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kWriteError)});
+    EXPECT_EQ(readBytes(file), before);
+}
+
+TEST_F(MeetingFileFaultTest, FullDiskKeepsEarlierRecordsAndTheState) {
+    const auto file = dir.file("取りあえず.rlw");
+    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+    const auto before = readBytes(file);
+    // Room for one record and a little: completing the meeting cannot add
+    // the second record, and what it began to write is taken back.
+    const int code = runWithFileSizeLimit(R::kSize + 100, [&]() {
+        if (!program.meetingFile.SaveMeeting(0)) {
+            return 1;
+        }
+        ResetMeeting(state, 1);
+        ++state.MeetingCount;
+        state.MeetingTitle = u"第2回";
+        if (program.meetingFile.SaveMeeting(1)) {
+            return 2;
+        }
+        if (platform.messages() != std::vector<std::u16string>{std::u16string(kWriteError)}) {
+            return 3;
+        }
+        if (state.MeetingTitle.str() != fitText(u"第2回", 40) || state.MeetingCount != 2) {
+            return 4;
+        }
+        state.MeetingCount = 1;
+        return program.meetingFile.CopyMeetingFile(u"copy.rly") ? 0 : 5;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(readBytes(file), before);
+}
+
+TEST_F(MeetingFileFaultTest, FullDiskDuringNewKeepsTheMeeting) {
+    std::filesystem::remove(dir.file("取りあえず.rlw"));
+    const int code = runWithFileSizeLimit(R::kSize / 2, [&]() {
+        if (program.meetingFile.CreateScratchFile()) {
+            return 1;
+        }
+        if (platform.events().size() != 1 || platform.events()[0].text != kCloseError ||
+            !platform.events()[0].title.empty()) {
+            return 2;
+        }
+        if (state.MeetingTitle.str() != fitText(u"開いている会", 40)) {
+            return 3;
+        }
+        return 0;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(readBytes(dir.file("取りあえず.rlw")).size() % R::kSize, 0u);
+}
+
+TEST_F(MeetingFileFaultTest, FailedSaveAsLeavesNoPartFile) {
+    makeMeetings(3);
+    const int code = runWithFileSizeLimit(2 * R::kSize, [&]() {
+        if (program.meetingFile.CopyMeetingFile(u"copy.rly")) {
+            return 1;
+        }
+        if (platform.messages() != std::vector<std::u16string>{std::u16string(kOpenError)}) {
+            return 2;
+        }
+        return state.CurrentPath == u"取りあえず.rlw" ? 0 : 3;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("copy.rly")));
+}

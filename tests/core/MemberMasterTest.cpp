@@ -1,0 +1,147 @@
+#include "StorageFixture.h"
+
+#include "text/FixedText.h"
+
+namespace {
+
+constexpr std::size_t kRecord = MemberRecord::kSize;
+constexpr std::u16string_view kReadError =
+    u"読み込み時にｴﾗｰが発生しました。もう一度実行してください。";
+
+// A master whose record 1 claims `count` members and which holds `records`
+// records; member i has photo number i.
+void writeMaster(const std::filesystem::path& file, int records, std::int16_t count) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(records) * kRecord, 0x20);
+    for (int i = 0; i < records; ++i) {
+        std::uint8_t* record = &bytes[static_cast<std::size_t>(i) * kRecord];
+        const auto first = static_cast<std::uint16_t>(i == 0 ? count : 0);
+        record[0] = static_cast<std::uint8_t>(first & 0xFF);
+        record[1] = static_cast<std::uint8_t>(first >> 8);
+        record[2] = record[3] = record[4] = record[5] = 0;
+        record[6] = static_cast<std::uint8_t>(i + 1);
+        record[7] = 0;
+        record[32] = record[33] = 0;
+    }
+    writeBytes(file, bytes);
+}
+
+} // namespace
+
+class MemberMasterTest : public StorageFixture {
+protected:
+    std::vector<int> listed;
+    std::function<void(int)> show = [this](int i) { listed.push_back(i); };
+    MemberMaster& master = program.master;
+};
+
+TEST_F(MemberMasterTest, MissingMasterListsOneEmptyEntryAndCreatesNothing) {
+    ASSERT_TRUE(master.ReadMasterFile(show));
+    EXPECT_EQ(listed, std::vector<int>{1});
+    EXPECT_EQ(master.MemberCount, 0);
+    EXPECT_EQ(master.MemberTable[1].Count, 0);
+    EXPECT_EQ(master.MemberTable[1].Sex, 9);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("tennis.mst")));
+    EXPECT_TRUE(platform.events().empty());
+}
+
+TEST_F(MemberMasterTest, WrittenMembersReadBackWithTheirFields) {
+    const std::u16string names[] = {u"山田　太郎", u"ｽｽﾞｷ ﾊﾅｺ", u"さとう一郎"};
+    for (int i = 1; i <= 3; ++i) {
+        MemberRecord& member = master.MemberTable[static_cast<std::size_t>(i)];
+        member.Name = names[i - 1];
+        member.Abbrev = i == 1 ? u"山田太郎様" : names[i - 1].substr(0, 3);
+        member.ClassCode = static_cast<std::int16_t>(100 + i);
+        member.PhotoNo = static_cast<std::int16_t>(i);
+        member.Sex = static_cast<std::int16_t>(i % 2);
+        member.Phone = u"03-1234-5678";
+        member.Address = u"東京都千代田区１－２－３";
+        member.Memo = u"ﾒﾓ";
+    }
+    master.MemberCount = 3;
+    ASSERT_TRUE(master.WriteMasterFile());
+    const auto bytes = readBytes(dir.file("tennis.mst"));
+    ASSERT_EQ(bytes.size(), 3 * kRecord);
+    EXPECT_EQ(bytes[0], 3);
+    EXPECT_EQ(bytes[1], 0);
+
+    auto again = restart();
+    ASSERT_TRUE(again->master.ReadMasterFile(show));
+    EXPECT_EQ(listed, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(again->master.MemberCount, 3);
+    for (int i = 1; i <= 3; ++i) {
+        const MemberRecord& read = again->master.MemberTable[static_cast<std::size_t>(i)];
+        const MemberRecord& written = master.MemberTable[static_cast<std::size_t>(i)];
+        EXPECT_EQ(read.Name, written.Name);
+        EXPECT_EQ(read.ClassCode, written.ClassCode);
+        EXPECT_EQ(read.PhotoNo, written.PhotoNo);
+        EXPECT_EQ(read.Sex, written.Sex);
+        EXPECT_EQ(read.Phone, written.Phone);
+        EXPECT_EQ(read.Address, written.Address);
+        EXPECT_EQ(read.Memo, written.Memo);
+    }
+    EXPECT_EQ(again->master.MemberTable[1].Abbrev.str(), fitText(u"山田太郎", 8));
+}
+
+TEST_F(MemberMasterTest, ShorterTableLeavesTheOldTailBehindTheCount) {
+    writeMaster(dir.file("tennis.mst"), 5, 5);
+    master.MemberCount = 2;
+    ASSERT_TRUE(master.WriteMasterFile());
+    const auto bytes = readBytes(dir.file("tennis.mst"));
+    EXPECT_EQ(bytes.size(), 5 * kRecord);
+    EXPECT_EQ(bytes[0], 2);
+}
+
+TEST_F(MemberMasterTest, ClaimOfMoreThanAHundredListsAHundredThenReports) {
+    writeMaster(dir.file("tennis.mst"), 120, 120);
+    EXPECT_FALSE(master.ReadMasterFile(show));
+    ASSERT_EQ(listed.size(), 100u);
+    EXPECT_EQ(listed.back(), 100);
+    EXPECT_EQ(master.MemberCount, 100);
+    EXPECT_EQ(master.MemberTable[100].PhotoNo, 100);
+    ASSERT_EQ(platform.events().size(), 2u);
+    EXPECT_EQ(platform.events()[0].kind, ScriptedPlatform::Kind::Beep);
+    EXPECT_EQ(platform.events()[1].text, kReadError);
+    EXPECT_EQ(platform.events()[1].title, u"ラリーノート");
+}
+
+TEST_F(MemberMasterTest, DamagedCountsNeverReadPastTheFile) {
+    writeMaster(dir.file("tennis.mst"), 10, 50);
+    EXPECT_FALSE(master.ReadMasterFile(show));
+    EXPECT_EQ(listed.size(), 10u);
+    EXPECT_EQ(master.MemberCount, 10);
+    EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kReadError)});
+
+    listed.clear();
+    platform.clear();
+    writeMaster(dir.file("tennis.mst"), 3, -5);
+    EXPECT_FALSE(master.ReadMasterFile(show));
+    EXPECT_TRUE(listed.empty());
+    EXPECT_EQ(master.MemberCount, 0);
+    EXPECT_EQ(platform.beepCount(), 1);
+}
+
+TEST_F(MemberMasterTest, UnwritableMasterIsReported) {
+    std::filesystem::create_directory(dir.file("tennis.mst"));
+    master.MemberCount = 1;
+    EXPECT_FALSE(master.WriteMasterFile());
+    ASSERT_EQ(platform.events().size(), 1u);
+    EXPECT_EQ(platform.events()[0].text,
+              u"ﾏｽﾀｰﾌｧｲﾙを開くまたは、書き込み時にｴﾗｰが発生しました。もう一度実行してください。");
+    EXPECT_EQ(platform.events()[0].title, u"ﾃｷｽﾄ ｴﾃﾞｨﾀ");
+    platform.clear();
+    EXPECT_FALSE(master.ReadMasterFile(show));
+    EXPECT_EQ(platform.messages().size(), 1u);
+}
+
+TEST_F(MemberMasterTest, FullDiskIsReportedAndLeavesNoPartRecord) {
+    writeMaster(dir.file("tennis.mst"), 2, 2);
+    const int code = runWithFileSizeLimit(3 * kRecord + 50, [&]() {
+        master.MemberCount = 5;
+        if (master.WriteMasterFile()) {
+            return 1;
+        }
+        return platform.messages().size() == 1 ? 0 : 2;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(readBytes(dir.file("tennis.mst")).size(), 3 * kRecord);
+}

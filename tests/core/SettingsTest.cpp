@@ -1,0 +1,125 @@
+#include "storage/Settings.h"
+#include "storage/RecentFiles.h"
+#include "storage/SettingsStore.h"
+#include "text/FixedText.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::u16string entryOf(std::u16string_view path) {
+    return fitText(path, 32);
+}
+
+std::vector<std::u16string> entries(const RecentFiles& recent) {
+    std::vector<std::u16string> list;
+    for (int i = 1; i <= recent.RecentCount; ++i) {
+        list.push_back(recent.entry(i));
+    }
+    return list;
+}
+
+} // namespace
+
+TEST(RecentFiles, SixthFileDropsTheOldest) {
+    RecentFiles recent;
+    for (char16_t c = u'1'; c <= u'6'; ++c) {
+        recent.AddRecentFile(std::u16string(u"f") + c + u".rly");
+    }
+    EXPECT_TRUE(recent.separatorVisible);
+    EXPECT_EQ(recent.RecentLoaded, 5);
+    EXPECT_EQ(entries(recent), (std::vector<std::u16string>{entryOf(u"f6.rly"), entryOf(u"f5.rly"),
+                                                            entryOf(u"f4.rly"), entryOf(u"f3.rly"),
+                                                            entryOf(u"f2.rly")}));
+}
+
+TEST(RecentFiles, KnownFileMovesToTheTopWithoutDuplication) {
+    RecentFiles recent;
+    recent.AddRecentFile(u"a.rly");
+    recent.AddRecentFile(u"b.rly");
+    recent.AddRecentFile(u"c.rly");
+    recent.AddRecentFile(u"b.rly");
+    EXPECT_EQ(entries(recent), (std::vector<std::u16string>{entryOf(u"b.rly"), entryOf(u"c.rly"),
+                                                            entryOf(u"a.rly")}));
+    recent.AddRecentFile(u"b.rly");
+    EXPECT_EQ(recent.RecentCount, 3);
+}
+
+TEST(RecentFiles, LongPathIsCutToThirtyTwoCharacters) {
+    RecentFiles recent;
+    const std::u16string path = u"/home/club/試合/2026/autumn/meeting-long.rly";
+    recent.AddRecentFile(path);
+    EXPECT_EQ(recent.entry(1), path.substr(0, 32));
+}
+
+TEST(Settings, EmptyStoreGivesDefaults) {
+    MemorySettingsStore store;
+    RecentFiles recent;
+    DisplaySettings display;
+    display.FormHeight = 55;
+    LoadSettings(store, recent, display);
+    EXPECT_EQ(recent.RecentCount, 0);
+    EXPECT_EQ(recent.RecentLoaded, 0);
+    EXPECT_EQ(display.DisplayMode, u"1");
+    EXPECT_EQ(display.FormHeight, 0);
+    EXPECT_EQ(display.GridWidth, 0);
+}
+
+TEST(Settings, SavedTextFormsAndRoundTrip) {
+    MemorySettingsStore store;
+    RecentFiles recent;
+    recent.AddRecentFile(u"a.rly");
+    recent.AddRecentFile(u"取りあえず.rlw");
+    recent.AddRecentFile(u"c.rly");
+    DisplaySettings display;
+    display.FormHeight = 9000;
+    display.FormWidth = 12000;
+    display.GridHeight = -15;
+    SaveSettings(store, recent, display);
+    const auto value = [&](const char16_t* section, const char16_t* name) {
+        return store.value(section, name).value_or(u"<missing>");
+    };
+    EXPECT_EQ(value(u"RgFile", u"RgFileNum"), u"3");
+    EXPECT_EQ(value(u"RgFile", u"RgFileName1"), entryOf(u"c.rly"));
+    EXPECT_EQ(value(u"RgFile", u"RgFileName2"), entryOf(u"取りあえず.rlw"));
+    EXPECT_EQ(value(u"RgFile", u"RgFileName4"), std::u16string(32, u' '));
+    EXPECT_EQ(value(u"RgFile", u"RgFileName5"), std::u16string(32, u' '));
+    EXPECT_EQ(value(u"RgDsp", u"RgDspMode"), u" 1");
+    EXPECT_EQ(value(u"RgDsp", u"RgFormH"), u" 9000");
+    EXPECT_EQ(value(u"RgDsp", u"RgGridH"), u"-15");
+    EXPECT_EQ(value(u"RgDsp", u"RgGridW"), u" 0");
+
+    RecentFiles loaded;
+    DisplaySettings read;
+    LoadSettings(store, loaded, read);
+    EXPECT_EQ(entries(loaded), entries(recent));
+    EXPECT_EQ(loaded.RecentLoaded, 3);
+    EXPECT_EQ(read.displayModeNumber(), 1);
+    EXPECT_EQ(read.FormWidth, 12000);
+    EXPECT_EQ(read.GridHeight, -15);
+}
+
+TEST(Settings, DamagedValuesReadAsTheirLeadingNumber) {
+    MemorySettingsStore store;
+    store.setValue(u"RgFile", u"RgFileNum", u"9x");
+    store.setValue(u"RgFile", u"RgFileName2", u"b.rly");
+    store.setValue(u"RgFile", u"RgFileName3", std::u16string(32, u' '));
+    store.setValue(u"RgDsp", u"RgDspMode", u"zwei");
+    store.setValue(u"RgDsp", u"RgFormH", u" 12abc");
+    store.setValue(u"RgDsp", u"RgFormW", u"99999999999999");
+    RecentFiles recent;
+    DisplaySettings display;
+    LoadSettings(store, recent, display);
+    EXPECT_EQ(recent.RecentCount, 5);
+    EXPECT_EQ(recent.entry(2), u"b.rly");
+    EXPECT_EQ(recent.entry(3), u"");
+    EXPECT_EQ(display.displayModeNumber(), 0);
+    EXPECT_EQ(display.FormHeight, 12);
+    EXPECT_EQ(display.FormWidth, 2147483647);
+    recent.AddRecentFile(u"new.rly");
+    EXPECT_EQ(recent.RecentCount, 5);
+
+    store.setValue(u"RgFile", u"RgFileNum", u"-4");
+    LoadSettings(store, recent, display);
+    EXPECT_EQ(recent.RecentCount, 0);
+}

@@ -1,0 +1,43 @@
+#include "StorageFixture.h"
+
+#include "text/Utf8.h"
+
+std::tm fixedMoment() {
+    std::tm moment{};
+    moment.tm_year = 126;
+    moment.tm_mon = 11;
+    moment.tm_mday = 7;
+    moment.tm_hour = 13;
+    moment.tm_min = 5;
+    moment.tm_sec = 9;
+    return moment;
+}
+
+StorageFixture::StorageFixture()
+    : clock(fixedMoment()), program(platform, clock, settings, dir.path()), state(program.state) {
+    ResetMeeting(state, 9);
+    state.TeamSize = {10, 10, 0};
+}
+
+std::unique_ptr<Program> StorageFixture::restart() {
+    return std::make_unique<Program>(platform, clock, settings, dir.path());
+}
+
+void StorageFixture::makeMeetings(int meetings) {
+    state.MeetingCount = 1;
+    ASSERT_TRUE(program.meetingFile.CreateScratchFile());
+    for (int k = 1; k <= meetings; ++k) {
+        if (k > 1) {
+            ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+            ResetMeeting(state, 1);
+            ++state.MeetingCount;
+        }
+        state.MeetingTitle = u"第" + fromUtf8(std::to_string(k)) + u"回";
+        state.ResultTable[0][1][2] = k;
+        ASSERT_TRUE(program.meetingFile.SaveMeeting(k > 1 ? 1 : 0));
+    }
+}
+
+std::filesystem::path StorageFixture::fileOf(const std::u16string& path) const {
+    return program.meetingFile.resolve(path);
+}
