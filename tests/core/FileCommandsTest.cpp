@@ -85,7 +85,7 @@ TEST_F(FileCommandsTest, NewWithANamedFileAndYesSavesWithoutTheOverwriteQuestion
     EXPECT_EQ(state().CurrentPath, u"取りあえず.rlw");
 
     platform_.setNextAnswer(true); // leave the scratch file
-    mnfilearray_Click(program(), 2);
+    mnfilearray_Click(program(), 1);
     EXPECT_EQ(state().CurrentPath, rel("club.rly"));
     EXPECT_EQ(state().MeetingTitle.str().substr(0, 4), u"秋の大会");
 }
@@ -206,6 +206,9 @@ TEST_F(FileCommandsTest, ASixthRecentFileDropsTheOldest) {
     const std::string names[] = {"r1.rly", "r2.rly", "r3.rly", "r4.rly", "r5.rly", "r6.rly"};
     makeNamedFile(names[0]);
     for (int i = 1; i < 6; ++i) {
+        std::filesystem::copy_file(dir_ / names[0], dir_ / names[i]);
+    }
+    for (int i = 1; i < 6; ++i) {
         platform_.setNextAnswer(true);
         platform_.setNextFileName(path(names[i]));
         click(FileOpen);
@@ -220,9 +223,15 @@ TEST_F(FileCommandsTest, ASixthRecentFileDropsTheOldest) {
 
 TEST_F(FileCommandsTest, ARecentEntryOpensItsPathWithoutThePadding) {
     makeNamedFile("club.rly");
-    click(FileNew);
+    std::filesystem::copy_file(dir_ / "club.rly", dir_ / "other.rly");
+    platform_.setNextFileName(path("other.rly"));
+    platform_.setNextAnswer(true);
+    click(FileOpen);
+    ASSERT_EQ(program().recent.entry(2), u"club.rly" + std::u16string(24, u' '));
+
     platform_.setNextAnswer(true);
     mnfilearray_Click(program(), 2);
     EXPECT_EQ(state().CurrentPath, rel("club.rly"));
+    EXPECT_EQ(program().recent.entry(1), u"club.rly" + std::u16string(24, u' '));
     EXPECT_FALSE(std::filesystem::exists(dir_ / "club.rly                "));
 }
