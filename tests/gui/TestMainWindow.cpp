@@ -202,7 +202,50 @@ private slots:
         QCOMPARE(model->columnCount(), program_->view.grid.columns);
     }
 
+    void gridShowsThePlaceholderTeams() {
+        const QAbstractItemModel* model = window_->grid()->model();
+        QCOMPARE(model->rowCount(), 19);
+        QCOMPARE(model->index(0, 1).data().toString().trimmed(), QStringLiteral("Ａ01"));
+        QCOMPARE(model->index(10, 0).data().toString().trimmed(), QStringLiteral("Ａ10"));
+        QCOMPARE(model->index(1, 2).data().toString(), QStringLiteral("  ×"));
+        QCOMPARE(model->index(1, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                     Qt::AlignHCenter,
+                 Qt::AlignHCenter);
+        QCOMPARE(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 128));
+        // Column widths follow the model at 15 twips a pixel.
+        QCOMPARE(window_->grid()->columnWidth(1), (program_->view.grid.columnWidths[1] + 7) / 15);
+
+        auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(program_->state.CurrentTeam, 1);
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Ｂチ－ム"));
+        QVERIFY(model->index(1, 2).data(Qt::FontRole).value<QFont>().italic());
+        QCOMPARE(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(170, 32, 32));
+    }
+
+    void rightClickThenDoubleClickIsTheCorrectionGesture() {
+        MainGridView* grid = window_->grid();
+        const QPoint pair = grid->visualRect(grid->model()->index(2, 3)).center();
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, pair);
+        doubleClick(grid->viewport(), pair);
+        QCOMPARE(program_->state.LastGridButton, 2);
+        QCOMPARE(program_->state.CorrectionCell, (std::array<std::int16_t, 2>{3, 2}));
+        QCOMPARE(platform_->beepCount(), 0);
+
+        const QPoint diagonal = grid->visualRect(grid->model()->index(4, 4)).center();
+        doubleClick(grid->viewport(), diagonal);
+        QCOMPARE(program_->state.LastGridButton, 1);
+        QCOMPARE(platform_->beepCount(), 1);
+    }
+
 private:
+    // A left double-click as the window system delivers it: a press and
+    // release, then the double-click.
+    static void doubleClick(QWidget* widget, QPoint at) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    }
+
     void trigger(const char* name) {
         auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
         QVERIFY2(action, name);
