@@ -1,6 +1,7 @@
 #include "ui/dialogs/Form7.h"
 
 #include "app/Program.h"
+#include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/frmDirBmp.h"
 
@@ -124,6 +125,9 @@ void Form7::buildControls() {
     auto* removeButton = button(this, "Command4", QStringLiteral("削除"));
     auto* updateButton = button(this, "Command1", QStringLiteral("更新"));
     auto* cancelButton = button(this, "Command2", QStringLiteral("ｷｬﾝｾﾙ"));
+    // The member list on paper: the editor prints its own image.
+    auto* printButton = button(this, "CmdPrint", QStringLiteral("印字"));
+    connect(printButton, &QPushButton::clicked, this, [this] { WindowPrinter::print(*this); });
     connect(addButton, &QPushButton::clicked, this, [this] {
         editor_.add();
         renderGrid();
@@ -135,7 +139,7 @@ void Form7::buildControls() {
     connect(updateButton, &QPushButton::clicked, this, &Form7::update);
     connect(cancelButton, &QPushButton::clicked, this, &Form7::cancel);
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {addButton, removeButton, updateButton, cancelButton}) {
+    for (QPushButton* b : {addButton, removeButton, printButton, updateButton, cancelButton}) {
         buttons->addWidget(b);
     }
     buttons->addStretch();

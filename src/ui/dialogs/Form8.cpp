@@ -1,7 +1,7 @@
 #include "ui/dialogs/Form8.h"
 
 #include "app/Program.h"
-#include "platform/qt/WindowImagePrinter.h"
+#include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogSupport.h"
 
 #include <QCheckBox>
@@ -101,7 +101,7 @@ Form8::Form8(Program& program, Roster& roster, QWidget* owner)
         roster_.switchTeam();
         showRoster();
     });
-    connect(printButton, &QPushButton::clicked, this, [this] { printWindowImage(*this); });
+    connect(printButton, &QPushButton::clicked, this, [this] { WindowPrinter::print(*this); });
     connect(updateButton, &QPushButton::clicked, this, [this] {
         roster_.update();
         closing_ = true;
