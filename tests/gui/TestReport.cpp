@@ -80,7 +80,6 @@ private slots:
     void printsTheTableOnOneA4PageForFortyPlayers();
     void savesTheShownKindAsCsv();
     void mainWindowOpensTheReportOnTheSums();
-    void mainWindowPrintsItsImage();
 
 private:
     // Writes three meetings with the given teams, the first two with the
@@ -340,15 +339,6 @@ void TestReport::mainWindowOpensTheReportOnTheSums() {
     window.findChild<QAction*>(QStringLiteral("mnpoint"))->trigger();
     QCOMPARE(platform_->messages().size(), std::size_t{1});
     QVERIFY(QApplication::activeModalWidget() == nullptr);
-}
-
-void TestReport::mainWindowPrintsItsImage() {
-    Form1 window(*program_);
-    window.show();
-    WindowPrinter::setPdfOutput(pdfPath("main.pdf"));
-    window.findChild<QAction*>(QStringLiteral("mnprn"))->trigger();
-    QVERIFY(QFileInfo(pdfPath("main.pdf")).size() > 1000);
-    QCOMPARE(pageCount(pdfText(pdfPath("main.pdf"))), 1);
 }
 
 QTEST_MAIN(TestReport)

@@ -7,6 +7,9 @@
 #include "ui/dialogs/Form12.h"
 #include "ui/dialogs/Form7.h"
 #include "ui/dialogs/Form8.h"
+#include "ui/main/Form1.h"
+
+#include <QAction>
 
 #include <QProcess>
 #include <QPushButton>
@@ -49,28 +52,41 @@ private slots:
         program_.reset();
     }
 
+    void mainWindow() {
+        Form1 window(*program_);
+        QAction* print = window.findChild<QAction*>(QStringLiteral("mnprn"));
+        QVERIFY(print);
+        QCOMPARE(print->text(), QStringLiteral("印字(&P)"));
+        checkPrint(window, [print] { print->trigger(); });
+    }
     void logViewer() {
         Form12 viewer(*program_);
-        checkPrint(viewer, "Command2");
+        checkPrint(viewer, button(viewer, "Command2"));
     }
     void masterEditor() {
         Form7 editor(*program_, nullptr);
-        checkPrint(editor, "CmdPrint");
+        checkPrint(editor, button(editor, "CmdPrint"));
     }
     void roster() {
         Roster roster(*program_);
         Form8 dialog(*program_, roster, nullptr);
-        checkPrint(dialog, "Command1");
+        checkPrint(dialog, button(dialog, "Command1"));
     }
 
 private:
-    void checkPrint(QWidget& window, const char* button) {
+    // A click on the window's "印字" button.
+    static std::function<void()> button(QWidget& window, const char* name) {
+        auto* print = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        if (print == nullptr || print->text() != QStringLiteral("印字")) {
+            return [] { QFAIL("no print button"); };
+        }
+        return [print] { QTest::mouseClick(print, Qt::LeftButton); };
+    }
+
+    void checkPrint(QWidget& window, const std::function<void()>& print) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* print = window.findChild<QPushButton*>(QString::fromLatin1(button));
-        QVERIFY(print);
-        QCOMPARE(print->text(), QStringLiteral("印字"));
-        QTest::mouseClick(print, Qt::LeftButton);
+        print();
         const QString pdf = dir_.filePath(QStringLiteral("out.pdf"));
 
         const QString info = run(QStringLiteral("pdfinfo"), {pdf});
