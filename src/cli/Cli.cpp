@@ -51,14 +51,15 @@ public:
         return program_.meetingFile.OpenMeetingFile(fromUtf8(file));
     }
 
-    // The status of a command that stopped: a message means a file could not
-    // be read, otherwise the window program would have beeped.
+    // The status of a command that stopped: a refusal where the window
+    // program beeps, otherwise a file that could not be read (its message is
+    // already on the error stream).
     int stopped(const char* refusal) {
-        if (!platform_.messages().empty()) {
-            return kFailed;
+        if (platform_.messages().empty() && platform_.beeps() > 0) {
+            err_ << "rallynote-cli: refused: " << refusal << '\n';
+            return kRefused;
         }
-        err_ << "rallynote-cli: refused: " << refusal << '\n';
-        return kRefused;
+        return kFailed;
     }
 
 private:
