@@ -212,8 +212,18 @@ private slots:
                      Qt::AlignHCenter,
                  Qt::AlignHCenter);
         QCOMPARE(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 128));
-        // Column widths follow the model at 15 twips a pixel.
-        QCOMPARE(window_->grid()->columnWidth(1), (program_->view.grid.columnWidths[1] + 7) / 15);
+        // Columns keep the model's proportions and share the visible width;
+        // rows are 15 twips a pixel.
+        MainGridView* grid = window_->grid();
+        int total = 0;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            total += grid->columnWidth(column);
+        }
+        QCOMPARE(total, grid->viewport()->width());
+        const int separator = model->columnCount() - 2;
+        QVERIFY(grid->columnWidth(separator) * 10 < grid->columnWidth(1));
+        QCOMPARE(grid->columnWidth(1), grid->columnWidth(2));
+        QCOMPARE(grid->rowHeight(1), (program_->view.grid.rowHeights[1] + 7) / 15);
 
         auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
