@@ -65,6 +65,22 @@ private slots:
             QStringLiteral("ログ(&L)"),         QStringLiteral("印字(&P)"),
             QStringLiteral("説明(&S)"),         QStringLiteral("ヘルプ（&H）")};
         QCOMPARE(menus, expected);
+        // Menu arrays keep their indices, separators included.
+        const std::pair<const char*, QString> items[] = {
+            {"mnfileitem_4", QStringLiteral("ｸﾛｰｽﾞ(&C)")},
+            {"mnfileitem_6", QStringLiteral("終了(&X)")},
+            {"mnregitem_1", QStringLiteral("マスター登録(&N)")},
+            {"mnregitem_4", QStringLiteral("参加者登録(&M)")},
+            {"mnregitem_8", QStringLiteral("全データ・クリアー(&A)")},
+            {"mnenditem_2", QStringLiteral("終了戻し(&C)")},
+            {"mnlogitem_2", QStringLiteral("ログｸﾘｱｰ(&C)")},
+            {"mnHelpVer", QStringLiteral("バージョン情報（&A）")}};
+        for (const auto& [name, caption] : items) {
+            auto* item = window_->findChild<QAction*>(QString::fromLatin1(name));
+            QVERIFY2(item, name);
+            QCOMPARE(item->text(), caption);
+        }
+        QVERIFY(window_->findChild<QAction*>(QStringLiteral("mnregitem_5"))->isSeparator());
 
         auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
         QVERIFY(tabs);
