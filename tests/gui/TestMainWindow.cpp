@@ -140,6 +140,25 @@ private slots:
         QCOMPARE(program_->log.LogCount, 2);
     }
 
+    void theNextStartRestoresSizesAndRecentFiles() {
+        trigger("mnfileitem_0");
+        platform_->setNextFileName(work_->filePath(QStringLiteral("club.rly")).toStdU16String());
+        trigger("mnfileitem_2");
+        window_->resize(1100, 820);
+        QTRY_COMPARE(window_->size(), QSize(1100, 820));
+        QVERIFY(window_->close());
+
+        window_.reset();
+        program_ = std::make_unique<Program>(*platform_, clock_, *settings_,
+                                             work_->path().toStdU16String());
+        window_ = std::make_unique<Form1>(*program_);
+        QCOMPARE(window_->size(), QSize(1100, 820));
+        QCOMPARE(program_->recent.RecentCount, 1);
+        QCOMPARE(window_->findChild<QAction*>(QStringLiteral("mnfilearray_1"))->text().trimmed(),
+                 QStringLiteral("club.rly"));
+        QCOMPARE(program_->log.LogCount, 3);
+    }
+
     void helpKeyAndHelpMenu() {
         QTest::keyClick(window_.get(), Qt::Key_F2);
         QVERIFY(platform_->helpPages().empty());
