@@ -65,6 +65,22 @@ private slots:
             QStringLiteral("ログ(&L)"),         QStringLiteral("印字(&P)"),
             QStringLiteral("説明(&S)"),         QStringLiteral("ヘルプ（&H）")};
         QCOMPARE(menus, expected);
+        // Menu arrays keep their indices, separators included.
+        const std::pair<const char*, QString> items[] = {
+            {"mnfileitem_4", QStringLiteral("ｸﾛｰｽﾞ(&C)")},
+            {"mnfileitem_6", QStringLiteral("終了(&X)")},
+            {"mnregitem_1", QStringLiteral("マスター登録(&N)")},
+            {"mnregitem_4", QStringLiteral("参加者登録(&M)")},
+            {"mnregitem_8", QStringLiteral("全データ・クリアー(&A)")},
+            {"mnenditem_2", QStringLiteral("終了戻し(&C)")},
+            {"mnlogitem_2", QStringLiteral("ログｸﾘｱｰ(&C)")},
+            {"mnHelpVer", QStringLiteral("バージョン情報（&A）")}};
+        for (const auto& [name, caption] : items) {
+            auto* item = window_->findChild<QAction*>(QString::fromLatin1(name));
+            QVERIFY2(item, name);
+            QCOMPARE(item->text(), caption);
+        }
+        QVERIFY(window_->findChild<QAction*>(QStringLiteral("mnregitem_5"))->isSeparator());
 
         auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
         QVERIFY(tabs);
@@ -122,6 +138,25 @@ private slots:
         platform_->setNextAnswer(true);
         QVERIFY(window_->close());
         QCOMPARE(program_->log.LogCount, 2);
+    }
+
+    void theNextStartRestoresSizesAndRecentFiles() {
+        trigger("mnfileitem_0");
+        platform_->setNextFileName(work_->filePath(QStringLiteral("club.rly")).toStdU16String());
+        trigger("mnfileitem_2");
+        window_->resize(1100, 820);
+        QTRY_COMPARE(window_->size(), QSize(1100, 820));
+        QVERIFY(window_->close());
+
+        window_.reset();
+        program_ = std::make_unique<Program>(*platform_, clock_, *settings_,
+                                             work_->path().toStdU16String());
+        window_ = std::make_unique<Form1>(*program_);
+        QCOMPARE(window_->size(), QSize(1100, 820));
+        QCOMPARE(program_->recent.RecentCount, 1);
+        QCOMPARE(window_->findChild<QAction*>(QStringLiteral("mnfilearray_1"))->text().trimmed(),
+                 QStringLiteral("club.rly"));
+        QCOMPARE(program_->log.LogCount, 3);
     }
 
     void helpKeyAndHelpMenu() {
@@ -212,8 +247,18 @@ private slots:
                      Qt::AlignHCenter,
                  Qt::AlignHCenter);
         QCOMPARE(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 128));
-        // Column widths follow the model at 15 twips a pixel.
-        QCOMPARE(window_->grid()->columnWidth(1), (program_->view.grid.columnWidths[1] + 7) / 15);
+        // Columns keep the model's proportions and share the visible width;
+        // rows are 15 twips a pixel.
+        MainGridView* grid = window_->grid();
+        int total = 0;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            total += grid->columnWidth(column);
+        }
+        QCOMPARE(total, grid->viewport()->width());
+        const int separator = model->columnCount() - 2;
+        QVERIFY(grid->columnWidth(separator) * 10 < grid->columnWidth(1));
+        QCOMPARE(grid->columnWidth(1), grid->columnWidth(2));
+        QCOMPARE(grid->rowHeight(1), (program_->view.grid.rowHeights[1] + 7) / 15);
 
         auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());

@@ -77,6 +77,12 @@ void Form1::buildWidgets() {
     statusLabel_->setGeometry(8, 86, 110, 30);
     statusLabel_->setAlignment(Qt::AlignCenter);
     statusLabel_->setAutoFillBackground(true);
+    QPalette statusPalette = statusLabel_->palette();
+    statusPalette.setColor(QPalette::WindowText, Qt::white);
+    statusLabel_->setPalette(statusPalette);
+    QFont statusFont = statusLabel_->font();
+    statusFont.setBold(true);
+    statusLabel_->setFont(statusFont);
 
     addButton("Command1", QStringLiteral("合計切替"), 124);
     addButton("Command2", QStringLiteral("前回表示"), 168);

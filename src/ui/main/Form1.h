@@ -51,6 +51,7 @@ private:
     void buildMenus();
     QMenu* addMenu(const char* name, const QString& caption);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption);
+    QList<QAction*> addItems(QMenu* menu, const char* array, const QStringList& captions);
     void renderRecentFiles();
     void onFileItem(int index);
     void onRecentFile(int index);
