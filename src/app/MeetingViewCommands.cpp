@@ -20,7 +20,8 @@ bool Command1(Program& program) {
 
 bool Command2(Program& program) {
     MeetingState& state = program.state;
-    if (state.ViewedMeeting == 0) {
+    const std::int16_t shown = state.ViewedMeeting;
+    if (shown == 0) {
         if (state.MeetingCount <= 1) {
             program.platform.beep();
             return false;
@@ -35,6 +36,11 @@ bool Command2(Program& program) {
     }
     --state.ViewedMeeting;
     const bool read = program.meetingFile.ReadMeeting(state.ViewedMeeting);
+    if (!read) {
+        // The state still holds the meeting shown before; the number must
+        // say so, or a correction would be saved into the wrong record.
+        state.ViewedMeeting = shown;
+    }
     TaisenDsp(program);
     return read;
 }

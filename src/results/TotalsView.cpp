@@ -8,18 +8,36 @@
 #include "state/StateBounds.h"
 #include "storage/MeetingFile.h"
 #include "storage/MeetingRecord.h"
+#include "storage/RecordFile.h"
 
 namespace {
 
 constexpr int kFirstSummedColumn = PlayedCount;
 constexpr int kLastSummedColumn = 28;
 
+// The little-endian value of result element (team, slot, column) of a
+// record, decoded here because it runs for every summed cell of every
+// meeting.
+std::int32_t storedResult(const MeetingRecord& record, int team, int slot, int column) {
+    const std::uint8_t* p = record.bytes.data() + MeetingRecord::kResultOffset +
+                            4 * MeetingRecord::resultIndex(team, slot, column);
+    const std::uint32_t bits =
+        static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+        static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+    return static_cast<std::int32_t>(bits);
+}
+
+static_assert(MeetingRecord::kResultOffset + 4 * (1 + 3 * kTotalsRow + 66 * kLastSummedColumn) +
+                  4 <=
+              MeetingRecord::kSize);
+
 void addRecord(MeetingState& state, const MeetingRecord& record) {
     for (int team = 0; team < 2; ++team) {
         for (int m = 1; m <= kTotalsRow; ++m) {
             auto& row = state.ResultTable[team][m];
             for (int k = kFirstSummedColumn; k <= kLastSummedColumn; ++k) {
-                row[k] = saturateInt32(static_cast<long long>(row[k]) + record.result(team, m, k));
+                row[k] = saturateInt32(static_cast<long long>(row[k]) +
+                                       storedResult(record, team, m, k));
             }
         }
     }
@@ -36,13 +54,20 @@ bool Command1_sub(MeetingState& state, const MeetingFile& file, Platform& platfo
     }
     state.ViewState = 2;
 
+    // One open for all records: the sums over a long history must cost
+    // little more than reading the file once.
+    RecordFile data(MeetingRecord::kSize);
     MeetingRecord record;
-    for (int n = 1; n < state.MeetingCount; ++n) {
-        if (!file.readRecord(n, record)) {
-            platform.showMessage(u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。", u"ラリーノート（合計）");
-            return false;
+    bool readable = state.MeetingCount < 2 || data.openForReading(file.resolve(state.CurrentPath));
+    for (int n = 1; readable && n < state.MeetingCount; ++n) {
+        readable = data.read(n, record.bytes.data());
+        if (readable) {
+            addRecord(state, record);
         }
-        addRecord(state, record);
+    }
+    if (!readable) {
+        platform.showMessage(u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。", u"ラリーノート（合計）");
+        return false;
     }
 
     recomputeRates(state);

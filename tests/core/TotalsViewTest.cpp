@@ -127,6 +127,20 @@ TEST_F(TotalsView, EarlierMeetingsAreShownOneByOneAndLeftAgain) {
     EXPECT_EQ(program.view.meetingLabel, u"開催回数: 3");
 }
 
+TEST_F(TotalsView, AnEarlierMeetingThatCannotBeReadLeavesTheShownOne) {
+    ASSERT_TRUE(Command2(program));
+    std::filesystem::resize_file(dir.file("club.rly"), 0);
+    EXPECT_FALSE(Command2(program));
+    EXPECT_EQ(state.ViewedMeeting, 2);
+    EXPECT_EQ(state.MeetingTitle.str().substr(0, 3), u"第2回");
+    Command3(program);
+    EXPECT_FALSE(Command2(program));
+    EXPECT_EQ(state.ViewedMeeting, 0) << "still the current meeting";
+    EXPECT_EQ(state.MeetingTitle.str().substr(0, 3), u"第3回");
+    EXPECT_EQ(program.view.statusLabel, u"組合せ表示");
+    EXPECT_EQ(platform.messages().size(), 2u);
+}
+
 TEST_F(StorageFixture, OneMeetingRefusesTotalsAndEarlierMeetings) {
     MeetingBuilder only(3, 3);
     writeMeetingFile(dir.file("one.rly"), {&only.state()});
