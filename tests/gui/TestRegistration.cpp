@@ -232,7 +232,7 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
     QVERIFY(editor != nullptr && editor->isVisible());
     registerMembers(*editor);
 
-    // Team A: members 1, 2 and 5; team B: members 3 and 4, member 4 resting.
+    // Team A: members 1 and 2; team B: members 3, 4 and 5, member 5 resting.
     whenModal<Form8>([](Form8& roster) {
         auto* rosterList = child<QListWidget>(roster, "List1");
         auto* masterList = child<QListWidget>(roster, "List2");
@@ -247,20 +247,21 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
             QCOMPARE(rosterList->count(), 0);
         };
         clearTeam();
-        for (int member : {0, 1, 4}) {
+        for (int member : {0, 1}) {
             clickRow(masterList, member);
             click(roster, "Command2");
         }
         click(roster, "Command4");
         QCOMPARE(child<QLabel>(roster, "Label3")->text(), QStringLiteral("チーム  Ｂ"));
         clearTeam();
-        for (int member : {2, 3}) {
+        for (int member : {2, 3, 4}) {
             clickRow(masterList, member);
             click(roster, "Command2");
         }
-        clickRow(rosterList, 1);
+        clickRow(rosterList, 2);
         click(roster, "Check1");
-        QCOMPARE(rosterList->item(1)->text(), QStringLiteral(" 02 004 休  女 高橋      "));
+        QCOMPARE(rosterList->item(1)->text(), QStringLiteral(" 02 004 ◎  女 高橋      "));
+        QCOMPARE(rosterList->item(2)->text(), QStringLiteral(" 03 045 休  男 田中      "));
         screenshot(roster, "Form8.png");
         click(roster, "Command5"); // 更新
     });
@@ -308,16 +309,16 @@ void TestRegistration::checkStoredData() {
             fitText(u"春季練習会", 40));
     QVERIFY(cp932::readField(bytes + MeetingRecord::kTeamNameAOffset, 20) == fitText(u"赤組", 20));
     QVERIFY(cp932::readField(bytes + MeetingRecord::kTeamNameBOffset, 20) == fitText(u"白組", 20));
-    QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset), 3);
-    QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset + 2), 2);
+    QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset), 2);
+    QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset + 2), 3);
     struct Slot {
         int team;
         int slot;
         int member;
         int status;
     };
-    for (const Slot s : {Slot{0, 1, 0, 0}, Slot{0, 2, 1, 1}, Slot{0, 3, 4, 0}, Slot{1, 1, 2, 0},
-                         Slot{1, 2, 3, 11}}) {
+    for (const Slot s : {Slot{0, 1, 0, 0}, Slot{0, 2, 1, 1}, Slot{1, 1, 2, 0}, Slot{1, 2, 3, 1},
+                         Slot{1, 3, 4, 10}}) {
         const std::size_t at = MeetingRecord::participantIndex(s.team, s.slot);
         QVERIFY(cp932::readField(bytes + MeetingRecord::kAbbrevOffset + 8 * at, 8) ==
                 fitText(kMembers[s.member].abbrev, 8));
