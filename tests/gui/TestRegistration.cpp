@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -251,6 +252,7 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
             clickRow(masterList, member);
             click(roster, "Command2");
         }
+        screenshot(roster, "Form8-A.png");
         click(roster, "Command4");
         QCOMPARE(child<QLabel>(roster, "Label3")->text(), QStringLiteral("チーム  Ｂ"));
         clearTeam();
@@ -262,7 +264,7 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
         click(roster, "Check1");
         QCOMPARE(rosterList->item(1)->text(), QStringLiteral(" 02 004 ◎  女 高橋      "));
         QCOMPARE(rosterList->item(2)->text(), QStringLiteral(" 03 045 休  男 田中      "));
-        screenshot(roster, "Form8.png");
+        screenshot(roster, "Form8-B.png");
         click(roster, "Command5"); // 更新
     });
     choose("mnreg", QStringLiteral("参加者登録(&M)"));
@@ -374,6 +376,10 @@ void TestRegistration::classCodeBoxDiscardsLetters() {
     auto* box = child<QLineEdit>(editor, "Text1");
     box->clear();
     QTest::keyClicks(box, QStringLiteral("1a2Bz3"));
+    QCOMPARE(box->text(), QStringLiteral("123"));
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("５"));
+    QApplication::sendEvent(box, &composed);
     QCOMPARE(box->text(), QStringLiteral("123"));
     QCOMPARE(program_->master.MemberTable[1].ClassCode, 123);
     platform_.setNextAnswer(true);

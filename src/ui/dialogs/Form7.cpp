@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -251,11 +252,20 @@ void Form7::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+// The class-code box drops typed characters beyond "A", also when they come
+// composed from an input method.
 bool Form7::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == boxes_[MasterEditor::ClassCodeBox] && event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (!text.isEmpty() && !MasterEditor::acceptsClassCodeKey(text.at(0).unicode())) {
-            return true;
+    if (watched == boxes_[MasterEditor::ClassCodeBox]) {
+        QString typed;
+        if (event->type() == QEvent::KeyPress) {
+            typed = static_cast<QKeyEvent*>(event)->text();
+        } else if (event->type() == QEvent::InputMethod) {
+            typed = static_cast<QInputMethodEvent*>(event)->commitString();
+        }
+        for (const QChar c : typed) {
+            if (!MasterEditor::acceptsClassCodeKey(c.unicode())) {
+                return true;
+            }
         }
     }
     return QDialog::eventFilter(watched, event);
