@@ -83,7 +83,3 @@ bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
 bool RegistrationMenu::tabStripEnabled() const {
     return program_.state.IntraTeamFlag == 0;
 }
-
-int RegistrationMenu::tabToSelect() const {
-    return program_.state.CurrentTeam == 1 ? 2 : 1;
-}

@@ -40,13 +40,12 @@ public:
     bool clearAllData();
 
     // "チーム内対抗設定/解除(&T)". selectedTab is the tab strip's selected tab
-    // (1 = team A, 2 = team B); afterwards tabToSelect() is the tab the strip
-    // shows. True when the mode changed.
+    // (1 = team A, 2 = team B): switching the mode on locks the shown team to
+    // it. True when the mode changed.
     bool toggleIntraTeam(int selectedTab);
 
     // The tab strip is disabled exactly while intra-team mode is on.
     bool tabStripEnabled() const;
-    int tabToSelect() const;
 
 private:
     bool mayClear();

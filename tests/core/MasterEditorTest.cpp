@@ -264,3 +264,17 @@ TEST_F(MasterEditorTest, PictureOfTheSelectedMemberFallsBackBySex) {
     ASSERT_TRUE(editor->clickRow(3)); // member 2: tenis002.bmp exists
     EXPECT_EQ(editor->selectedPicture().PicFile, "tenis002.bmp");
 }
+
+TEST_F(MasterEditorTest, FailedWriteKeepsTheEditorOpenWithItsEdits) {
+    writeMaster(2);
+    auto editor = openEditor();
+    ASSERT_TRUE(editor->clickRow(2));
+    editor->add();
+    // The file can no longer be written: a folder stands in its place.
+    std::filesystem::remove(dir / "tennis.mst");
+    std::filesystem::create_directory(dir / "tennis.mst");
+    EXPECT_FALSE(editor->update());
+    EXPECT_EQ(platform.messages().size(), 1u);
+    EXPECT_TRUE(editor->changed());
+    EXPECT_EQ(program->master.MemberCount, 3);
+}

@@ -250,3 +250,13 @@ TEST_F(RosterTest, PicturesUseTheMaleDefaultForRosterLinesOnly) {
     EXPECT_EQ(roster->rosterLines()[0].size(), 22u);
     EXPECT_EQ(roster->clickRoster(0)->picture.PicFile, "tenis123.bmp");
 }
+
+TEST_F(RosterTest, OpeningLeavesTheMasterEditorsTableAlone) {
+    // Unsaved edits of an open master editor live in the program's table.
+    program->master.MemberCount = 2;
+    program->master.MemberTable[1].Abbrev = u"編集中";
+    roster->open();
+    EXPECT_EQ(roster->masterLines().size(), 25u);
+    EXPECT_EQ(program->master.MemberCount, 2);
+    EXPECT_EQ(program->master.MemberTable[1].Abbrev.str(), fitText(u"編集中", 8));
+}

@@ -8,21 +8,27 @@
 #include "ui/dialogs/Form8.h"
 #include "ui/dialogs/Form9.h"
 #include "ui/dialogs/frmDirBmp.h"
+#include "ui/main/Form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -65,6 +71,22 @@ void screenshot(QWidget& window, const char* name) {
     }
 }
 
+// Runs body on the modal dialog that the next action opens; a dialog of
+// another kind is closed so that no test waits for it.
+template <typename Dialog> void whenModal(std::function<void(Dialog&)> body) {
+    QTimer::singleShot(0, [body] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* dialog = qobject_cast<Dialog*>(modal);
+        if (dialog == nullptr) {
+            if (modal != nullptr) {
+                modal->close();
+            }
+            QFAIL("the expected dialog did not open");
+        }
+        body(*dialog);
+    });
+}
+
 void writeBitmap(const QString& path) {
     QImage image(60, 70, QImage::Format_RGB32);
     image.fill(QColor(90, 140, 200));
@@ -86,6 +108,9 @@ const Member kMembers[] = {
 
 } // namespace
 
+// The registration windows on a temporary working folder with scripted
+// answers: a club started from nothing through the main window's menus, and
+// the dialogs' own behaviour.
 class TestRegistration : public QObject {
     Q_OBJECT
 
@@ -93,22 +118,26 @@ private slots:
     void init();
     void cleanup();
     void startsAClubFromAnEmptyFolder();
+    void intraTeamModeLocksTheTabsAndRegistration();
     void masterEditorAsksBeforeDroppingEdits();
     void classCodeBoxDiscardsLetters();
     void teamInfoKeepsTheMethodOnceMatchesWerePlayed();
     void helpKeyOpensEachDialogsPage();
 
 private:
+    void openMainWindow();
+    void trigger(const char* item);
+    void choose(const char* menu, const QString& caption);
     void newScratchFile();
-    void registerMembers();
-    void fillRoster();
-    void nameMeeting();
+    void registerMembers(Form7& editor);
+    void checkStoredData();
 
     std::unique_ptr<QTemporaryDir> dir_;
     ScriptedPlatform platform_;
     FixedClock clock_{std::tm{}};
     MemorySettingsStore settings_;
     std::unique_ptr<Program> program_;
+    std::unique_ptr<Form1> window_;
 };
 
 void TestRegistration::init() {
@@ -120,15 +149,44 @@ void TestRegistration::init() {
 }
 
 void TestRegistration::cleanup() {
+    window_.reset();
     program_.reset();
     dir_.reset();
 }
 
-void TestRegistration::registerMembers() {
+void TestRegistration::openMainWindow() {
+    window_ = std::make_unique<Form1>(*program_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void TestRegistration::trigger(const char* item) {
+    auto* action = window_->findChild<QAction*>(QString::fromLatin1(item));
+    QVERIFY2(action != nullptr, item);
+    action->trigger();
+}
+
+// Chooses a menu item by its caption.
+void TestRegistration::choose(const char* menu, const QString& caption) {
+    auto* found = window_->findChild<QMenu*>(QString::fromLatin1(menu));
+    QVERIFY2(found != nullptr, menu);
+    for (QAction* action : found->actions()) {
+        if (action->text() == caption) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable(caption));
+}
+
+// The data file is started as New starts it: one meeting in the scratch file.
+void TestRegistration::newScratchFile() {
+    program_->state.MeetingCount = 1;
+    QVERIFY(program_->meetingFile.CreateScratchFile());
+}
+
+void TestRegistration::registerMembers(Form7& editor) {
     writeBitmap(dir_->filePath(QStringLiteral("tenis045.bmp")));
-    Form7 editor(*program_, nullptr);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
     for (int i = 0; i < 5; ++i) {
         click(editor, "Command3"); // 追加: blank members at the top
     }
@@ -142,84 +200,96 @@ void TestRegistration::registerMembers() {
         child<QLineEdit>(editor, "Text2")->setText(QString::fromUtf16(m.name));
         child<QLineEdit>(editor, "Text3")->setText(QString::fromUtf16(m.abbrev));
         click(editor, m.female ? "Option2" : "Option1");
-        if (m.photo == 45) {
-            // The photo of the last member is chosen with the picture chooser.
-            QTimer::singleShot(0, this, [] {
-                auto* chooser = qobject_cast<frmDirBmp*>(QApplication::activeModalWidget());
-                QVERIFY(chooser != nullptr);
-                auto* files = child<QListWidget>(*chooser, "File1");
-                const auto found =
-                    files->findItems(QStringLiteral("tenis045.bmp"), Qt::MatchExactly);
-                QCOMPARE(found.size(), 1);
-                clickRow(files, files->row(found.front()));
-                click(*chooser, "CmdOk");
-            });
-            click(editor, "CmdPic");
-        } else {
+        if (m.photo != 45) {
             child<QLineEdit>(editor, "Text7")->clear();
             QTest::keyClicks(child<QLineEdit>(editor, "Text7"), QString::number(m.photo));
+            continue;
         }
+        // The photo of the last member is chosen with the picture chooser.
+        whenModal<frmDirBmp>([](frmDirBmp& chooser) {
+            auto* files = child<QListWidget>(chooser, "File1");
+            const auto found = files->findItems(QStringLiteral("tenis045.bmp"), Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            clickRow(files, files->row(found.front()));
+            click(chooser, "CmdOk");
+        });
+        click(editor, "CmdPic");
     }
     QCOMPARE(grid->item(6, 3)->text(), QStringLiteral("045"));
     QCOMPARE(grid->item(3, 6)->text(), QStringLiteral("女性"));
     screenshot(editor, "Form7.png");
     click(editor, "Command1"); // 更新
     QVERIFY(!editor.isVisible());
-    QVERIFY(platform_.events().empty());
-}
-
-void TestRegistration::fillRoster() {
-    Roster roster(*program_);
-    Form8 dialog(*program_, roster, nullptr);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto* rosterList = child<QListWidget>(dialog, "List1");
-    auto* masterList = child<QListWidget>(dialog, "List2");
-    QCOMPARE(masterList->count(), 5);
-    // Team A: members 1, 2 and 5; team B: members 3 and 4, member 4 resting.
-    for (int member : {0, 1, 4}) {
-        clickRow(masterList, member);
-        click(dialog, "Command2");
-    }
-    click(dialog, "Command4");
-    QCOMPARE(child<QLabel>(dialog, "Label3")->text(), QStringLiteral("チーム  Ｂ"));
-    for (int member : {2, 3}) {
-        clickRow(masterList, member);
-        click(dialog, "Command2");
-    }
-    clickRow(rosterList, 1);
-    click(dialog, "Check1");
-    QCOMPARE(rosterList->item(1)->text(), QStringLiteral(" 02 004 休  女 高橋      "));
-    screenshot(dialog, "Form8.png");
-    click(dialog, "Command5"); // 更新
-    QVERIFY(!dialog.isVisible());
-}
-
-void TestRegistration::nameMeeting() {
-    Form9 dialog(*program_, nullptr);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    child<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("春季練習会"));
-    child<QLineEdit>(dialog, "Text2")->setText(QStringLiteral("赤組"));
-    child<QLineEdit>(dialog, "Text3")->setText(QStringLiteral("白組"));
-    QVERIFY(child<QRadioButton>(dialog, "Option1")->isChecked());
-    screenshot(dialog, "Form9.png");
-    click(dialog, "Command1");
-    QVERIFY(!dialog.isVisible());
-}
-
-// The data file is started as New starts it: one meeting in the scratch file.
-void TestRegistration::newScratchFile() {
-    program_->state.MeetingCount = 1;
-    QVERIFY(program_->meetingFile.CreateScratchFile());
 }
 
 void TestRegistration::startsAClubFromAnEmptyFolder() {
-    newScratchFile();
-    registerMembers();
-    fillRoster();
-    nameMeeting();
+    openMainWindow();
+    trigger("mnfileitem_0"); // New
+    QCOMPARE(program_->state.OpenName, std::u16string(u"取りあえず.rlw"));
+    platform_.clear();
 
+    choose("mnreg", QStringLiteral("マスター登録(&N)")); // modeless
+    auto* editor = window_->findChild<Form7*>();
+    QVERIFY(editor != nullptr && editor->isVisible());
+    registerMembers(*editor);
+
+    // Team A: members 1 and 2; team B: members 3, 4 and 5, member 5 resting.
+    whenModal<Form8>([](Form8& roster) {
+        auto* rosterList = child<QListWidget>(roster, "List1");
+        auto* masterList = child<QListWidget>(roster, "List2");
+        QCOMPARE(masterList->count(), 5);
+        // A new file's teams hold the ten placeholders of start-up.
+        const auto clearTeam = [&] {
+            QCOMPARE(rosterList->count(), 10);
+            clickRow(rosterList, 0);
+            for (int i = 0; i < 10; ++i) {
+                click(roster, "Command3"); // 削除
+            }
+            QCOMPARE(rosterList->count(), 0);
+        };
+        clearTeam();
+        for (int member : {0, 1}) {
+            clickRow(masterList, member);
+            click(roster, "Command2");
+        }
+        screenshot(roster, "Form8-A.png");
+        click(roster, "Command4");
+        QCOMPARE(child<QLabel>(roster, "Label3")->text(), QStringLiteral("チーム  Ｂ"));
+        clearTeam();
+        for (int member : {2, 3, 4}) {
+            clickRow(masterList, member);
+            click(roster, "Command2");
+        }
+        clickRow(rosterList, 2);
+        click(roster, "Check1");
+        QCOMPARE(rosterList->item(1)->text(), QStringLiteral(" 02 004 ◎  女 高橋      "));
+        QCOMPARE(rosterList->item(2)->text(), QStringLiteral(" 03 045 休  男 田中      "));
+        screenshot(roster, "Form8-B.png");
+        click(roster, "Command5"); // 更新
+    });
+    choose("mnreg", QStringLiteral("参加者登録(&M)"));
+    // The main window shows team B, which the roster showed last.
+    QCOMPARE(program_->state.CurrentTeam, 1);
+    QCOMPARE(window_->findChild<QTabBar*>(QStringLiteral("tabPage"))->currentIndex(), 1);
+
+    whenModal<Form9>([](Form9& team) {
+        child<QLineEdit>(team, "Text1")->setText(QStringLiteral("春季練習会"));
+        child<QLineEdit>(team, "Text2")->setText(QStringLiteral("赤組"));
+        child<QLineEdit>(team, "Text3")->setText(QStringLiteral("白組"));
+        QVERIFY(child<QRadioButton>(team, "Option1")->isChecked());
+        screenshot(team, "Form9.png");
+        click(team, "Command1"); // 更新
+    });
+    choose("mnreg", QStringLiteral("チーム情報登録(&T)"));
+    QCOMPARE(program_->state.CurrentTeam, 0);
+    QCOMPARE(window_->findChild<QTabBar*>(QStringLiteral("tabPage"))->currentIndex(), 0);
+    screenshot(*window_, "Form1.png");
+    QVERIFY(platform_.events().empty());
+    checkStoredData();
+}
+
+// What was entered is in "tennis.mst" and in the data file, byte for byte.
+void TestRegistration::checkStoredData() {
     MemberMaster master(platform_, program_->workDir);
     QVERIFY(master.ReadMasterFile([](int) {}));
     QCOMPARE(master.MemberCount, 5);
@@ -236,26 +306,49 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
     MeetingRecord record;
     QVERIFY(program_->meetingFile.readRecord(1, record));
     QCOMPARE(record.count(), 1);
-    QVERIFY(cp932::readField(record.bytes.data() + MeetingRecord::kTitleOffset, 40) ==
+    const std::uint8_t* bytes = record.bytes.data();
+    QVERIFY(cp932::readField(bytes + MeetingRecord::kTitleOffset, 40) ==
             fitText(u"春季練習会", 40));
-    QVERIFY(cp932::readField(record.bytes.data() + MeetingRecord::kTeamNameAOffset, 20) ==
-            fitText(u"赤組", 20));
-    QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset), 3);
-    QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset + 2), 2);
+    QVERIFY(cp932::readField(bytes + MeetingRecord::kTeamNameAOffset, 20) == fitText(u"赤組", 20));
+    QVERIFY(cp932::readField(bytes + MeetingRecord::kTeamNameBOffset, 20) == fitText(u"白組", 20));
+    QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset), 2);
+    QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset + 2), 3);
     struct Slot {
         int team;
         int slot;
         int member;
         int status;
     };
-    for (const Slot s : {Slot{0, 1, 0, 0}, Slot{0, 2, 1, 1}, Slot{0, 3, 4, 0}, Slot{1, 1, 2, 0},
-                         Slot{1, 2, 3, 11}}) {
+    for (const Slot s : {Slot{0, 1, 0, 0}, Slot{0, 2, 1, 1}, Slot{1, 1, 2, 0}, Slot{1, 2, 3, 1},
+                         Slot{1, 3, 4, 10}}) {
         const std::size_t at = MeetingRecord::participantIndex(s.team, s.slot);
-        QVERIFY(cp932::readField(record.bytes.data() + MeetingRecord::kAbbrevOffset + 8 * at, 8) ==
+        QVERIFY(cp932::readField(bytes + MeetingRecord::kAbbrevOffset + 8 * at, 8) ==
                 fitText(kMembers[s.member].abbrev, 8));
         QCOMPARE(record.int16At(MeetingRecord::kStatusOffset + 2 * at), s.status);
         QCOMPARE(record.int16At(MeetingRecord::kPhotoNoOffset + 2 * at), kMembers[s.member].photo);
     }
+}
+
+void TestRegistration::intraTeamModeLocksTheTabsAndRegistration() {
+    openMainWindow();
+    auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    QCOMPARE(program_->state.CurrentTeam, 1);
+    choose("mnvs", QStringLiteral("チーム内対抗設定/解除(&T)"));
+    QCOMPARE(program_->state.IntraTeamFlag, 1);
+    QVERIFY(!tabs->isEnabled());
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(program_->state.CurrentTeam, 1);
+
+    // No file is open, yet the intra-team message comes first.
+    choose("mnreg", QStringLiteral("参加者登録(&M)"));
+    QCOMPARE(platform_.messages(),
+             std::vector<std::u16string>{
+                 u"２チーム制中に１チーム制の宣言がされています。 解除後に行って下さい。"});
+
+    choose("mnvs", QStringLiteral("チーム内対抗設定/解除(&T)"));
+    QVERIFY(tabs->isEnabled());
+    QCOMPARE(tabs->currentIndex(), 1);
 }
 
 void TestRegistration::masterEditorAsksBeforeDroppingEdits() {
@@ -283,6 +376,10 @@ void TestRegistration::classCodeBoxDiscardsLetters() {
     auto* box = child<QLineEdit>(editor, "Text1");
     box->clear();
     QTest::keyClicks(box, QStringLiteral("1a2Bz3"));
+    QCOMPARE(box->text(), QStringLiteral("123"));
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("５"));
+    QApplication::sendEvent(box, &composed);
     QCOMPARE(box->text(), QStringLiteral("123"));
     QCOMPARE(program_->master.MemberTable[1].ClassCode, 123);
     platform_.setNextAnswer(true);

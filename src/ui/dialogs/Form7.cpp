@@ -1,8 +1,11 @@
 #include "ui/dialogs/Form7.h"
 
+#include "app/Help.h"
+#include "app/MainLayout.h"
 #include "app/Program.h"
+#include "platform/qt/KeyCode.h"
 #include "platform/qt/WindowPrinter.h"
-#include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/frmDirBmp.h"
 
 #include <QCloseEvent>
@@ -10,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,7 +40,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 } // namespace
 
 Form7::Form7(Program& program, QWidget* owner)
-    : QDialog(owner), program_(program), editor_(program), owner_(owner) {
+    : QDialog(owner), program_(program), editor_(program) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("マスター登録"));
     setModal(false);
@@ -68,7 +72,7 @@ void Form7::buildControls() {
         edit->setObjectName(QStringLiteral("Text%1").arg(box));
         boxes_[static_cast<std::size_t>(box)] = edit;
         connect(edit, &QLineEdit::textChanged, this, [this, box](const QString& text) {
-            editor_.editBox(box, fromQString(text));
+            editor_.editBox(box, text.toStdU16String());
             renderGrid();
         });
     }
@@ -167,7 +171,7 @@ void Form7::buildControls() {
 
 void Form7::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    centreOver(*this, owner_);
+    centreOverParent(*this);
 }
 
 void Form7::renderGrid() {
@@ -175,13 +179,13 @@ void Form7::renderGrid() {
     for (int column = 0; column < model.columns; ++column) {
         grid_->setColumnWidth(
             column,
-            std::max(1, twipsToPixels(model.columnWidths[static_cast<std::size_t>(column)])));
+            std::max(1, model.columnWidths[static_cast<std::size_t>(column)] / kTwipsPerPixel));
     }
     for (int row = 0; row < model.rows; ++row) {
         grid_->setRowHeight(
-            row, std::max(1, twipsToPixels(model.rowHeights[static_cast<std::size_t>(row)])));
+            row, std::max(1, model.rowHeights[static_cast<std::size_t>(row)] / kTwipsPerPixel));
         for (int column = 0; column < model.columns; ++column) {
-            const QString text = toQString(model.at(row, column));
+            const QString text = QString::fromStdU16String(model.at(row, column));
             QTableWidgetItem* item = grid_->item(row, column);
             if (item == nullptr) {
                 item = new QTableWidgetItem;
@@ -208,7 +212,7 @@ void Form7::clickGrid(int row) {
     for (int box = MasterEditor::ClassCodeBox; box <= MasterEditor::PhotoNoBox; ++box) {
         QLineEdit* edit = boxes_[static_cast<std::size_t>(box)];
         const QSignalBlocker blocker(edit);
-        edit->setText(toQString(shown.text[static_cast<std::size_t>(box)]));
+        edit->setText(QString::fromStdU16String(shown.text[static_cast<std::size_t>(box)]));
     }
     (shown.female ? female_ : male_)->setChecked(true);
     const PictureLookup picture = editor_.selectedPicture();
@@ -252,21 +256,27 @@ void Form7::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
+// The class-code box drops typed characters beyond "A", also when they come
+// composed from an input method.
 bool Form7::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == boxes_[MasterEditor::ClassCodeBox] && event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (!text.isEmpty() && !MasterEditor::acceptsClassCodeKey(text.at(0).unicode())) {
-            return true;
+    if (watched == boxes_[MasterEditor::ClassCodeBox]) {
+        QString typed;
+        if (event->type() == QEvent::KeyPress) {
+            typed = static_cast<QKeyEvent*>(event)->text();
+        } else if (event->type() == QEvent::InputMethod) {
+            typed = static_cast<QInputMethodEvent*>(event)->commitString();
+        }
+        for (const QChar c : typed) {
+            if (!MasterEditor::acceptsClassCodeKey(c.unicode())) {
+                return true;
+            }
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void Form7::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        openHelpPage(program_, "TENIS1.htm");
-        return;
-    }
+    ShowHelp(program_.platform, program_.workDir, HelpPage::kMasterEditor, windowsKeyCode(*event));
     if (event->key() == Qt::Key_Escape) {
         // Esc leaves through the same question as ｷｬﾝｾﾙ.
         close();

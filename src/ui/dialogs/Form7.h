@@ -40,7 +40,6 @@ private:
 
     Program& program_;
     MasterEditor editor_;
-    QWidget* owner_;
     QTableWidget* grid_ = nullptr;
     std::array<QLineEdit*, 8> boxes_{}; // Text1 .. Text7 by number
     QRadioButton* male_ = nullptr;

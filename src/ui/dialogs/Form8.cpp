@@ -1,8 +1,10 @@
 #include "ui/dialogs/Form8.h"
 
+#include "app/Help.h"
 #include "app/Program.h"
+#include "platform/qt/KeyCode.h"
 #include "platform/qt/WindowPrinter.h"
-#include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/DialogPlacement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,6 +24,16 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     return result;
 }
 
+// A font whose full-width characters are exactly two half-width ones wide, so
+// the fixed-format list lines stand in columns.
+QFont fixedPitchFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Gothic"), QStringLiteral("IPAGothic"),
+                      QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("monospace")});
+    font.setStyleHint(QFont::Monospace);
+    return font;
+}
+
 QListWidget* list(QWidget* parent, const char* name) {
     auto* result = new QListWidget(parent);
     result->setObjectName(QString::fromLatin1(name));
@@ -33,7 +45,7 @@ QListWidget* list(QWidget* parent, const char* name) {
 } // namespace
 
 Form8::Form8(Program& program, Roster& roster, QWidget* owner)
-    : QDialog(owner), program_(program), roster_(roster), owner_(owner) {
+    : QDialog(owner), program_(program), roster_(roster) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("参加者登録"));
     setModal(true);
@@ -42,9 +54,11 @@ Form8::Form8(Program& program, Roster& roster, QWidget* owner)
     masterList_ = list(this, "List2");
     teamName_ = new QLabel(this);
     teamName_->setObjectName(QStringLiteral("Label3"));
-    auto* rosterHeader = new QLabel(toQString(Roster::kRosterHeader), this);
+    auto* rosterHeader =
+        new QLabel(QString::fromStdU16String(std::u16string(Roster::kRosterHeader)), this);
     rosterHeader->setFont(fixedPitchFont());
-    auto* masterHeader = new QLabel(toQString(Roster::kMasterHeader), this);
+    auto* masterHeader =
+        new QLabel(QString::fromStdU16String(std::u16string(Roster::kMasterHeader)), this);
     masterHeader->setFont(fixedPitchFont());
 
     auto* pictureFrame = new QGroupBox(QStringLiteral("登録写真"), this);
@@ -146,7 +160,7 @@ Form8::Form8(Program& program, Roster& roster, QWidget* owner)
 
     roster_.open();
     for (const std::u16string& line : roster_.masterLines()) {
-        masterList_->addItem(toQString(line));
+        masterList_->addItem(QString::fromStdU16String(line));
     }
     showRoster();
     resize(860, 560);
@@ -154,9 +168,9 @@ Form8::Form8(Program& program, Roster& roster, QWidget* owner)
 
 void Form8::showRoster() {
     rosterList_->clear();
-    teamName_->setText(toQString(roster_.teamName()));
+    teamName_->setText(QString::fromStdU16String(roster_.teamName()));
     for (const std::u16string& line : roster_.rosterLines()) {
-        rosterList_->addItem(toQString(line));
+        rosterList_->addItem(QString::fromStdU16String(line));
     }
     // The cursor line stays marked.
     if (roster_.cursor() > 0 && roster_.cursor() <= rosterList_->count()) {
@@ -191,14 +205,11 @@ void Form8::closeEvent(QCloseEvent* event) {
 
 void Form8::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    centreOver(*this, owner_);
+    centreOverParent(*this);
 }
 
 void Form8::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        openHelpPage(program_, "TENIS4.htm");
-        return;
-    }
+    ShowHelp(program_.platform, program_.workDir, HelpPage::kRoster, windowsKeyCode(*event));
     if (event->key() == Qt::Key_Escape) {
         leave(false);
         return;

@@ -29,7 +29,6 @@ private:
 
     Program& program_;
     Roster& roster_;
-    QWidget* owner_;
     QListWidget* rosterList_ = nullptr;
     QListWidget* masterList_ = nullptr;
     QLabel* teamName_ = nullptr;

@@ -1,7 +1,9 @@
 #include "ui/dialogs/Form9.h"
 
+#include "app/Help.h"
 #include "app/Program.h"
-#include "ui/dialogs/DialogSupport.h"
+#include "platform/qt/KeyCode.h"
+#include "ui/dialogs/DialogPlacement.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,7 +19,7 @@
 namespace {
 
 QLineEdit* edit(QWidget* parent, const char* name, std::u16string_view text) {
-    auto* result = new QLineEdit(toQString(text), parent);
+    auto* result = new QLineEdit(QString::fromStdU16String(std::u16string(text)), parent);
     result->setObjectName(QString::fromLatin1(name));
     result->setCursorPosition(0);
     return result;
@@ -31,8 +33,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption) {
 
 } // namespace
 
-Form9::Form9(Program& program, QWidget* owner)
-    : QDialog(owner), program_(program), info_(program), owner_(owner) {
+Form9::Form9(Program& program, QWidget* owner) : QDialog(owner), program_(program), info_(program) {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("チーム名称設定"));
     setModal(true);
@@ -72,8 +73,8 @@ Form9::Form9(Program& program, QWidget* owner)
     auto* cancelButton = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     cancelButton->setObjectName(QStringLiteral("Command2"));
     connect(updateButton, &QPushButton::clicked, this, [this] {
-        info_.update(fromQString(title_->text()), fromQString(nameA_->text()),
-                     fromQString(nameB_->text()));
+        info_.update(title_->text().toStdU16String(), nameA_->text().toStdU16String(),
+                     nameB_->text().toStdU16String());
         accept();
     });
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -104,13 +105,10 @@ void Form9::selectMethod() {
 
 void Form9::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    centreOver(*this, owner_);
+    centreOverParent(*this);
 }
 
 void Form9::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        openHelpPage(program_, "TENIS3.htm");
-        return;
-    }
+    ShowHelp(program_.platform, program_.workDir, HelpPage::kTeamInfo, windowsKeyCode(*event));
     QDialog::keyPressEvent(event);
 }

@@ -26,7 +26,6 @@ private:
 
     Program& program_;
     TeamInfo info_;
-    QWidget* owner_;
     QLineEdit* title_ = nullptr;
     QLineEdit* nameA_ = nullptr;
     QLineEdit* nameB_ = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/dialogs/frmDirBmp.h"
 
 #include "app/Program.h"
-#include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/DialogPlacement.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 frmDirBmp::frmDirBmp(Program& program, QWidget* owner)
-    : QDialog(owner), chooser_(program.platform, program.workDir), owner_(owner) {
+    : QDialog(owner), chooser_(program.platform, program.workDir) {
     setObjectName(QStringLiteral("frmDirBmp"));
     setWindowTitle(QStringLiteral("写真の選択"));
     setModal(true);
@@ -99,7 +99,7 @@ void frmDirBmp::ok() {
 
 void frmDirBmp::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    centreOver(*this, owner_);
+    centreOverParent(*this);
 }
 
 void frmDirBmp::keyPressEvent(QKeyEvent* event) {

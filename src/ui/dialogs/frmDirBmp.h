@@ -31,7 +31,6 @@ private:
     void ok();
 
     PictureChooser chooser_;
-    QWidget* owner_;
     QComboBox* drives_ = nullptr;
     QLabel* folderPath_ = nullptr;
     QListWidget* folders_ = nullptr;

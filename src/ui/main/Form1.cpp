@@ -6,6 +6,7 @@
 #include "platform/qt/KeyCode.h"
 #include "ui/main/MainGridModel.h"
 #include "ui/main/MainGridView.h"
+#include "ui/main/RegistrationCommands.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -38,6 +39,7 @@ Form1::Form1(Program& program, QWidget* parent) : QMainWindow(parent), program_(
     setObjectName(QStringLiteral("Form1"));
     buildWidgets();
     buildMenus();
+    registration_ = new RegistrationCommands(program_, *this, layout_, [this] { render(); });
     connectCommands();
     startUp();
 }
@@ -125,6 +127,7 @@ void Form1::render() {
     renderLabels();
     renderGrid();
     tabs_->setCurrentIndex(layout_.selectedTab == 1 ? 0 : 1);
+    tabs_->setEnabled(registration_->tabStripEnabled());
     QFont tabFont = tabs_->font();
     tabFont.setPointSizeF(layout_.tabFontSize);
     tabs_->setFont(tabFont);

@@ -15,6 +15,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
+class RegistrationCommands;
 
 // The main window. It forwards every menu item, button, tab, grid and key
 // event to the program's rules and renders the program's view afterwards.
@@ -91,4 +92,5 @@ private:
     QList<QAction*> recentItems_;
     QPointer<QWidget> runningList_;
     QPointer<QWidget> versionBox_;
+    RegistrationCommands* registration_ = nullptr;
 };
