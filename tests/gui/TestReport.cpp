@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
+#include "platform/qt/QtPlatform.h"
 #include "platform/qt/WindowPrinter.h"
 #include "results/ReportCsv.h"
 #include "results/ReportTable.h"
@@ -12,6 +13,7 @@
 #include "ui/main/Form1.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -79,6 +81,7 @@ private slots:
     void printsItsImageOnOnePage();
     void printsTheTableOnOneA4PageForFortyPlayers();
     void savesTheShownKindAsCsv();
+    void csvDialogOffersTheNameAndAddsTheExtension();
     void mainWindowOpensTheReportOnTheSums();
 
 private:
@@ -304,6 +307,33 @@ void TestReport::savesTheShownKindAsCsv() {
     const std::string expected = reportCsv(reportTable(program_->state, ReportKind::Women));
     QCOMPARE(bytes, QByteArray::fromStdString(expected));
     QVERIFY(bytes.contains("☆ 女性成績 ☆"));
+}
+
+void TestReport::csvDialogOffersTheNameAndAddsTheExtension() {
+    QtPlatform platform(dir_->path());
+    QCOMPARE(QtPlatform::dialogFilter(kCsvFileFilter),
+             QStringLiteral("CSV ﾌｧｲﾙ (*.csv);;全ての ﾌｧｲﾙ (*.*)"));
+    QString offered;
+    QTimer::singleShot(0, this, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        offered = dialog->selectedFiles().value(0);
+        dialog->selectFile(QStringLiteral("成績"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    const QString chosen =
+        QString::fromStdU16String(platform.chooseCsvSaveFile(u"club_総合成績.csv"));
+    QCOMPARE(offered, dir_->filePath(QStringLiteral("club_総合成績.csv")));
+    QCOMPARE(chosen, dir_->filePath(QStringLiteral("成績.csv")));
+
+    QTimer::singleShot(0, this, [] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->close();
+        }
+    });
+    QVERIFY(platform.chooseCsvSaveFile(u"x.csv").empty());
 }
 
 void TestReport::mainWindowOpensTheReportOnTheSums() {
