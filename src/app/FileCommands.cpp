@@ -18,27 +18,7 @@ constexpr std::u16string_view kScratchWillBeLost =
 constexpr std::u16string_view kDiscardCurrent =
     u"現在のﾃﾞｰﾀを破棄（上書）しますか ?　はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
 constexpr std::u16string_view kOverwriteExisting = u"既存のﾌｧｲﾙに上書きしますか ?";
-constexpr std::u16string_view kSaveFailed =
-    u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。";
 constexpr std::u16string_view kOpenedFilePrefix = u"ﾌｧｲﾙ：";
-
-// Swallows the messages of a file operation so that the caller can report
-// the failure in its own words.
-class QuietPlatform : public Platform {
-public:
-    explicit QuietPlatform(Platform& inner) : inner_(inner) {}
-    void showMessage(std::u16string_view, std::u16string_view) override {}
-    bool askYesNo(std::u16string_view text, std::u16string_view title) override {
-        return inner_.askYesNo(text, title);
-    }
-    void beep() override { inner_.beep(); }
-    std::u16string chooseOpenFile() override { return inner_.chooseOpenFile(); }
-    std::u16string chooseSaveFile() override { return inner_.chooseSaveFile(); }
-    void openHelpPage(const std::string& path) override { inner_.openHelpPage(path); }
-
-private:
-    Platform& inner_;
-};
 
 bool guardsPass(Program& program) {
     const MeetingState& state = program.state;
@@ -50,26 +30,6 @@ bool guardsPass(Program& program) {
         program.platform.showMessage(kViewingEarlier, kAppTitle);
         return false;
     }
-    return true;
-}
-
-// Writes the current meeting as record MeetingCount of TargetPath with record
-// 1's count set to MeetingCount. On failure the meeting, the file identity
-// and the recent list stay as they were.
-bool saveIntoTarget(Program& program) {
-    MeetingState& state = program.state;
-    const std::u16string previousPath = state.CurrentPath;
-    state.CurrentPath = state.TargetPath;
-    QuietPlatform quiet(program.platform);
-    MeetingFile writer(state, quiet, program.recent, program.workDir);
-    writer.buffer() = program.meetingFile.buffer();
-    if (!writer.SaveMeeting(1)) {
-        state.CurrentPath = previousPath;
-        program.platform.showMessage(kSaveFailed, u"");
-        return false;
-    }
-    program.meetingFile.buffer() = writer.buffer();
-    program.recent.AddRecentFile(state.CurrentPath);
     return true;
 }
 
@@ -160,7 +120,7 @@ void NewOrClose(Program& program, NewOrCloseMode mode) {
             return;
         }
     }
-    if (!saveIntoTarget(program)) {
+    if (!program.meetingFile.SaveMeetingTo(state.TargetPath)) {
         return;
     }
     if (isNew) {

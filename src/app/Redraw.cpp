@@ -1,10 +1,7 @@
 #include "app/Redraw.h"
 
-#include "app/Program.h"
+#include "app/MeetingViewCommands.h"
 
 void redraw(Program& program) {
-    MeetingState& state = program.state;
-    state.ViewState = 0;
-    program.view.caption =
-        u"　　ラリーノートメイン" + std::u16string(26, u' ') + state.MeetingTitle.str();
+    TaisenDsp(program);
 }

@@ -7,6 +7,8 @@
 #include "cli/StandingsExport.h"
 #include "platform/Clock.h"
 #include "results/StandingsReport.h"
+#include "storage/MeetingRecord.h"
+#include "storage/RecordFile.h"
 #include "storage/SettingsStore.h"
 #include "text/Utf8.h"
 
@@ -48,20 +50,41 @@ public:
         state.TeamSize[0] = 10;
         state.TeamSize[1] = 10;
         state.PlayedTotal = 0;
-        return program_.meetingFile.OpenMeetingFile(fromUtf8(file));
+        if (program_.meetingFile.OpenMeetingFile(fromUtf8(file))) {
+            return true;
+        }
+        explainUnreadable(file, path);
+        return false;
     }
 
-    // The status of a command that stopped: a message means a file could not
-    // be read, otherwise the window program would have beeped.
+    // The status of a command that stopped: a refusal where the window
+    // program beeps, otherwise a file that could not be read (its message is
+    // already on the error stream).
     int stopped(const char* refusal) {
-        if (!platform_.messages().empty()) {
-            return kFailed;
+        if (platform_.messages().empty() && platform_.beeps() > 0) {
+            err_ << "rallynote-cli: refused: " << refusal << '\n';
+            return kRefused;
         }
-        err_ << "rallynote-cli: refused: " << refusal << '\n';
-        return kRefused;
+        return kFailed;
     }
 
 private:
+    // Says in plain words why a data file did not open: too short for a
+    // record, or a meeting count its records do not hold.
+    void explainUnreadable(const std::string& file, const std::filesystem::path& path) {
+        RecordFile data(MeetingRecord::kSize);
+        MeetingRecord first;
+        err_ << "rallynote-cli: cannot read " << file << ": ";
+        if (!data.openForReading(path)) {
+            err_ << "the file cannot be opened\n";
+        } else if (!data.read(1, first.bytes.data())) {
+            err_ << "it holds no whole meeting record\n";
+        } else {
+            err_ << "record 1 claims " << first.count() << " meetings but the file holds "
+                 << data.recordCount() << " records\n";
+        }
+    }
+
     std::ostream& err_;
     CliPlatform platform_;
     SystemClock clock_;

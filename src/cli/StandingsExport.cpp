@@ -4,33 +4,12 @@
 #include "results/StandingsReport.h"
 #include "state/MeetingState.h"
 #include "state/StateBounds.h"
+#include "text/CsvField.h"
 #include "text/Utf8.h"
 
 #include <cstdio>
 
 namespace {
-
-// The short name as reports cut it, without the trailing blanks that pad it.
-std::u16string exportName(std::u16string_view abbrev) {
-    std::u16string name = reportName(abbrev);
-    const std::size_t last = name.find_last_not_of(u' ');
-    name.resize(last == std::u16string::npos ? 0 : last + 1);
-    return name;
-}
-
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
-}
 
 std::string jsonString(const std::string& text) {
     std::string quoted = "\"";
@@ -62,7 +41,7 @@ std::vector<ExportRow> exportRows(const MeetingState& state) {
             const ScoreParts games = splitScore(row[GamesWonLost]);
             ExportRow out;
             out.team = team == 0 ? 'A' : 'B';
-            out.name = exportName(state.MemberAbbrev[team][i].str());
+            out.name = plainName(state.MemberAbbrev[team][i].str());
             out.matches = row[PlayedCount];
             out.draws = wl.first + wl.second - out.matches;
             out.wins = wl.first - out.draws;

@@ -26,6 +26,14 @@ public:
     virtual std::u16string chooseOpenFile() = 0;
     virtual std::u16string chooseSaveFile() = 0;
 
+    // The save dialog for CSV files, offering the suggested file name; an
+    // empty result means the user cancelled. A platform without dialogs (the
+    // command-line tool's) answers as if cancelled.
+    virtual std::u16string chooseCsvSaveFile(std::u16string_view suggestedName) {
+        static_cast<void>(suggestedName);
+        return {};
+    }
+
     // Opens a help page (an absolute path) in the system's viewer.
     virtual void openHelpPage(const std::string& path) = 0;
 };
@@ -36,3 +44,7 @@ inline constexpr std::u16string_view kAppTitle = u"ラリーノート";
 // The filter of the data-file dialogs: description|pattern pairs.
 inline constexpr std::u16string_view kDataFileFilter =
     u"試合成績 ﾌｧｲﾙ (*.rly)|*.rly|全ての ﾌｧｲﾙ (*.*)|*.*";
+
+// The filter of the CSV save dialog, in the same form.
+inline constexpr std::u16string_view kCsvFileFilter =
+    u"CSV ﾌｧｲﾙ (*.csv)|*.csv|全ての ﾌｧｲﾙ (*.*)|*.*";

@@ -31,6 +31,11 @@ std::u16string ScriptedPlatform::chooseOpenFile() {
 
 std::u16string ScriptedPlatform::chooseSaveFile() { return chooseOpenFile(); }
 
+std::u16string ScriptedPlatform::chooseCsvSaveFile(std::u16string_view suggestedName) {
+    suggestedNames_.emplace_back(suggestedName);
+    return chooseOpenFile();
+}
+
 void ScriptedPlatform::openHelpPage(const std::string& path) {
     helpPages_.push_back(path);
     events_.push_back({Kind::Help, {}, {}});
@@ -66,5 +71,6 @@ void ScriptedPlatform::clear() {
     fileNames_.clear();
     events_.clear();
     helpPages_.clear();
+    suggestedNames_.clear();
     unanswered_ = 0;
 }

@@ -25,6 +25,8 @@ public:
     void beep() override;
     std::u16string chooseOpenFile() override;
     std::u16string chooseSaveFile() override;
+    // Answers from the same script as the data-file dialogs.
+    std::u16string chooseCsvSaveFile(std::u16string_view suggestedName) override;
     void openHelpPage(const std::string& path) override;
 
     void setNextAnswer(bool yes) { answers_.push_back(yes); }
@@ -36,6 +38,8 @@ public:
     std::vector<std::u16string> messages() const;
     std::vector<std::u16string> questions() const;
     int unansweredQuestions() const { return unanswered_; }
+    // The names the CSV dialog offered, in order.
+    const std::vector<std::u16string>& suggestedNames() const { return suggestedNames_; }
     void clear();
 
 private:
@@ -43,5 +47,6 @@ private:
     std::deque<std::u16string> fileNames_;
     std::vector<Event> events_;
     std::vector<std::string> helpPages_;
+    std::vector<std::u16string> suggestedNames_;
     int unanswered_ = 0;
 };

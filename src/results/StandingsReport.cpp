@@ -25,41 +25,40 @@ std::int32_t rankFor(const MeetingState& state, int team, int i, ReportKind kind
     return 0;
 }
 
-// Draws count as a win and a loss in the packed column; the line shows wins
-// and losses without them and the draws in brackets.
-std::u16string memberLine(const MeetingState& state, int team, int i, int pos) {
+// Draws count as a win and a loss in the packed column; the report shows
+// wins and losses without them and the draws apart.
+ReportMember memberFigures(const MeetingState& state, int team, int i, int pos) {
     const auto& row = state.ResultTable[team][i];
-    const long long matches = row[PlayedCount];
     const ScoreParts wl = splitScore(row[WinsLosses]);
-    const long long draws = wl.first + wl.second - matches;
-    return formatNumber(static_cast<long long>(pos), u" 00   ") + u"   " +
-           formatNumber(matches, u"00") + u"   " + formatNumber(wl.first - draws, u"  00") + u":" +
-           formatNumber(wl.second - draws, u"00 ") + u"(" + formatNumber(draws, u"00") + u") " +
-           formatNumber(row[WinRate], u" 000") + u"%" + formatNumber(row[PointWinRate], u"  000") +
-           u"%   " + reportName(state.MemberAbbrev[team][i].str());
+    ReportMember member;
+    member.pos = pos;
+    member.team = team;
+    member.member = i;
+    member.matches = row[PlayedCount];
+    member.draws = wl.first + wl.second - member.matches;
+    member.wins = wl.first - member.draws;
+    member.losses = wl.second - member.draws;
+    member.winRate = row[WinRate];
+    member.pointWinRate = row[PointWinRate];
+    member.name = reportName(state.MemberAbbrev[team][i].str());
+    return member;
 }
 
-// Each match of a team is counted in the rows of two of its members, so the
-// team totals are halved. The halves are real numbers (one-team singles can
-// leave a half); the draws are rounded to a whole 16-bit number.
-void teamTexts(const MeetingState& state, int team, std::u16string& matchesText,
+std::u16string memberLine(const ReportMember& m) {
+    return formatNumber(m.pos, u" 00   ") + u"   " + formatNumber(m.matches, u"00") + u"   " +
+           formatNumber(m.wins, u"  00") + u":" + formatNumber(m.losses, u"00 ") + u"(" +
+           formatNumber(m.draws, u"00") + u") " + formatNumber(m.winRate, u" 000") + u"%" +
+           formatNumber(m.pointWinRate, u"  000") + u"%   " + m.name;
+}
+
+void teamTexts(const ReportTeamTotals& totals, std::u16string& matchesText,
                std::u16string& winsText, std::u16string& gamesText) {
-    const auto& totals = state.ResultTable[team][kTotalsRow];
-    const double matches = totals[PlayedCount];
-    const ScoreParts wl = splitScore(totals[WinsLosses]);
-    const ScoreParts games = splitScore(totals[GamesWonLost]);
-    const double wins = static_cast<double>(wl.first);
-    const double losses = static_cast<double>(wl.second);
-    const long long draws = std::clamp<long long>(roundHalfEven((wins + losses - matches) / 2.0),
-                                                  std::numeric_limits<std::int16_t>::min(),
-                                                  std::numeric_limits<std::int16_t>::max());
-    const double drawsReal = static_cast<double>(draws);
-    matchesText = u" 総試合数＝ " + formatNumber(matches / 2.0, u"###0");
-    winsText = u" 総勝敗数＝ " + formatNumber(wins / 2.0 - drawsReal, u"###0") + u":" +
-               formatNumber(losses / 2.0 - drawsReal, u"###0") + u"(" +
-               formatNumber(draws, u"###0") + u")";
-    gamesText = u" 総ﾎﾟｲﾝﾄ ＝ " + formatNumber(static_cast<double>(games.first) / 2.0, u"###0") +
-                u":" + formatNumber(static_cast<double>(games.second) / 2.0, u"###0");
+    matchesText = u" 総試合数＝ " + formatNumber(totals.matches, u"###0");
+    winsText = u" 総勝敗数＝ " + formatNumber(totals.wins, u"###0") + u":" +
+               formatNumber(totals.losses, u"###0") + u"(" + formatNumber(totals.draws, u"###0") +
+               u")";
+    gamesText = u" 総ﾎﾟｲﾝﾄ ＝ " + formatNumber(totals.gamesWon, u"###0") + u":" +
+                formatNumber(totals.gamesLost, u"###0");
 }
 
 } // namespace
@@ -72,6 +71,51 @@ std::u16string reportName(std::u16string_view abbrev) {
         name.resize(nul);
     }
     return name;
+}
+
+std::u16string plainName(std::u16string_view abbrev) {
+    std::u16string name = reportName(abbrev);
+    const std::size_t last = name.find_last_not_of(u' ');
+    name.resize(last == std::u16string::npos ? 0 : last + 1);
+    return name;
+}
+
+std::vector<ReportMember> reportMembers(const MeetingState& state, ReportKind kind) {
+    std::vector<ReportMember> members;
+    const int sizes[2] = {boundedTeamSize(state, 0), boundedTeamSize(state, 1)};
+    const int positions = sizes[0] + sizes[1];
+    for (int pos = 1; pos <= positions; ++pos) {
+        for (int team = 0; team < 2; ++team) {
+            for (int i = 1; i <= sizes[team]; ++i) {
+                if (rankFor(state, team, i, kind) == pos) {
+                    members.push_back(memberFigures(state, team, i, pos));
+                }
+            }
+        }
+    }
+    return members;
+}
+
+// Each match of a team is counted in the rows of two of its members, so the
+// team totals are halved.
+ReportTeamTotals reportTeamTotals(const MeetingState& state, int team) {
+    const auto& row = state.ResultTable[team][kTotalsRow];
+    const double matches = row[PlayedCount];
+    const ScoreParts wl = splitScore(row[WinsLosses]);
+    const ScoreParts games = splitScore(row[GamesWonLost]);
+    const double wins = static_cast<double>(wl.first);
+    const double losses = static_cast<double>(wl.second);
+    ReportTeamTotals totals;
+    totals.draws = std::clamp<long long>(roundHalfEven((wins + losses - matches) / 2.0),
+                                         std::numeric_limits<std::int16_t>::min(),
+                                         std::numeric_limits<std::int16_t>::max());
+    const double draws = static_cast<double>(totals.draws);
+    totals.matches = matches / 2.0;
+    totals.wins = wins / 2.0 - draws;
+    totals.losses = losses / 2.0 - draws;
+    totals.gamesWon = static_cast<double>(games.first) / 2.0;
+    totals.gamesLost = static_cast<double>(games.second) / 2.0;
+    return totals;
 }
 
 StandingsReport point_dsp(const MeetingState& state, ReportKind kind) {
@@ -88,25 +132,16 @@ StandingsReport point_dsp(const MeetingState& state, ReportKind kind) {
         report.Text7 = u"☆ 女性成績 ☆";
         break;
     }
-
-    const int sizes[2] = {boundedTeamSize(state, 0), boundedTeamSize(state, 1)};
-    const int positions = sizes[0] + sizes[1];
-    for (int pos = 1; pos <= positions; ++pos) {
-        for (int team = 0; team < 2; ++team) {
-            for (int i = 1; i <= sizes[team]; ++i) {
-                if (rankFor(state, team, i, kind) == pos) {
-                    report.List1.push_back(memberLine(state, team, i, pos));
-                }
-            }
-        }
+    for (const ReportMember& member : reportMembers(state, kind)) {
+        report.List1.push_back(memberLine(member));
     }
 
     report.Label3 = state.TeamNameA;
     report.Label4 = state.TeamNameB;
-    teamTexts(state, 0, report.Text1, report.Text2, report.Text5);
+    teamTexts(reportTeamTotals(state, 0), report.Text1, report.Text2, report.Text5);
     report.teamBHidden = state.MatchMethod == 2;
     if (!report.teamBHidden) {
-        teamTexts(state, 1, report.Text3, report.Text4, report.Text6);
+        teamTexts(reportTeamTotals(state, 1), report.Text3, report.Text4, report.Text6);
     }
     return report;
 }

@@ -19,6 +19,39 @@ struct StandingsReport {
 
 enum class ReportKind { Overall = 0, Men = 1, Women = 2 };
 
+// A ranked member of the report with the figures of its line: wins and
+// losses without the draws, the draws apart.
+struct ReportMember {
+    long long pos = 0;
+    int team = 0;
+    int member = 0;
+    long long matches = 0;
+    long long wins = 0;
+    long long losses = 0;
+    long long draws = 0;
+    long long winRate = 0;
+    long long pointWinRate = 0;
+    std::u16string name; // as reportName gives it
+};
+
+// A team's totals as the report shows them: member counts halved into match
+// counts. The halves are real numbers (one-team singles can leave a half);
+// the draws are a whole 16-bit number.
+struct ReportTeamTotals {
+    double matches = 0;
+    double wins = 0;
+    double losses = 0;
+    long long draws = 0;
+    double gamesWon = 0;
+    double gamesLost = 0;
+};
+
+// The members of the kind in rank order, team A before team B within a rank;
+// members without a rank of the kind are left out.
+std::vector<ReportMember> reportMembers(const MeetingState& state, ReportKind kind);
+
+ReportTeamTotals reportTeamTotals(const MeetingState& state, int team);
+
 // Fills the report from the result table as the totals view left it: the
 // ranked members of the kind in rank order (team A before team B within a
 // rank) and the totals of both teams, halved into match counts.
@@ -27,3 +60,6 @@ StandingsReport point_dsp(const MeetingState& state, ReportKind kind);
 // A member's name as reports and log lines show it: the short name and one
 // blank, cut before its first NUL unless the NUL is its first character.
 std::u16string reportName(std::u16string_view abbrev);
+
+// The same name without the blanks that pad it, for exports and tables.
+std::u16string plainName(std::u16string_view abbrev);

@@ -22,8 +22,3 @@ inline int boundedTeam(int team) {
 inline int boundedRunningCount(const MeetingState& state) {
     return std::clamp<int>(state.RunningCount, 0, kMaxRunning);
 }
-
-// True when a member number may index the per-member arrays.
-inline bool isSlotIndex(int slot) {
-    return slot >= 0 && slot < kSlots;
-}

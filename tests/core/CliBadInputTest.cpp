@@ -156,6 +156,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Empty", 0, 0, {}, 2}),
     [](const ::testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 
+TEST_F(CliInput, AMeetingCountBeyondTheRecordsIsExplained) {
+    writeDataFile(dir.file("long.rly"), 3, 30000);
+    const CliRun run = runTool({"report", dir.file("long.rly").string()});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("record 1 claims 30000 meetings but the file holds 3 records"),
+              std::string::npos)
+        << run.err;
+}
+
 TEST_F(CliInput, UnreadableFilesExitWithAMessage) {
     writeBytes(dir.file("short.rly"), {1, 0, 0, 0, 0});
     std::filesystem::create_directory(dir.file("folder.rly"));

@@ -4,6 +4,10 @@
 #include "app/LogCommands.h"
 #include "app/MainGridEvents.h"
 #include "app/StartUp.h"
+#include "app/SupportFiles.h"
+
+#include <fstream>
+#include <iterator>
 
 TEST(HelpTest, OnlyTheHelpKeyOpensThePageUnderHtml) {
     ScriptedPlatform platform;
@@ -105,4 +109,28 @@ TEST(LogViewerTextTest, CaptionAndHeader) {
     EXPECT_EQ(caption.size(), 1u + 24 + 24 + 4);
     EXPECT_EQ(caption.substr(49), u"ログ表示");
     EXPECT_EQ(kLogViewerHeader, u" NO YY/MM/DD TIME    区分　内容　");
+}
+
+TEST_F(GridAndLogTest, MissingHelpPagesAndPicturesAreCopiedIntoTheWorkingFolder) {
+    const std::filesystem::path source = dir_ / "share";
+    std::filesystem::create_directories(source / "html");
+    std::ofstream(source / "html" / "TENIS5.htm") << "new";
+    std::ofstream(source / "html" / "RLY_MM.htm") << "new";
+    std::ofstream(source / "html" / "notes.txt") << "x";
+    std::ofstream(source / "tenisman.bmp") << "BM";
+    std::filesystem::create_directories(dir_ / "html");
+    std::ofstream(dir_ / "html" / "RLY_MM.htm") << "club's own";
+
+    copyMissingSupportFiles(dir_,
+                            {{dir_ / "nowhere", dir_ / "nowhere"}, {source / "html", source}});
+
+    const auto read = [](const std::filesystem::path& file) {
+        std::ifstream in(file);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_EQ(read(dir_ / "html" / "TENIS5.htm"), "new");
+    EXPECT_EQ(read(dir_ / "html" / "RLY_MM.htm"), "club's own");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "html" / "notes.txt"));
+    EXPECT_EQ(read(dir_ / "tenisman.bmp"), "BM");
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "teniswmn.bmp"));
 }

@@ -31,10 +31,14 @@ TEST_F(MainLayoutTest, OnlyChangesOfMoreThanFiftyTwipsResizeTheGrid) {
     EXPECT_EQ(program().display.FormWidth, base.window.width);
 
     layout_.Form_Resize(program(), dragged(60, 0));
+    // The redraw shares the new inner width among the columns.
+    const int columns = program().view.tableSize + 2;
     const int width = base.window.width + 60 - base.grid.left - 150;
     EXPECT_EQ(program().display.GridWidth, width);
     EXPECT_EQ(layout_.gridWidth, width);
     EXPECT_EQ(program().view.gridInnerWidth, width - base.gridFixedColumnWidth);
+    EXPECT_EQ(program().view.grid.columnWidths.at(1),
+              (width - base.gridFixedColumnWidth + columns / 2) / columns);
     EXPECT_EQ(program().display.FormWidth, base.window.width + 60);
     const int height = base.window.height - base.grid.top - 600;
     EXPECT_EQ(program().display.GridHeight, height);
@@ -100,18 +104,23 @@ TEST_F(MainLayoutTest, TheSecondTabShowsTeamBInDarkRedItalics) {
     EXPECT_EQ(state().CurrentTeam, 1);
     EXPECT_EQ(layout_.gridFore, (Rgb{170, 32, 32}));
     EXPECT_TRUE(layout_.gridItalic);
+    EXPECT_EQ(program().view.grid.at(0, 0), u"Ｂチ－ム");
+    EXPECT_EQ(program().view.teamLabel.substr(0, 2), u"☆ ");
 
     layout_.tabPage_Click(program(), 1);
     EXPECT_EQ(state().CurrentTeam, 0);
     EXPECT_EQ(layout_.gridFore, (Rgb{0, 128, 128}));
     EXPECT_FALSE(layout_.gridItalic);
+    EXPECT_EQ(program().view.grid.at(0, 0), u"Ａチ－ム");
 }
 
-TEST_F(MainLayoutTest, TheDisplayModeMenuSetsTheMode) {
+TEST_F(MainLayoutTest, TheDisplayModeMenuSetsTheModeAndRedraws) {
     layout_.mndspitem_Click(program(), 0);
     EXPECT_EQ(program().display.displayModeNumber(), 0);
+    const int fullScreenRow = program().view.grid.rowHeights.at(1);
     layout_.mndspitem_Click(program(), 1);
     EXPECT_EQ(program().display.displayModeNumber(), 1);
+    EXPECT_GT(program().view.grid.rowHeights.at(1), fullScreenRow);
 }
 
 TEST_F(MainLayoutTest, TeamSwitchWorksOnlyInTwoTeamDoubles) {

@@ -35,6 +35,10 @@ TEST_F(StartUpTest, EmptySettingsGivePlaceholderTeamsAndLogTheStart) {
     EXPECT_NE(logText().find(u"起動"), std::u16string::npos);
     EXPECT_TRUE(platform_.events().empty());
     EXPECT_EQ(program().view.caption.rfind(u"　　ラリーノートメイン", 0), 0u);
+    const GridModel& grid = program().view.grid;
+    EXPECT_EQ(grid.rows, 10 + 9);
+    EXPECT_EQ(grid.at(0, 1).substr(0, 3), u"Ａ01");
+    EXPECT_EQ(grid.at(1, 2), u"  ×");
 
     // No saved sizes: the designed ones are recorded to be saved at the end.
     EXPECT_EQ(program().display.FormHeight, designed().window.height);

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -65,6 +66,22 @@ private slots:
             QStringLiteral("ログ(&L)"),         QStringLiteral("印字(&P)"),
             QStringLiteral("説明(&S)"),         QStringLiteral("ヘルプ（&H）")};
         QCOMPARE(menus, expected);
+        // Menu arrays keep their indices, separators included.
+        const std::pair<const char*, QString> items[] = {
+            {"mnfileitem_4", QStringLiteral("ｸﾛｰｽﾞ(&C)")},
+            {"mnfileitem_6", QStringLiteral("終了(&X)")},
+            {"mnregitem_1", QStringLiteral("マスター登録(&N)")},
+            {"mnregitem_4", QStringLiteral("参加者登録(&M)")},
+            {"mnregitem_8", QStringLiteral("全データ・クリアー(&A)")},
+            {"mnenditem_2", QStringLiteral("終了戻し(&C)")},
+            {"mnlogitem_2", QStringLiteral("ログｸﾘｱｰ(&C)")},
+            {"mnHelpVer", QStringLiteral("バージョン情報（&A）")}};
+        for (const auto& [name, caption] : items) {
+            auto* item = window_->findChild<QAction*>(QString::fromLatin1(name));
+            QVERIFY2(item, name);
+            QCOMPARE(item->text(), caption);
+        }
+        QVERIFY(window_->findChild<QAction*>(QStringLiteral("mnregitem_5"))->isSeparator());
 
         auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
         QVERIFY(tabs);
@@ -124,10 +141,29 @@ private slots:
         QCOMPARE(program_->log.LogCount, 2);
     }
 
+    void theNextStartRestoresSizesAndRecentFiles() {
+        trigger("mnfileitem_0");
+        platform_->setNextFileName(work_->filePath(QStringLiteral("club.rly")).toStdU16String());
+        trigger("mnfileitem_2");
+        window_->resize(1100, 820);
+        QTRY_COMPARE(window_->size(), QSize(1100, 820));
+        QVERIFY(window_->close());
+
+        window_.reset();
+        program_ = std::make_unique<Program>(*platform_, clock_, *settings_,
+                                             work_->path().toStdU16String());
+        window_ = std::make_unique<Form1>(*program_);
+        QCOMPARE(window_->size(), QSize(1100, 820));
+        QCOMPARE(program_->recent.RecentCount, 1);
+        QCOMPARE(window_->findChild<QAction*>(QStringLiteral("mnfilearray_1"))->text().trimmed(),
+                 QStringLiteral("club.rly"));
+        QCOMPARE(program_->log.LogCount, 3);
+    }
+
     void helpKeyAndHelpMenu() {
         QTest::keyClick(window_.get(), Qt::Key_F2);
         QVERIFY(platform_->helpPages().empty());
-        QTest::keyClick(window_.get(), Qt::Key_F1);
+        QTest::keyClick(window_->grid(), Qt::Key_F1); // the grid has the focus
         trigger("mnHelpCont");
         const QString html = work_->path() + QStringLiteral("/html/");
         QCOMPARE(platform_->helpPages(),
@@ -167,7 +203,8 @@ private slots:
             caption = viewer->windowTitle();
             header = viewer->findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
             body = viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
-            QTest::keyClick(viewer, Qt::Key_F1);
+            QTest::keyClick(viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2")),
+                            Qt::Key_F1);
             viewer->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         });
         trigger("mnlogitem_0");
@@ -202,7 +239,69 @@ private slots:
         QCOMPARE(model->columnCount(), program_->view.grid.columns);
     }
 
+    void gridShowsThePlaceholderTeams() {
+        const QAbstractItemModel* model = window_->grid()->model();
+        QCOMPARE(model->rowCount(), 19);
+        QCOMPARE(model->index(0, 1).data().toString().trimmed(), QStringLiteral("Ａ01"));
+        QCOMPARE(model->index(10, 0).data().toString().trimmed(), QStringLiteral("Ａ10"));
+        QCOMPARE(model->index(1, 2).data().toString(), QStringLiteral("  ×"));
+        QCOMPARE(model->index(1, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                     Qt::AlignHCenter,
+                 Qt::AlignHCenter);
+        QCOMPARE(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(0, 128, 128));
+        // Columns keep the model's proportions and share the visible width;
+        // rows are 15 twips a pixel.
+        MainGridView* grid = window_->grid();
+        int total = 0;
+        for (int column = 0; column < model->columnCount(); ++column) {
+            total += grid->columnWidth(column);
+        }
+        QCOMPARE(total, grid->viewport()->width());
+        const int separator = model->columnCount() - 2;
+        QVERIFY(grid->columnWidth(separator) * 10 < grid->columnWidth(1));
+        QCOMPARE(grid->columnWidth(1), grid->columnWidth(2));
+        QCOMPARE(grid->rowHeight(1), (program_->view.grid.rowHeights[1] + 7) / 15);
+
+        auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(program_->state.CurrentTeam, 1);
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Ｂチ－ム"));
+        QVERIFY(model->index(1, 2).data(Qt::FontRole).value<QFont>().italic());
+        QCOMPARE(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(170, 32, 32));
+    }
+
+    void rightClickThenDoubleClickIsTheCorrectionGesture() {
+        MainGridView* grid = window_->grid();
+        const QPoint pair = grid->visualRect(grid->model()->index(2, 3)).center();
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, pair);
+        // The gesture opens the result correction; it is closed unchanged.
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                opened = dialog->objectName();
+                dialog->close();
+            }
+        });
+        doubleClick(grid->viewport(), pair);
+        QCOMPARE(opened, QStringLiteral("Form10"));
+        QCOMPARE(program_->state.LastGridButton, 2);
+        QCOMPARE(program_->state.CorrectionCell, (std::array<std::int16_t, 2>{3, 2}));
+        QCOMPARE(platform_->beepCount(), 0);
+
+        const QPoint diagonal = grid->visualRect(grid->model()->index(4, 4)).center();
+        doubleClick(grid->viewport(), diagonal);
+        QCOMPARE(program_->state.LastGridButton, 1);
+        QCOMPARE(platform_->beepCount(), 1);
+    }
+
 private:
+    // A left double-click as the window system delivers it: a press and
+    // release, then the double-click.
+    static void doubleClick(QWidget* widget, QPoint at) {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    }
+
     void trigger(const char* name) {
         auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
         QVERIFY2(action, name);

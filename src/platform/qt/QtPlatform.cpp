@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
@@ -41,10 +42,10 @@ void QtPlatform::beep() {
     QApplication::beep();
 }
 
-QString QtPlatform::dialogFilter() {
+QString QtPlatform::dialogFilter(std::u16string_view filter) {
     // The filter is written as description|pattern pairs; Qt takes the
     // patterns from the parentheses of each description.
-    const QStringList parts = toQString(kDataFileFilter).split(u'|');
+    const QStringList parts = toQString(filter).split(u'|');
     QStringList entries;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString& description = parts[i];
@@ -68,6 +69,19 @@ std::u16string QtPlatform::chooseSaveFile() {
     QString selected = filter.section(QStringLiteral(";;"), 0, 0);
     return QFileDialog::getSaveFileName(parent_, QString(), startFolder_, filter, &selected)
         .toStdU16String();
+}
+
+std::u16string QtPlatform::chooseCsvSaveFile(std::u16string_view suggestedName) {
+    QFileDialog dialog(parent_, QStringLiteral("CSV 出力"),
+                       QDir(startFolder_).filePath(toQString(suggestedName)),
+                       dialogFilter(kCsvFileFilter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension still makes a CSV file.
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst().toStdU16String();
 }
 
 void QtPlatform::openHelpPage(const std::string& path) {

@@ -21,10 +21,11 @@ public:
     void beep() override;
     std::u16string chooseOpenFile() override;
     std::u16string chooseSaveFile() override;
+    std::u16string chooseCsvSaveFile(std::u16string_view suggestedName) override;
     void openHelpPage(const std::string& path) override;
 
-    // The dialogs' filter in Qt's form: "試合成績 ﾌｧｲﾙ (*.rly);;全ての ﾌｧｲﾙ (*.*)".
-    static QString dialogFilter();
+    // A dialog filter in Qt's form: "試合成績 ﾌｧｲﾙ (*.rly);;全ての ﾌｧｲﾙ (*.*)".
+    static QString dialogFilter(std::u16string_view filter = kDataFileFilter);
 
 private:
     QWidget* parent_ = nullptr;

@@ -1,9 +1,11 @@
 #include "platform/qt/WindowPrinter.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace {
@@ -11,6 +13,17 @@ namespace {
 QString& pdfOutput() {
     static QString path;
     return path;
+}
+
+// Points the printer at the PDF file set for tests, or asks the user.
+bool choosePrinter(QPrinter& printer, QWidget& owner) {
+    if (!pdfOutput().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfOutput());
+        return true;
+    }
+    QPrintDialog dialog(&printer, &owner);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 bool paintImage(QPrinter& printer, const QPixmap& image) {
@@ -38,14 +51,16 @@ bool WindowPrinter::print(QWidget& window) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
                                                               : QPageLayout::Portrait);
-    if (!pdfOutput().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfOutput());
-        return paintImage(printer, image);
-    }
-    QPrintDialog dialog(&printer, &window);
-    if (dialog.exec() != QDialog::Accepted) {
+    return choosePrinter(printer, window) && paintImage(printer, image);
+}
+
+bool WindowPrinter::printDocument(QTextDocument& document, QWidget& owner) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    if (!choosePrinter(printer, owner)) {
         return false;
     }
-    return paintImage(printer, image);
+    document.print(&printer);
+    return printer.printerState() != QPrinter::Error;
 }

@@ -8,6 +8,7 @@
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/main/MainGridModel.h"
 #include "ui/main/MainGridView.h"
+#include "ui/main/RegistrationCommands.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -40,6 +41,7 @@ Form1::Form1(Program& program, QWidget* parent) : QMainWindow(parent), program_(
     setObjectName(QStringLiteral("Form1"));
     buildWidgets();
     buildMenus();
+    registration_ = new RegistrationCommands(program_, *this, layout_, [this] { render(); });
     connectCommands();
     startUp();
 }
@@ -79,6 +81,12 @@ void Form1::buildWidgets() {
     statusLabel_->setGeometry(8, 86, 110, 30);
     statusLabel_->setAlignment(Qt::AlignCenter);
     statusLabel_->setAutoFillBackground(true);
+    QPalette statusPalette = statusLabel_->palette();
+    statusPalette.setColor(QPalette::WindowText, Qt::white);
+    statusLabel_->setPalette(statusPalette);
+    QFont statusFont = statusLabel_->font();
+    statusFont.setBold(true);
+    statusLabel_->setFont(statusFont);
 
     addButton("Command1", QStringLiteral("合計切替"), 124);
     addButton("Command2", QStringLiteral("前回表示"), 168);
@@ -121,6 +129,7 @@ void Form1::render() {
     renderLabels();
     renderGrid();
     tabs_->setCurrentIndex(layout_.selectedTab == 1 ? 0 : 1);
+    tabs_->setEnabled(registration_->tabStripEnabled());
     QFont tabFont = tabs_->font();
     tabFont.setPointSizeF(layout_.tabFontSize);
     tabs_->setFont(tabFont);

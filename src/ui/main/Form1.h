@@ -16,6 +16,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
+class RegistrationCommands;
 
 // The main window. It forwards every menu item, button, tab, grid and key
 // event to the program's rules and renders the program's view afterwards.
@@ -52,11 +53,13 @@ private:
     void buildMenus();
     QMenu* addMenu(const char* name, const QString& caption);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption);
+    QList<QAction*> addItems(QMenu* menu, const char* array, const QStringList& captions);
     void renderRecentFiles();
     void onFileItem(int index);
     void onRecentFile(int index);
     void onLogItem(int index);
     void showVersionBox();
+    void showReport();
     void printWindow();
 
     // Form1Layout.cpp
@@ -92,4 +95,5 @@ private:
     QList<QAction*> recentItems_;
     MatchFlow* matchFlow_ = nullptr;
     QPointer<QWidget> versionBox_;
+    RegistrationCommands* registration_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "app/MainButtons.h"
 #include "app/MainGridEvents.h"
+#include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "app/Redraw.h"
 #include "ui/dialogs/MatchFlow.h"
@@ -19,16 +20,29 @@ void Form1::connectCommands() {
         layout_.tabPage_Click(program_, index + 1);
         render();
     });
-    connect(findChild<QPushButton*>(QStringLiteral("Command4")), &QPushButton::clicked, this,
-            [this] {
-                Command4_Click(program_, layout_);
-                render();
-            });
-    connect(findChild<QPushButton*>(QStringLiteral("Command6")), &QPushButton::clicked, this,
-            [this] {
-                Command6_Click(program_, [this] { matchFlow_->showRunningList(); });
-                render();
-            });
+    const auto button = [this](const char* name) {
+        return findChild<QPushButton*>(QString::fromLatin1(name));
+    };
+    connect(button("Command1"), &QPushButton::clicked, this, [this] {
+        Command1(program_);
+        render();
+    });
+    connect(button("Command2"), &QPushButton::clicked, this, [this] {
+        Command2(program_);
+        render();
+    });
+    connect(button("Command3"), &QPushButton::clicked, this, [this] {
+        Command3(program_);
+        render();
+    });
+    connect(button("Command4"), &QPushButton::clicked, this, [this] {
+        Command4_Click(program_, layout_);
+        render();
+    });
+    connect(button("Command6"), &QPushButton::clicked, this, [this] {
+        Command6_Click(program_, [this] { matchFlow_->showRunningList(); });
+        render();
+    });
     connect(grid_, &MainGridView::mouseDown, this,
             [this](int button) { Grid1_MouseDown(program_, button); });
     connect(grid_, &MainGridView::cellDoubleClicked, this, &Form1::onGridDoubleClick);

@@ -4,7 +4,9 @@
 #include "app/Help.h"
 #include "app/LogCommands.h"
 #include "app/Program.h"
+#include "app/ReportCommands.h"
 #include "platform/qt/WindowPrinter.h"
+#include "ui/dialogs/Form11.h"
 #include "ui/dialogs/Form12.h"
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/dialogs/frmVer.h"
@@ -22,6 +24,20 @@ QAction* Form1::addItem(QMenu* menu, const QString& name, const QString& caption
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
     return action;
+}
+
+// A menu array: element i is named "<array>_<i>"; an empty caption is a
+// separator.
+QList<QAction*> Form1::addItems(QMenu* menu, const char* array, const QStringList& captions) {
+    QList<QAction*> items;
+    for (qsizetype index = 0; index < captions.size(); ++index) {
+        const QString name = QStringLiteral("%1_%2").arg(QString::fromLatin1(array)).arg(index);
+        QAction* item =
+            captions[index].isEmpty() ? menu->addSeparator() : addItem(menu, name, captions[index]);
+        item->setObjectName(name);
+        items.append(item);
+    }
+    return items;
 }
 
 // The menu bar in its fixed order. Items whose windows belong to the
@@ -54,44 +70,45 @@ void Form1::buildMenus() {
     }
 
     QMenu* registration = addMenu("mnreg", QStringLiteral("登録(&R)"));
-    const QString registrationItems[] = {
-        QStringLiteral("マスター登録(&N)"), QStringLiteral("チーム情報登録(&T)"),
-        QStringLiteral("参加者登録(&M)"), QStringLiteral("現データ．クリア(&C)"),
-        QStringLiteral("全データ・クリアー(&A)")};
-    for (int index = 0; index < 5; ++index) {
-        addItem(registration, QStringLiteral("mnregitem_%1").arg(index), registrationItems[index]);
-    }
+    addItems(registration, "mnregitem",
+             {QString(), QStringLiteral("マスター登録(&N)"), QString(),
+              QStringLiteral("チーム情報登録(&T)"), QStringLiteral("参加者登録(&M)"), QString(),
+              QStringLiteral("現データ．クリア(&C)"), QString(),
+              QStringLiteral("全データ・クリアー(&A)")});
 
     QMenu* method = addMenu("mnvs", QStringLiteral("試合方法変更(&C)"));
-    addItem(method, QStringLiteral("mnvsitem_0"), QStringLiteral("チーム内対抗設定/解除(&T)"));
+    addItems(method, "mnvsitem", {QStringLiteral("チーム内対抗設定/解除(&T)")});
 
     QMenu* display = addMenu("mndsp", QStringLiteral("表示(&V)"));
-    const QString displayItems[] = {QStringLiteral("全画面(&A)"), QStringLiteral("調整画面(&B)")};
+    const QList<QAction*> displayItems = addItems(
+        display, "mndspitem", {QStringLiteral("全画面(&A)"), QStringLiteral("調整画面(&B)")});
     for (int index = 0; index < 2; ++index) {
-        QAction* item =
-            addItem(display, QStringLiteral("mndspitem_%1").arg(index), displayItems[index]);
-        connect(item, &QAction::triggered, this, [this, index] {
+        connect(displayItems[index], &QAction::triggered, this, [this, index] {
             layout_.mndspitem_Click(program_, index);
             render();
         });
     }
 
     QMenu* completion = addMenu("mnend", QStringLiteral("完了報告(&E)"));
-    connect(addItem(completion, QStringLiteral("mnenditem_0"), QStringLiteral("終了(&E)")),
-            &QAction::triggered, this, [this] { matchFlow_->completionMenu(0); });
-    completion->addSeparator()->setObjectName(QStringLiteral("mnenditem_1"));
-    connect(addItem(completion, QStringLiteral("mnenditem_2"), QStringLiteral("終了戻し(&C)")),
-            &QAction::triggered, this, [this] { matchFlow_->completionMenu(2); });
+    const QList<QAction*> completionItems =
+        addItems(completion, "mnenditem",
+                 {QStringLiteral("終了(&E)"), QString(), QStringLiteral("終了戻し(&C)")});
+    for (int index : {0, 2}) {
+        connect(completionItems[index], &QAction::triggered, this,
+                [this, index] { matchFlow_->completionMenu(index); });
+    }
 
     QAction* report = menuBar()->addAction(QStringLiteral("成績表示(&P)"));
     report->setObjectName(QStringLiteral("mnpoint"));
+    connect(report, &QAction::triggered, this, &Form1::showReport);
 
     QMenu* log = addMenu("mnlog", QStringLiteral("ログ(&L)"));
-    connect(addItem(log, QStringLiteral("mnlogitem_0"), QStringLiteral("ログ表示(&V)")),
-            &QAction::triggered, this, [this] { onLogItem(LogView); });
-    log->addSeparator()->setObjectName(QStringLiteral("mnlogitem_1"));
-    connect(addItem(log, QStringLiteral("mnlogitem_2"), QStringLiteral("ログｸﾘｱｰ(&C)")),
-            &QAction::triggered, this, [this] { onLogItem(LogClear); });
+    const QList<QAction*> logItems =
+        addItems(log, "mnlogitem",
+                 {QStringLiteral("ログ表示(&V)"), QString(), QStringLiteral("ログｸﾘｱｰ(&C)")});
+    for (int index : {LogView, LogClear}) {
+        connect(logItems[index], &QAction::triggered, this, [this, index] { onLogItem(index); });
+    }
 
     QAction* print = menuBar()->addAction(QStringLiteral("印字(&P)"));
     print->setObjectName(QStringLiteral("mnprn"));
@@ -157,6 +174,17 @@ void Form1::showVersionBox() {
     }
     versionBox_->show();
     versionBox_->raise();
+}
+
+// The report shows the totals over all meetings, which the main window shows
+// behind it; closing it brings back the current meeting.
+void Form1::showReport() {
+    mnpoint_Click(program_, [this] {
+        render();
+        Form11 report(program_, this);
+        report.exec();
+    });
+    render();
 }
 
 void Form1::printWindow() {

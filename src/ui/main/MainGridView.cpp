@@ -33,16 +33,45 @@ MainGridView::MainGridView(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void MainGridView::applySizes(const std::vector<int>& columnWidths,
                               const std::vector<int>& rowHeights) {
-    for (std::size_t i = 0; i < columnWidths.size(); ++i) {
-        setColumnWidth(static_cast<int>(i), pixels(columnWidths[i]));
-    }
     for (std::size_t i = 0; i < rowHeights.size(); ++i) {
         setRowHeight(static_cast<int>(i), pixels(rowHeights[i]));
     }
+    columnWidths_ = columnWidths;
+    fitColumns();
+}
+
+void MainGridView::fitColumns() {
+    long long total = 0;
+    for (int width : columnWidths_) {
+        total += width;
+    }
+    const int available = viewport()->width();
+    const double scale =
+        total > 0 && available > 0
+            ? static_cast<double>(available) * kTwipsPerPixel / static_cast<double>(total)
+            : 1.0;
+    int used = 0;
+    for (std::size_t i = 0; i < columnWidths_.size(); ++i) {
+        // The last column takes what rounding left, so the columns end at the
+        // grid's edge.
+        const bool last = i + 1 == columnWidths_.size() && total > 0 && available > 0;
+        const int width =
+            last ? std::max(1, available - used)
+                 : std::max(1, static_cast<int>(columnWidths_[i] * scale / kTwipsPerPixel));
+        setColumnWidth(static_cast<int>(i), width);
+        used += width;
+    }
+}
+
+void MainGridView::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    fitColumns();
 }
 
 void MainGridView::mousePressEvent(QMouseEvent* event) {

@@ -2,6 +2,8 @@
 
 #include <QTableView>
 
+#include <vector>
+
 // The main grid's widget: reports which mouse button was pressed and which
 // cell was double-clicked. A left press that follows another button's press
 // on the same cell starts the double-click of the correction gesture (right
@@ -13,7 +15,9 @@ class MainGridView : public QTableView {
 public:
     explicit MainGridView(QWidget* parent = nullptr);
 
-    // Column widths and row heights in twips.
+    // Column widths and row heights in twips. The columns keep their
+    // proportions and share the grid's visible width; rows are 15 twips a
+    // pixel.
     void applySizes(const std::vector<int>& columnWidths, const std::vector<int>& rowHeights);
 
 signals:
@@ -23,8 +27,12 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fitColumns();
+
+    std::vector<int> columnWidths_;
     int previousButton_ = 0;
     QModelIndex previousCell_;
 };

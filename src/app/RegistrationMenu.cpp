@@ -1,0 +1,85 @@
+#include "app/RegistrationMenu.h"
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+
+RegistrationMenu::RegistrationMenu(Program& program, std::function<void()> redraw)
+    : program_(program), redraw_(std::move(redraw)) {}
+
+bool RegistrationMenu::mayRegister() {
+    const MeetingState& state = program_.state;
+    std::u16string_view refusal;
+    if (state.RunningCount > 0) {
+        refusal = kRunningMessage;
+    } else if (state.IntraTeamFlag == 1) {
+        refusal = kIntraTeamMessage;
+    } else if (state.ViewedMeeting > 0) {
+        refusal = kViewingMessage;
+    } else if (state.OpenName.empty()) {
+        refusal = kNoFileMessage;
+    } else {
+        return true;
+    }
+    program_.platform.showMessage(refusal, kAppTitle);
+    return false;
+}
+
+bool RegistrationMenu::mayClear() {
+    if (!mayRegister()) {
+        return false;
+    }
+    if (program_.state.ViewState == 2 || program_.state.MeetingCount < 1) {
+        program_.platform.beep();
+        return false;
+    }
+    return true;
+}
+
+bool RegistrationMenu::clearCurrentData() {
+    if (!mayClear() || !program_.platform.askYesNo(kClearCurrentQuestion, kAppTitle)) {
+        return false;
+    }
+    ResetMeeting(program_.state, 1);
+    program_.meetingFile.SaveMeeting(0);
+    redraw_();
+    program_.log.AppendLog(std::u16string(kClearCurrentLog));
+    return true;
+}
+
+bool RegistrationMenu::clearAllData() {
+    if (!mayClear() || !program_.platform.askYesNo(kClearAllQuestion, kAppTitle)) {
+        return false;
+    }
+    ResetMeeting(program_.state, 1);
+    program_.state.MeetingCount = 1;
+    program_.meetingFile.buffer().setCount(1);
+    program_.meetingFile.SaveMeeting(0);
+    redraw_();
+    program_.log.AppendLog(std::u16string(kClearAllLog));
+    return true;
+}
+
+bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
+    MeetingState& state = program_.state;
+    if (state.ViewedMeeting > 0) {
+        program_.platform.showMessage(kViewingMessage, kAppTitle);
+        return false;
+    }
+    if (state.MatchMethod != 0) {
+        program_.platform.beep();
+        return false;
+    }
+    if (state.IntraTeamFlag == 1) {
+        state.IntraTeamFlag = 0;
+    } else {
+        state.IntraTeamFlag = 1;
+        // The mode works on the team shown when it is switched on.
+        state.CurrentTeam = selectedTab == 1 ? 0 : 1;
+    }
+    redraw_();
+    return true;
+}
+
+bool RegistrationMenu::tabStripEnabled() const {
+    return program_.state.IntraTeamFlag == 0;
+}

@@ -1,0 +1,98 @@
+#include "ui/main/RegistrationCommands.h"
+
+#include "app/MainLayout.h"
+#include "app/Program.h"
+#include "ui/dialogs/Form7.h"
+#include "ui/dialogs/Form8.h"
+#include "ui/dialogs/Form9.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
+#include <array>
+
+RegistrationCommands::RegistrationCommands(Program& program, QMainWindow& window,
+                                           MainLayout& layout, std::function<void()> render)
+    : QObject(&window), program_(program), window_(window), layout_(layout),
+      render_(std::move(render)), menu_(program, [this] { redraw(); }), roster_(program) {
+    attachToMenus();
+}
+
+// The items of each menu in their order, separators left out.
+void RegistrationCommands::attachToMenus() {
+    const auto items = [this](const char* menuName) {
+        QList<QAction*> found;
+        if (auto* menu = window_.findChild<QMenu*>(QString::fromLatin1(menuName))) {
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator()) {
+                    found.append(action);
+                }
+            }
+        }
+        return found;
+    };
+    const std::array<void (RegistrationCommands::*)(), 5> commands = {
+        &RegistrationCommands::openMasterEditor, &RegistrationCommands::openTeamInfo,
+        &RegistrationCommands::openRoster, &RegistrationCommands::clearCurrentData,
+        &RegistrationCommands::clearAllData};
+    const QList<QAction*> registration = items("mnreg");
+    for (qsizetype i = 0; i < registration.size() && i < static_cast<qsizetype>(commands.size());
+         ++i) {
+        connect(registration[i], &QAction::triggered, this, commands[static_cast<std::size_t>(i)]);
+    }
+    const QList<QAction*> method = items("mnvs");
+    if (!method.isEmpty()) {
+        connect(method.front(), &QAction::triggered, this, &RegistrationCommands::toggleIntraTeam);
+    }
+}
+
+// Every registration command ends here: the pairing table is rebuilt for the
+// team the rules left shown, and the tab strip follows that team.
+void RegistrationCommands::redraw() {
+    layout_.tabPage_Click(program_, program_.state.CurrentTeam == 1 ? 2 : 1);
+    render_();
+}
+
+void RegistrationCommands::openMasterEditor() {
+    // One editor at a time: a second one would edit the same member table.
+    if (masterEditor_) {
+        masterEditor_->raise();
+        masterEditor_->activateWindow();
+    } else {
+        masterEditor_ = new Form7(program_, &window_);
+        masterEditor_->setAttribute(Qt::WA_DeleteOnClose);
+        masterEditor_->show();
+    }
+    redraw();
+}
+
+void RegistrationCommands::openTeamInfo() {
+    if (!menu_.mayRegister()) {
+        return;
+    }
+    Form9 dialog(program_, &window_);
+    dialog.exec();
+    redraw();
+}
+
+void RegistrationCommands::openRoster() {
+    if (!menu_.mayRegister()) {
+        return;
+    }
+    Form8 dialog(program_, roster_, &window_);
+    dialog.exec();
+    redraw();
+}
+
+void RegistrationCommands::clearCurrentData() {
+    menu_.clearCurrentData();
+}
+
+void RegistrationCommands::clearAllData() {
+    menu_.clearAllData();
+}
+
+void RegistrationCommands::toggleIntraTeam() {
+    menu_.toggleIntraTeam(layout_.selectedTab);
+}

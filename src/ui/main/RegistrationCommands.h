@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/RegistrationMenu.h"
+#include "app/Roster.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class Form7;
+class MainLayout;
+class Program;
+class QMainWindow;
+
+// The main window's handlers of the menus "登録(&R)" (`mnreg`) and
+// "試合方法変更(&C)" (`mnvs`): the registration dialogs opened under the
+// menu's checks, the data clears, and intra-team mode, during which the tab
+// strip is disabled. It attaches itself to the items of those menus.
+class RegistrationCommands : public QObject {
+    Q_OBJECT
+public:
+    // render draws the main window from its view and layout.
+    RegistrationCommands(Program& program, QMainWindow& window, MainLayout& layout,
+                         std::function<void()> render);
+
+    void openMasterEditor(); // "マスター登録(&N)", modeless
+    void openTeamInfo();     // "チーム情報登録(&T)"
+    void openRoster();       // "参加者登録(&M)"
+    void clearCurrentData(); // "現データ．クリア(&C)"
+    void clearAllData();     // "全データ・クリアー(&A)"
+    void toggleIntraTeam();  // "チーム内対抗設定/解除(&T)"
+
+    bool tabStripEnabled() const { return menu_.tabStripEnabled(); }
+
+private:
+    void attachToMenus();
+    void redraw();
+
+    Program& program_;
+    QMainWindow& window_;
+    MainLayout& layout_;
+    std::function<void()> render_;
+    RegistrationMenu menu_;
+    Roster roster_;
+    QPointer<Form7> masterEditor_;
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/Program.h"
+#include "platform/Clock.h"
+#include "platform/ScriptedPlatform.h"
+#include "storage/SettingsStore.h"
+#include "text/Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+// A program on a fresh temporary working folder, with a scripted platform,
+// for the registration tests.
+class RegistrationFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/rallynote-registration-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir = pattern;
+        std::tm moment{};
+        moment.tm_year = 126;
+        moment.tm_mon = 11;
+        moment.tm_mday = 7;
+        moment.tm_hour = 9;
+        clock = std::make_unique<FixedClock>(moment);
+        program = std::make_unique<Program>(platform, *clock, settings, dir);
+    }
+    void TearDown() override {
+        program.reset();
+        std::filesystem::remove_all(dir);
+    }
+
+    // Writes a master of `count` members: member i has class code 10 + i,
+    // photo number i, name "氏名i", short name "略i" and sex i % 2.
+    void writeMaster(int count) {
+        MemberMaster& master = program->master;
+        master.MemberCount = static_cast<std::int16_t>(count);
+        for (int i = 1; i <= count; ++i) {
+            MemberRecord& entry = master.MemberTable[static_cast<std::size_t>(i)];
+            entry.ClassCode = static_cast<std::int16_t>(10 + i);
+            entry.PhotoNo = static_cast<std::int16_t>(i);
+            entry.Name = u"氏名" + number(i);
+            entry.Abbrev = u"略" + number(i);
+            entry.Sex = static_cast<std::int16_t>(i % 2);
+        }
+        ASSERT_TRUE(master.WriteMasterFile());
+    }
+
+    // Makes "club.rly" the open data file holding `meetings` meetings; meeting
+    // k is titled "第k回" and the newest one stays in the state.
+    void openDataFile(int meetings) {
+        MeetingState& state = program->state;
+        const std::u16string path = fromPath(dir / "club.rly");
+        state.CurrentPath = path;
+        state.OpenName = path;
+        ResetMeeting(state, 0);
+        state.TeamSize = {2, 2, 0};
+        for (int k = 1; k <= meetings; ++k) {
+            state.MeetingCount = static_cast<std::int16_t>(k);
+            state.MeetingTitle = u"第" + number(k) + u"回";
+            ASSERT_TRUE(program->meetingFile.SaveMeeting(k == 1 ? 0 : 1));
+        }
+    }
+
+    void touch(const std::string& name) { std::ofstream(dir / name) << "BM"; }
+
+    static std::u16string number(int i) {
+        const std::string digits = std::to_string(i);
+        return std::u16string(digits.begin(), digits.end());
+    }
+    static std::u16string fromPath(const std::filesystem::path& path) {
+        return fromUtf8(path.string());
+    }
+
+    std::filesystem::path dir;
+    ScriptedPlatform platform;
+    std::unique_ptr<FixedClock> clock;
+    MemorySettingsStore settings;
+    std::unique_ptr<Program> program;
+};

@@ -1,0 +1,92 @@
+#include "app/ReportCommands.h"
+#include "MeetingBuilder.h"
+#include "StorageFixture.h"
+#include "app/MeetingViewCommands.h"
+#include "results/StandingsReport.h"
+#include "storage/MeetingRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Three meetings of four against four; A1 plays in each.
+class ReportCommand : public StorageFixture {
+protected:
+    void SetUp() override {
+        MeetingBuilder first(4, 4);
+        first.twoTeam(1, 2, 1, 2, 6, 4);
+        MeetingBuilder second(4, 4);
+        second.twoTeam(1, 3, 1, 3, 2, 6);
+        MeetingBuilder third(4, 4);
+        third.twoTeam(1, 4, 1, 4, 5, 5);
+        for (MeetingBuilder* b : {&first, &second, &third}) {
+            computeStandings(b->state());
+        }
+        writeMeetingFile(dir.file("club.rly"), {&first.state(), &second.state(), &third.state()});
+        ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"club.rly"));
+        TaisenDsp(program);
+        current = state.ResultTable;
+    }
+
+    // Opens the report and notes what it would show.
+    bool openReport() {
+        return mnpoint_Click(program, [this] {
+            ++shown;
+            playedWhileShown = state.ResultTable[0][1][PlayedCount];
+            overall = point_dsp(state, ReportKind::Overall);
+        });
+    }
+
+    ResultTableArray current{};
+    int shown = 0;
+    int playedWhileShown = 0;
+    StandingsReport overall;
+};
+
+} // namespace
+
+TEST_F(ReportCommand, ShowsTheSumsThenPutsTheCurrentMeetingBack) {
+    ASSERT_TRUE(openReport());
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(playedWhileShown, 3) << "the report sees all three meetings";
+    EXPECT_EQ(overall.List1[1], u" 01      01     01:00 (00)  100%  075%   B3       ")
+        << "B3 won his only match 6-2, in the second meeting";
+    EXPECT_EQ(overall.Text1, u" 総試合数＝ 3");
+
+    EXPECT_EQ(state.ResultTable, current) << "closing redraws the current meeting";
+    EXPECT_EQ(state.ViewState, 0);
+    EXPECT_EQ(state.TotalsBusy, 0);
+    EXPECT_EQ(program.view.statusLabel, u"組合せ表示");
+    EXPECT_TRUE(platform.events().empty());
+
+    ASSERT_TRUE(openReport()) << "the report opens again on fresh sums";
+    EXPECT_EQ(playedWhileShown, 3);
+}
+
+TEST_F(ReportCommand, NeedsAnOpenFile) {
+    state.OpenName.clear();
+    EXPECT_FALSE(openReport());
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(platform.messages(),
+              std::vector<std::u16string>{
+                  u"ﾌｧｲﾙ名称が指定されていません。 「新規」、または「開く」の後に行って下さい。"});
+    EXPECT_EQ(state.ResultTable, current);
+}
+
+TEST_F(ReportCommand, StaysClosedWhileTheTotalsAreShown) {
+    ASSERT_TRUE(Command1(program));
+    const ResultTableArray sums = state.ResultTable;
+    EXPECT_FALSE(openReport());
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(platform.beepCount(), 1);
+    EXPECT_EQ(state.ResultTable, sums) << "the sums are neither added twice nor replaced";
+    EXPECT_EQ(state.ViewState, 2);
+}
+
+TEST_F(ReportCommand, StaysClosedWhenAMeetingCannotBeRead) {
+    std::filesystem::resize_file(dir.file("club.rly"), MeetingRecord::kSize);
+    EXPECT_FALSE(openReport());
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(platform.messages(),
+              std::vector<std::u16string>{u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。"});
+}

@@ -1,0 +1,92 @@
+#include "RegistrationFixture.h"
+
+#include "app/TeamInfo.h"
+#include "text/Cp932.h"
+#include "text/FixedText.h"
+
+namespace {
+
+class TeamInfoTest : public RegistrationFixture {
+protected:
+    void SetUp() override {
+        RegistrationFixture::SetUp();
+        openDataFile(1);
+    }
+    MeetingState& state() { return program->state; }
+    MeetingRecord savedRecord() {
+        MeetingRecord record;
+        EXPECT_TRUE(program->meetingFile.readRecord(1, record));
+        return record;
+    }
+};
+
+} // namespace
+
+TEST_F(TeamInfoTest, OpeningShowsTheMeetingsTextsAndMethod) {
+    state().MatchMethod = 2;
+    const TeamInfo info(*program);
+    EXPECT_EQ(info.title(), fitText(u"第1回", 40));
+    EXPECT_EQ(info.teamNameA(), u"チーム　Ａ");
+    EXPECT_EQ(info.teamNameB(), u"チーム  Ｂ");
+    EXPECT_EQ(info.selectedMethod(), 2);
+}
+
+TEST_F(TeamInfoTest, UpdateWithoutEditsSavesAndShowsTeamA) {
+    state().CurrentTeam = 1;
+    state().MeetingTitle = u"春の大会";
+    TeamInfo info(*program);
+    info.update(info.title(), info.teamNameA(), info.teamNameB());
+    EXPECT_EQ(state().CurrentTeam, 0);
+    EXPECT_EQ(state().MeetingTitle.str(), fitText(u"春の大会", 40));
+    EXPECT_EQ(cp932::readField(savedRecord().bytes.data() + MeetingRecord::kTitleOffset, 40),
+              fitText(u"春の大会", 40));
+}
+
+TEST_F(TeamInfoTest, MethodIsLockedOnceTheMeetingHasResults) {
+    state().PlayedTotal = 1;
+    TeamInfo info(*program);
+    info.chooseMethod(1);
+    EXPECT_EQ(info.selectedMethod(), 0);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0], TeamInfo::kMethodLockedMessage);
+    EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
+
+    // Title and names can still be changed and saved.
+    info.update(u"秋", u"赤組", u"白組");
+    EXPECT_EQ(state().MatchMethod, 0);
+    EXPECT_EQ(state().TeamNameA, u"赤組");
+    EXPECT_EQ(savedRecord().int16At(MeetingRecord::kMatchMethodOffset), 0);
+}
+
+TEST_F(TeamInfoTest, MethodChangesWhileNoMatchWasPlayed) {
+    TeamInfo info(*program);
+    info.chooseMethod(2);
+    EXPECT_EQ(info.selectedMethod(), 2);
+    EXPECT_TRUE(platform.messages().empty());
+    const auto teamB = state().MemberAbbrev[1];
+    info.update(info.title(), info.teamNameA(), info.teamNameB());
+    EXPECT_EQ(state().MatchMethod, 2);
+    EXPECT_EQ(savedRecord().int16At(MeetingRecord::kMatchMethodOffset), 2);
+    EXPECT_EQ(state().MemberAbbrev[1], teamB);
+}
+
+TEST_F(TeamInfoTest, LongTitleIsCutAndLongTeamNameKeptUntilReadBack) {
+    TeamInfo info(*program);
+    const std::u16string title(45, u'題');
+    const std::u16string name = u"とても長いチームの名前をつけてみましたよ";
+    info.update(title, name, u"");
+    EXPECT_EQ(state().MeetingTitle.str(), title.substr(0, 40));
+    EXPECT_EQ(state().TeamNameA, name);
+    EXPECT_EQ(state().TeamNameB, u"");
+    ASSERT_TRUE(program->meetingFile.ReadMeeting(1));
+    EXPECT_EQ(state().TeamNameA.size(), 20u);
+    EXPECT_EQ(state().TeamNameA.substr(0, 10), name.substr(0, 10));
+}
+
+TEST_F(TeamInfoTest, MethodTheDialogDoesNotOfferStaysAsStored) {
+    state().MatchMethod = 7;
+    TeamInfo info(*program);
+    EXPECT_EQ(info.selectedMethod(), -1);
+    info.update(info.title(), info.teamNameA(), info.teamNameB());
+    EXPECT_EQ(state().MatchMethod, 7);
+}
