@@ -34,7 +34,9 @@ void MatchFlow::showRunningList() {
     runningList_->openList();
 }
 
-Form2* MatchFlow::runningList() const { return runningList_; }
+Form2* MatchFlow::runningList() const {
+    return runningList_;
+}
 
 void MatchFlow::correctCell() {
     Form10(program_, mainWindow_).exec();
