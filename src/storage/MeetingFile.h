@@ -38,6 +38,9 @@ public:
     // is the current file and tops the recent list.
     bool SaveMeetingTo(const std::u16string& path);
     bool ReadMeeting(int n);
+    // A file whose record 1 claims more meetings than it holds whole records
+    // (its tail was lost) opens at its last whole record with a warning; the
+    // file itself is left as it is.
     bool OpenMeetingFile(const std::u16string& path);
     bool CopyMeetingFile(const std::u16string& newPath);
     bool CreateScratchFile();
