@@ -1,51 +1,22 @@
 #include "storage/RecordFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-RecordFile::~RecordFile() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-}
+namespace {
 
-bool RecordFile::openForReading(const std::filesystem::path& path) {
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    return fd_ >= 0;
-}
-
-bool RecordFile::openForWriting(const std::filesystem::path& path) {
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ >= 0) {
-        createdIn_ = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
-        return true;
-    }
-    if (errno != EEXIST) {
-        return false;
-    }
-    fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    return fd_ >= 0;
-}
-
-long long RecordFile::recordCount() const {
+long long fileSize(int fd) {
     struct stat info {};
-    if (fd_ < 0 || ::fstat(fd_, &info) != 0) {
-        return -1;
-    }
-    return static_cast<long long>(info.st_size) / static_cast<long long>(recordSize_);
+    return ::fstat(fd, &info) == 0 ? static_cast<long long>(info.st_size) : -1;
 }
 
-bool RecordFile::read(long long n, std::uint8_t* data) const {
-    if (fd_ < 0 || n < 1) {
-        return false;
-    }
-    const off_t start = static_cast<off_t>(n - 1) * static_cast<off_t>(recordSize_);
+bool readAll(int fd, std::uint8_t* data, std::size_t size, off_t at) {
     std::size_t done = 0;
-    while (done < recordSize_) {
-        const ssize_t got =
-            ::pread(fd_, data + done, recordSize_ - done, start + static_cast<off_t>(done));
+    while (done < size) {
+        const ssize_t got = ::pread(fd, data + done, size - done, at + static_cast<off_t>(done));
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -57,28 +28,14 @@ bool RecordFile::read(long long n, std::uint8_t* data) const {
     return true;
 }
 
-bool RecordFile::write(long long n, const std::uint8_t* data) {
-    if (fd_ < 0 || n < 1) {
-        return false;
-    }
-    struct stat before {};
-    if (::fstat(fd_, &before) != 0) {
-        return false;
-    }
-    const off_t start = static_cast<off_t>(n - 1) * static_cast<off_t>(recordSize_);
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size, off_t at) {
     std::size_t done = 0;
-    while (done < recordSize_) {
-        const ssize_t put =
-            ::pwrite(fd_, data + done, recordSize_ - done, start + static_cast<off_t>(done));
+    while (done < size) {
+        const ssize_t put = ::pwrite(fd, data + done, size - done, at + static_cast<off_t>(done));
         if (put < 0 && errno == EINTR) {
             continue;
         }
         if (put <= 0) {
-            // A part record past the old end would look like a record later.
-            struct stat after {};
-            if (::fstat(fd_, &after) == 0 && after.st_size > before.st_size) {
-                [[maybe_unused]] const int ignored = ::ftruncate(fd_, before.st_size);
-            }
             return false;
         }
         done += static_cast<std::size_t>(put);
@@ -86,21 +43,192 @@ bool RecordFile::write(long long n, const std::uint8_t* data) {
     return true;
 }
 
+off_t offsetOf(long long n, std::size_t recordSize) {
+    return static_cast<off_t>(n - 1) * static_cast<off_t>(recordSize);
+}
+
+// Writes each record's bytes (a whole record, or the part of one that lay
+// before the old end of the file) at its place.
+bool writeRecords(int fd, std::size_t recordSize, const journal::Records& records) {
+    return std::all_of(records.begin(), records.end(), [&](const auto& entry) {
+        return writeAll(fd, entry.second.data(), entry.second.size(),
+                        offsetOf(entry.first, recordSize));
+    });
+}
+
+// A new or removed name reaches the disk only when its folder is synced.
+bool syncFolderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder =
+        file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path();
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+bool writeJournal(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    bool done = writeAll(fd, bytes.data(), bytes.size(), 0) && ::fsync(fd) == 0;
+    done = ::close(fd) == 0 && done;
+    return done && syncFolderOf(path);
+}
+
+bool readJournal(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    const long long size = fileSize(fd);
+    bool done = size >= 0;
+    if (done) {
+        bytes.resize(static_cast<std::size_t>(size));
+        done = readAll(fd, bytes.data(), bytes.size(), 0);
+    }
+    ::close(fd);
+    return done;
+}
+
+} // namespace
+
+RecordFile::~RecordFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+bool RecordFile::openForReading(const std::filesystem::path& path) {
+    path_ = path;
+    if (::access(journal::pathOf(path).c_str(), F_OK) == 0) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd >= 0) {
+            finishInterruptedSave(fd, false);
+            ::close(fd);
+        }
+    }
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    return fd_ >= 0;
+}
+
+bool RecordFile::openForWriting(const std::filesystem::path& path) {
+    path_ = path;
+    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ >= 0) {
+        // A journal left by a file that is gone does not belong to this one.
+        created_ = true;
+        ::unlink(journal::pathOf(path).c_str());
+        return true;
+    }
+    if (errno != EEXIST) {
+        return false;
+    }
+    fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd_ >= 0) {
+        finishInterruptedSave(fd_, true);
+    }
+    return fd_ >= 0;
+}
+
+long long RecordFile::recordCount() const {
+    const long long size = fd_ < 0 ? -1 : fileSize(fd_);
+    return size < 0 ? -1 : size / static_cast<long long>(recordSize_);
+}
+
+bool RecordFile::read(long long n, std::uint8_t* data) const {
+    return fd_ >= 0 && n >= 1 && readAll(fd_, data, recordSize_, offsetOf(n, recordSize_));
+}
+
+bool RecordFile::write(long long n, const std::uint8_t* data) {
+    if (fd_ < 0 || n < 1) {
+        return false;
+    }
+    pending_[n].assign(data, data + recordSize_);
+    return true;
+}
+
 bool RecordFile::finish() {
     if (fd_ < 0) {
         return false;
     }
-    bool synced = ::fsync(fd_) == 0;
-    const bool closed = ::close(fd_) == 0;
+    bool done = true;
+    if (!pending_.empty()) {
+        done = commit();
+    } else if (created_) {
+        done = ::fsync(fd_) == 0 && syncFolderOf(path_);
+    }
+    pending_.clear();
+    done = ::close(fd_) == 0 && done;
     fd_ = -1;
-    // A new file's name must reach the disk too, or the file may be gone
-    // after a power cut.
-    if (!createdIn_.empty()) {
-        const int folder = ::open(createdIn_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (folder >= 0) {
-            synced = ::fsync(folder) == 0 && synced;
-            ::close(folder);
+    return done;
+}
+
+bool RecordFile::commit() {
+    journal::Contents contents;
+    const long long before = fileSize(fd_);
+    if (before < 0) {
+        return false;
+    }
+    contents.sizeBefore = static_cast<std::uint64_t>(before);
+    const long long lastEnd = pending_.rbegin()->first * static_cast<long long>(recordSize_);
+    contents.sizeAfter = static_cast<std::uint64_t>(std::max(before, lastEnd));
+    // What the records held before, put back when writing them fails.
+    journal::Records old;
+    for (const auto& [n, bytes] : pending_) {
+        const off_t start = offsetOf(n, recordSize_);
+        if (start < before) {
+            auto& held = old[n];
+            held.resize(static_cast<std::size_t>(
+                std::min<long long>(before - start, static_cast<long long>(recordSize_))));
+            if (!readAll(fd_, held.data(), held.size(), start)) {
+                return false;
+            }
         }
     }
-    return synced && closed;
+    contents.records = pending_;
+    const std::filesystem::path journalPath = journal::pathOf(path_);
+    if (!writeJournal(journalPath, journal::encode(recordSize_, contents))) {
+        ::unlink(journalPath.c_str());
+        return false;
+    }
+    if (!writeRecords(fd_, recordSize_, pending_) || ::fsync(fd_) != 0) {
+        // With the old records and size back the journal is void; if they
+        // cannot be put back, the journal completes the save at the next
+        // open instead, so the file is never left torn.
+        if (writeRecords(fd_, recordSize_, old) && ::ftruncate(fd_, before) == 0 &&
+            ::fsync(fd_) == 0) {
+            ::unlink(journalPath.c_str());
+        }
+        return false;
+    }
+    // The journal's removal need not be synced: if it comes back after a
+    // power cut, completing it again writes the records the file holds.
+    ::unlink(journalPath.c_str());
+    return true;
+}
+
+void RecordFile::finishInterruptedSave(int fd, bool dropUnusable) const {
+    const std::filesystem::path journalPath = journal::pathOf(path_);
+    std::vector<std::uint8_t> bytes;
+    if (!readJournal(journalPath, bytes)) {
+        return;
+    }
+    journal::Contents contents;
+    const long long size = fileSize(fd);
+    const bool fits = journal::decode(bytes, recordSize_, contents) && size >= 0 &&
+                      static_cast<std::uint64_t>(size) >= contents.sizeBefore &&
+                      static_cast<std::uint64_t>(size) <= contents.sizeAfter;
+    if (!fits) {
+        if (dropUnusable) {
+            ::unlink(journalPath.c_str());
+        }
+        return;
+    }
+    if (writeRecords(fd, recordSize_, contents.records) && ::fsync(fd) == 0) {
+        ::unlink(journalPath.c_str());
+    }
 }
