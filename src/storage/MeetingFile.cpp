@@ -68,9 +68,15 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
     MeetingRecord first;
     RecordFile file(MeetingRecord::kSize);
     bool done = n >= 1 && file.openForWriting(path);
-    // Record 1 is read before anything is written, so a failure to read it
-    // leaves the file as it was.
-    if (done && countToFirst) {
+    // A file removed since it was opened is made again around this meeting:
+    // record 1, an empty meeting unless it is this one, carries the count,
+    // so the file opens at this meeting again.
+    const bool remade = done && file.created() && n > 1;
+    if (remade) {
+        MeetingState empty;
+        ResetMeeting(empty, 0);
+        packMeeting(empty, first);
+    } else if (done && countToFirst) {
         done = file.read(1, first.bytes.data());
     }
     if (done) {
@@ -80,7 +86,7 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
         packMeeting(state_, record);
         done = file.write(n, record.bytes.data());
     }
-    if (done && countToFirst) {
+    if (done && (countToFirst || remade)) {
         first.setCount(state_.MeetingCount);
         done = file.write(1, first.bytes.data());
     }
@@ -94,7 +100,12 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
 bool MeetingFile::SaveMeeting(int mode) {
     const long long n = mode == 9 ? state_.ViewedMeeting : state_.MeetingCount;
     const bool countToFirst = mode == 1 && state_.MeetingCount > 1;
-    if (!writeMeeting(resolve(state_.CurrentPath), n, countToFirst)) {
+    const std::filesystem::path path = resolve(state_.CurrentPath);
+    // A correction of an earlier meeting cannot make a removed file again:
+    // the current meeting is not in the state to be written with it.
+    std::error_code ignored;
+    const bool gone = mode == 9 && !std::filesystem::exists(path, ignored);
+    if (gone || !writeMeeting(path, n, countToFirst)) {
         platform_.showMessage(kWriteError, kAppTitle);
         return false;
     }

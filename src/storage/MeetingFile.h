@@ -31,7 +31,9 @@ public:
 
     // mode 0 or 1: the current meeting into record MeetingCount (mode 1 also
     // updates record 1's count); mode 9: the viewed earlier meeting into
-    // record ViewedMeeting.
+    // record ViewedMeeting. A file removed since it was opened is made again
+    // around the current meeting (record 1 carries the count); a mode 9 save
+    // into a removed file fails.
     bool SaveMeeting(int mode);
     // The save of New and Close: the current meeting into record
     // MeetingCount of `path`, record 1's count made MeetingCount; then `path`

@@ -5,8 +5,6 @@
 #include "text/FixedText.h"
 #include "text/Utf8.h"
 
-#include <unistd.h>
-
 namespace {
 
 using R = MeetingRecord;
@@ -171,19 +169,6 @@ TEST_F(MeetingFileFaultTest, SaveIntoAnUnreachableFolderFails) {
     platform.clear();
     EXPECT_FALSE(program.meetingFile.CopyMeetingFile(u"plain/copy.rly"));
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kOpenError)});
-}
-
-TEST_F(MeetingFileFaultTest, ReadOnlyFileIsLeftAsItWas) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "file modes do not stop root; the full-disk case covers the write path";
-    }
-    const auto file = dir.file("取りあえず.rlw");
-    const auto before = readBytes(file);
-    std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-    state.ResultTable[0][1][2] = 6001;
-    EXPECT_FALSE(program.meetingFile.SaveMeeting(0));
-    EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kWriteError)});
-    EXPECT_EQ(readBytes(file), before);
 }
 
 TEST_F(MeetingFileFaultTest, FullDiskKeepsEarlierRecordsAndTheState) {
