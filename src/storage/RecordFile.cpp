@@ -99,7 +99,16 @@ bool readJournal(const std::filesystem::path& path, std::vector<std::uint8_t>& b
 RecordFile::~RecordFile() {
     if (fd_ >= 0) {
         ::close(fd_);
+        if (created_) {
+            ::unlink(newPath().c_str());
+        }
     }
+}
+
+std::filesystem::path RecordFile::newPath() const {
+    std::filesystem::path path = path_;
+    path += ".new";
+    return path;
 }
 
 bool RecordFile::openForReading(const std::filesystem::path& path) {
@@ -117,20 +126,20 @@ bool RecordFile::openForReading(const std::filesystem::path& path) {
 
 bool RecordFile::openForWriting(const std::filesystem::path& path) {
     path_ = path;
-    fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd_ >= 0) {
-        // A journal left by a file that is gone does not belong to this one.
-        created_ = true;
-        ::unlink(journal::pathOf(path).c_str());
-        return true;
-    }
-    if (errno != EEXIST) {
-        return false;
-    }
     fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd_ >= 0) {
         finishInterruptedSave(fd_, true);
+        return true;
     }
+    if (errno != ENOENT) {
+        return false;
+    }
+    // A new file is written under a temporary name and renamed into place
+    // by finish(), so a crash never leaves it empty or part-written. A
+    // journal left by a file that is gone does not belong to the new one.
+    created_ = true;
+    ::unlink(journal::pathOf(path).c_str());
+    fd_ = ::open(newPath().c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return fd_ >= 0;
 }
 
@@ -156,14 +165,20 @@ bool RecordFile::finish() {
         return false;
     }
     bool done = true;
-    if (!pending_.empty()) {
+    if (created_) {
+        done = writeRecords(fd_, recordSize_, pending_) && ::fsync(fd_) == 0;
+    } else if (!pending_.empty()) {
         done = commit();
-    } else if (created_) {
-        done = ::fsync(fd_) == 0 && syncFolderOf(path_);
     }
     pending_.clear();
     done = ::close(fd_) == 0 && done;
     fd_ = -1;
+    if (created_) {
+        done = done && ::rename(newPath().c_str(), path_.c_str()) == 0 && syncFolderOf(path_);
+        if (!done) {
+            ::unlink(newPath().c_str());
+        }
+    }
     return done;
 }
 

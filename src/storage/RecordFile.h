@@ -29,9 +29,11 @@ public:
     // Opens an existing file for reading only; apart from finishing an
     // interrupted save, a file that is only read is never changed.
     bool openForReading(const std::filesystem::path& path);
-    // Opens the file for reading and writing, creating it when missing.
+    // Opens the file for reading and writing. A missing file is made under
+    // a temporary name ("<file>.new") and appears, whole, only when finish()
+    // succeeds.
     bool openForWriting(const std::filesystem::path& path);
-    // True when openForWriting created the file.
+    // True when openForWriting found no file and makes a new one.
     bool created() const { return created_; }
 
     // The number of whole records the file holds (-1 on error).
@@ -50,6 +52,7 @@ public:
     bool finish();
 
 private:
+    std::filesystem::path newPath() const;
     bool commit();
     // Completes the save a complete journal beside the file records; with
     // `dropUnusable` a torn journal, or one that does not fit the file, is
