@@ -1,6 +1,7 @@
 #include "storage/RecordFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -69,29 +70,45 @@ bool syncFolderOf(const std::filesystem::path& file) {
     return synced;
 }
 
-bool writeJournal(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return false;
+// Opens the journal beside a file, making it when missing. It is kept
+// between saves and overwritten in place, so syncing it mostly writes data
+// only; a new one's folder entry is synced once.
+int openJournal(const std::filesystem::path& path) {
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 && !syncFolderOf(path)) {
+        ::close(fd);
+        return -1;
     }
-    bool done = writeAll(fd, bytes.data(), bytes.size(), 0) && ::fsync(fd) == 0;
-    done = ::close(fd) == 0 && done;
-    return done && syncFolderOf(path);
+    if (fd < 0 && errno == EEXIST) {
+        fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    }
+    return fd;
 }
 
-bool readJournal(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
+// Marks a journal as done by clearing its first bytes. Not synced: a done
+// journal that comes back after a power cut holds the records the file
+// already has, and completing it again changes nothing.
+void clearJournal(int fd) {
+    const std::array<std::uint8_t, journal::kMagicSize> zeros{};
+    writeAll(fd, zeros.data(), zeros.size(), 0);
+}
+
+// The journal beside a file when it may hold a save not yet finished.
+bool readLiveJournal(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         return false;
     }
     const long long size = fileSize(fd);
-    bool done = size >= 0;
-    if (done) {
+    std::array<std::uint8_t, journal::kMagicSize> first{};
+    bool live = size >= static_cast<long long>(first.size()) &&
+                readAll(fd, first.data(), first.size(), 0) && journal::isLive(first.data());
+    if (live) {
         bytes.resize(static_cast<std::size_t>(size));
-        done = readAll(fd, bytes.data(), bytes.size(), 0);
+        live = readAll(fd, bytes.data(), bytes.size(), 0);
     }
     ::close(fd);
-    return done;
+    return live;
 }
 
 } // namespace
@@ -113,7 +130,8 @@ std::filesystem::path RecordFile::newPath() const {
 
 bool RecordFile::openForReading(const std::filesystem::path& path) {
     path_ = path;
-    if (::access(journal::pathOf(path).c_str(), F_OK) == 0) {
+    std::vector<std::uint8_t> live;
+    if (readLiveJournal(journal::pathOf(path), live)) {
         const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
         if (fd >= 0) {
             finishInterruptedSave(fd, false);
@@ -205,31 +223,32 @@ bool RecordFile::commit() {
         }
     }
     contents.records = pending_;
-    const std::filesystem::path journalPath = journal::pathOf(path_);
-    if (!writeJournal(journalPath, journal::encode(recordSize_, contents))) {
-        ::unlink(journalPath.c_str());
+    const std::vector<std::uint8_t> bytes = journal::encode(recordSize_, contents);
+    const int journalFd = openJournal(journal::pathOf(path_));
+    if (journalFd < 0) {
         return false;
     }
-    if (!writeRecords(fd_, recordSize_, pending_) || ::fsync(fd_) != 0) {
-        // With the old records and size back the journal is void; if they
-        // cannot be put back, the journal completes the save at the next
-        // open instead, so the file is never left torn.
-        if (writeRecords(fd_, recordSize_, old) && ::ftruncate(fd_, before) == 0 &&
-            ::fsync(fd_) == 0) {
-            ::unlink(journalPath.c_str());
-        }
+    if (!writeAll(journalFd, bytes.data(), bytes.size(), 0) || ::fdatasync(journalFd) != 0) {
+        clearJournal(journalFd);
+        ::close(journalFd);
         return false;
     }
-    // The journal's removal need not be synced: if it comes back after a
-    // power cut, completing it again writes the records the file holds.
-    ::unlink(journalPath.c_str());
-    return true;
+    bool done = writeRecords(fd_, recordSize_, pending_) && ::fdatasync(fd_) == 0;
+    // With the old records and size back the journal is void; if they
+    // cannot be put back, it completes the save at the next open instead,
+    // so the file is never left torn.
+    if (done || (writeRecords(fd_, recordSize_, old) && ::ftruncate(fd_, before) == 0 &&
+                 ::fdatasync(fd_) == 0)) {
+        clearJournal(journalFd);
+    }
+    ::close(journalFd);
+    return done;
 }
 
-void RecordFile::finishInterruptedSave(int fd, bool dropUnusable) const {
+void RecordFile::finishInterruptedSave(int fd, bool clearUnusable) const {
     const std::filesystem::path journalPath = journal::pathOf(path_);
     std::vector<std::uint8_t> bytes;
-    if (!readJournal(journalPath, bytes)) {
+    if (!readLiveJournal(journalPath, bytes)) {
         return;
     }
     journal::Contents contents;
@@ -237,13 +256,13 @@ void RecordFile::finishInterruptedSave(int fd, bool dropUnusable) const {
     const bool fits = journal::decode(bytes, recordSize_, contents) && size >= 0 &&
                       static_cast<std::uint64_t>(size) >= contents.sizeBefore &&
                       static_cast<std::uint64_t>(size) <= contents.sizeAfter;
-    if (!fits) {
-        if (dropUnusable) {
-            ::unlink(journalPath.c_str());
+    const bool finished =
+        fits && writeRecords(fd, recordSize_, contents.records) && ::fdatasync(fd) == 0;
+    if (finished || (!fits && clearUnusable)) {
+        const int journalFd = ::open(journalPath.c_str(), O_WRONLY | O_CLOEXEC);
+        if (journalFd >= 0) {
+            clearJournal(journalFd);
+            ::close(journalFd);
         }
-        return;
-    }
-    if (writeRecords(fd, recordSize_, contents.records) && ::fsync(fd) == 0) {
-        ::unlink(journalPath.c_str());
     }
 }

@@ -13,12 +13,12 @@
 //
 // Writes are gathered and reach the file together in finish(), which first
 // writes them to a journal beside the file (see RecordJournal.h) and syncs
-// it, then writes them in place and syncs the file, then removes the
-// journal. A crash or power cut at any moment therefore leaves either the
-// old records or, through the journal, the new ones: opening the file
-// finishes a save that a complete journal records. A write that fails puts
-// back what the records held and the file's old size, so a failed save
-// changes nothing.
+// it, then writes them in place and syncs the file, then marks the journal
+// done. A crash or power cut at any moment therefore leaves either the old
+// records or, through the journal, the new ones: opening the file finishes
+// a save that a complete journal records. A write that fails puts back what
+// the records held and the file's old size, so a failed save changes
+// nothing.
 class RecordFile {
 public:
     explicit RecordFile(std::size_t recordSize) : recordSize_(recordSize) {}
@@ -55,9 +55,10 @@ private:
     std::filesystem::path newPath() const;
     bool commit();
     // Completes the save a complete journal beside the file records; with
-    // `dropUnusable` a torn journal, or one that does not fit the file, is
-    // removed (its save never touched this file).
-    void finishInterruptedSave(int fd, bool dropUnusable) const;
+    // `clearUnusable` a journal that does not fit the file (it belongs to an
+    // older copy of it) is marked done. A torn journal is never used: its
+    // save had not touched the file yet.
+    void finishInterruptedSave(int fd, bool clearUnusable) const;
 
     std::size_t recordSize_;
     int fd_ = -1;

@@ -9,7 +9,7 @@ namespace journal {
 
 namespace {
 
-constexpr std::array<std::uint8_t, 8> kMagic = {'R', 'L', 'N', 'J', 'R', 'N', 'L', '1'};
+constexpr std::array<std::uint8_t, kMagicSize> kMagic = {'R', 'L', 'N', 'J', 'R', 'N', 'L', '1'};
 // Magic, record size, entry count, size before, size after.
 constexpr std::size_t kHeaderSize = 8 + 4 + 4 + 8 + 8;
 constexpr std::size_t kChecksumSize = 8;
@@ -62,19 +62,21 @@ std::vector<std::uint8_t> encode(std::size_t recordSize, const Contents& content
     return out;
 }
 
+bool isLive(const std::uint8_t* first) {
+    return std::equal(kMagic.begin(), kMagic.end(), first);
+}
+
 bool decode(const std::vector<std::uint8_t>& bytes, std::size_t recordSize, Contents& contents) {
-    if (bytes.size() < kHeaderSize + kChecksumSize ||
-        !std::equal(kMagic.begin(), kMagic.end(), bytes.begin()) ||
+    if (bytes.size() < kHeaderSize + kChecksumSize || !isLive(bytes.data()) ||
         get(bytes, 8, 4) != recordSize) {
         return false;
     }
     const std::uint64_t entries = get(bytes, 12, 4);
     const std::size_t entrySize = 8 + recordSize;
-    if (entries > (bytes.size() - kHeaderSize - kChecksumSize) / entrySize ||
-        bytes.size() != kHeaderSize + entries * entrySize + kChecksumSize) {
+    if (entries > (bytes.size() - kHeaderSize - kChecksumSize) / entrySize) {
         return false;
     }
-    const std::size_t body = bytes.size() - kChecksumSize;
+    const std::size_t body = kHeaderSize + entries * entrySize;
     if (get(bytes, body, kChecksumSize) != checksum(bytes, body)) {
         return false;
     }

@@ -2,6 +2,8 @@
 
 #include "TempDir.h"
 
+#include "storage/RecordJournal.h"
+
 #include <csignal>
 #include <linux/capability.h>
 #include <sys/resource.h>
@@ -69,11 +71,16 @@ void makeWritable(const std::filesystem::path& path) {
 std::map<std::string, std::vector<std::uint8_t>> snapshot(const std::filesystem::path& folder) {
     std::map<std::string, std::vector<std::uint8_t>> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.is_regular_file()) {
+        if (entry.is_regular_file() && entry.path().extension() != ".journal") {
             files[entry.path().filename().string()] = readBytes(entry.path());
         }
     }
     return files;
+}
+
+bool unfinishedSave(const std::filesystem::path& file) {
+    const auto bytes = readBytes(journal::pathOf(file));
+    return bytes.size() >= journal::kMagicSize && journal::isLive(bytes.data());
 }
 
 } // namespace fault

@@ -28,8 +28,12 @@ bool liftFileSizeLimit();
 void makeReadOnly(const std::filesystem::path& path);
 void makeWritable(const std::filesystem::path& path);
 
-// Every file of a folder with its bytes.
+// Every file of a folder with its bytes, but for the journals, which saves
+// keep and overwrite.
 std::map<std::string, std::vector<std::uint8_t>> snapshot(const std::filesystem::path& folder);
+
+// True when the journal beside `file` holds a save not yet finished.
+bool unfinishedSave(const std::filesystem::path& file);
 
 } // namespace fault
 

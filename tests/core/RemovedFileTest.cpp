@@ -2,6 +2,7 @@
 // afresh, so the next save finds the file gone: a meeting file is made again
 // around the current meeting, the log starts again at entry 1, the master is
 // written whole, and nothing held in memory is lost.
+#include "FaultInjection.h"
 #include "StorageFixture.h"
 
 #include "text/FixedText.h"
@@ -25,7 +26,7 @@ protected:
 TEST_F(RemovedFileTest, SaveMakesTheDataFileAgainAroundTheCurrentMeeting) {
     ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
     EXPECT_TRUE(platform.events().empty());
-    EXPECT_FALSE(std::filesystem::exists(dir.file("取りあえず.rlw.journal")));
+    EXPECT_FALSE(fault::unfinishedSave(dir.file("取りあえず.rlw")));
     auto again = restart();
     ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
     EXPECT_TRUE(platform.events().empty());

@@ -162,6 +162,16 @@ TEST_P(WriteFault, IsReportedChangesNothingAndTheNextSaveStoresTheState) {
         platform.clear();
         if (kind == Fault::FullDisk) {
             CHILD_CHECK(fault::limitFileSize(100));
+        } else if (kind == Fault::ReadOnlyFolder) {
+            // A folder that had no save yet: a save needs to add its journal
+            // (files already in a read-only folder stay writable).
+            for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+                if (entry.path().extension() == ".journal") {
+                    std::filesystem::remove(entry.path());
+                }
+            }
+            CHILD_CHECK(fault::obeyFileModes());
+            fault::makeReadOnly(target);
         } else {
             CHILD_CHECK(fault::obeyFileModes());
             fault::makeReadOnly(target);
