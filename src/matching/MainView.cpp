@@ -8,3 +8,9 @@ void GridModel::resize(int rowCount, int columnCount) {
     columnWidths.assign(static_cast<std::size_t>(columns), 0);
     rowHeights.assign(static_cast<std::size_t>(rows), 0);
 }
+
+void GridModel::set(int row, int column, std::u16string_view text) {
+    if (contains(row, column)) {
+        cells[static_cast<std::size_t>(row * columns + column)] = text;
+    }
+}

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct Rgb {
@@ -22,6 +23,12 @@ struct GridModel {
     std::vector<int> rowHeights;       // twips
 
     void resize(int rowCount, int columnCount);
+    bool contains(int row, int column) const {
+        return row >= 0 && row < rows && column >= 0 && column < columns;
+    }
+    // Writes a cell; a position outside the grid is ignored, so a damaged
+    // pick or member number can never write outside it.
+    void set(int row, int column, std::u16string_view text);
     std::u16string& at(int row, int column) { return cells.at(row * columns + column); }
     const std::u16string& at(int row, int column) const { return cells.at(row * columns + column); }
 };
@@ -29,6 +36,9 @@ struct GridModel {
 // Everything the main window shows besides its menus and buttons.
 struct MainView {
     GridModel grid;
+    // The number of member rows and columns of the pairing table (the larger
+    // team, at least 3), fixed by the last redraw of the table.
+    int tableSize = 0;
     std::u16string caption;
     std::u16string fileLabel;
     std::u16string teamLabel;

@@ -10,7 +10,8 @@ QString key(const std::u16string& section, const std::u16string& name) {
 
 QtSettingsStore::QtSettingsStore()
     : settings_(QSettings::IniFormat, QSettings::UserScope,
-                QString::fromUtf16(kSettingsApplication), QString::fromUtf16(kSettingsApplication)) {}
+                QString::fromUtf16(kSettingsApplication),
+                QString::fromUtf16(kSettingsApplication)) {}
 
 std::optional<std::u16string> QtSettingsStore::value(const std::u16string& section,
                                                      const std::u16string& name) const {

@@ -1,0 +1,144 @@
+// Timings of the redraw every action ends with and of the totals over all
+// meetings, against a plain sequential read of the same data file.
+#include "matching/MainView.h"
+#include "matching/PairingTable.h"
+#include "platform/ScriptedPlatform.h"
+#include "results/TotalsView.h"
+#include "state/MeetingState.h"
+#include "storage/MeetingFile.h"
+#include "storage/MeetingRecord.h"
+#include "storage/RecentFiles.h"
+#include "text/Utf8.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kMeetings = 500;
+
+// A full two-team meeting: 20 against 20, every pair of each team has played
+// once, with scores that vary, and two matches running.
+std::unique_ptr<MeetingState> fullMeeting() {
+    auto state = std::make_unique<MeetingState>();
+    ResetMeeting(*state, 0);
+    state->TeamSize = {20, 20, 0};
+    state->MeetingCount = 1;
+    for (int team = 0; team < 2; ++team) {
+        for (int a = 1; a <= 20; ++a) {
+            state->MemberStatus[team][a] = static_cast<std::int16_t>(a % 2);
+            for (int b = a + 1; b <= 20; ++b) {
+                if ((a + b) % 7 == 0) {
+                    continue; // some pairs are still open
+                }
+                const int won = (a * b) % 7;
+                const int lost = (a + b) % 7;
+                state->ResultTable[team][a][b] = won * 1000 + lost;
+                state->ResultTable[team][b][a] = won * 1000 + lost;
+                state->setPair(team, a, b, PairFinished);
+            }
+        }
+    }
+    state->RunningCount = 2;
+    for (int k = 1; k <= 2; ++k) {
+        for (int side = 0; side < 2; ++side) {
+            state->SlotTeam[side][k] = static_cast<std::int16_t>(side);
+            state->SlotMember1[side][k] = static_cast<std::int16_t>(2 * k + 1);
+            state->SlotMember2[side][k] = static_cast<std::int16_t>(7 * k);
+            state->setPair(side, 2 * k + 1, 7 * k, PairRunning);
+        }
+    }
+    return state;
+}
+
+// A data file of 500 full meetings in a fresh temporary folder.
+class MeetingFileOnDisk {
+public:
+    MeetingFileOnDisk() {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("rallynote-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+        path_ = folder_ / "club.rly";
+        state_ = fullMeeting();
+        MainView view;
+        TaisenDsp(*state_, view, 1);
+        state_->CurrentPath = fromUtf8(path_.string());
+        MeetingFile file(*state_, platform_, recent_, folder_);
+        for (int n = 1; n <= kMeetings; ++n) {
+            state_->MeetingCount = static_cast<std::int16_t>(n);
+            file.SaveMeeting(n == 1 ? 0 : 1);
+        }
+    }
+    ~MeetingFileOnDisk() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    MeetingFileOnDisk(const MeetingFileOnDisk&) = delete;
+    MeetingFileOnDisk& operator=(const MeetingFileOnDisk&) = delete;
+
+    const std::filesystem::path& folder() const { return folder_; }
+    const std::filesystem::path& path() const { return path_; }
+    const MeetingState& current() const { return *state_; }
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path path_;
+    std::unique_ptr<MeetingState> state_;
+    ScriptedPlatform platform_;
+    RecentFiles recent_;
+};
+
+const MeetingFileOnDisk& dataFile() {
+    static const MeetingFileOnDisk file;
+    return file;
+}
+
+void TaisenDspFullMeeting(benchmark::State& run) {
+    const auto state = fullMeeting();
+    MainView view;
+    for (auto _ : run) {
+        TaisenDsp(*state, view, 1);
+        benchmark::DoNotOptimize(view.grid.cells.data());
+    }
+}
+BENCHMARK(TaisenDspFullMeeting)->Unit(benchmark::kMicrosecond);
+
+void TotalsViewOver500Meetings(benchmark::State& run) {
+    const MeetingFileOnDisk& disk = dataFile();
+    auto state = std::make_unique<MeetingState>(disk.current());
+    ScriptedPlatform platform;
+    RecentFiles recent;
+    MeetingFile file(*state, platform, recent, disk.folder());
+    MainView view;
+    TaisenDsp(*state, view, 1);
+    for (auto _ : run) {
+        run.PauseTiming();
+        *state = disk.current();
+        state->ViewState = 0;
+        run.ResumeTiming();
+        if (!Command1_sub(*state, file, platform, view)) {
+            run.SkipWithError("the totals view did not complete");
+            break;
+        }
+    }
+}
+BENCHMARK(TotalsViewOver500Meetings)->Unit(benchmark::kMillisecond);
+
+void PlainReadOf500Meetings(benchmark::State& run) {
+    const MeetingFileOnDisk& disk = dataFile();
+    MeetingRecord record;
+    for (auto _ : run) {
+        std::ifstream in(disk.path(), std::ios::binary);
+        for (int n = 1; n <= kMeetings; ++n) {
+            in.read(reinterpret_cast<char*>(record.bytes.data()), MeetingRecord::kSize);
+            benchmark::DoNotOptimize(record.bytes.data());
+        }
+    }
+}
+BENCHMARK(PlainReadOf500Meetings)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,225 @@
+#include "app/FileCommands.h"
+
+#include "app/MainLayout.h"
+#include "app/Program.h"
+#include "app/Redraw.h"
+#include "app/StartUp.h"
+#include "platform/Platform.h"
+
+#include <system_error>
+
+namespace {
+
+constexpr std::u16string_view kIntraTeamOn =
+    u"２チーム制中に１チーム制の宣言がされています。 解除後に行って下さい。";
+constexpr std::u16string_view kViewingEarlier = u"前回情報を表示中です。表示戻し後に行って下さい。";
+constexpr std::u16string_view kScratchWillBeLost =
+    u"ファイルの保存が行われていません。 はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
+constexpr std::u16string_view kDiscardCurrent =
+    u"現在のﾃﾞｰﾀを破棄（上書）しますか ?　はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
+constexpr std::u16string_view kOverwriteExisting = u"既存のﾌｧｲﾙに上書きしますか ?";
+constexpr std::u16string_view kSaveFailed =
+    u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。";
+constexpr std::u16string_view kOpenedFilePrefix = u"ﾌｧｲﾙ：";
+
+// Swallows the messages of a file operation so that the caller can report
+// the failure in its own words.
+class QuietPlatform : public Platform {
+public:
+    explicit QuietPlatform(Platform& inner) : inner_(inner) {}
+    void showMessage(std::u16string_view, std::u16string_view) override {}
+    bool askYesNo(std::u16string_view text, std::u16string_view title) override {
+        return inner_.askYesNo(text, title);
+    }
+    void beep() override { inner_.beep(); }
+    std::u16string chooseOpenFile() override { return inner_.chooseOpenFile(); }
+    std::u16string chooseSaveFile() override { return inner_.chooseSaveFile(); }
+    void openHelpPage(const std::string& path) override { inner_.openHelpPage(path); }
+
+private:
+    Platform& inner_;
+};
+
+bool guardsPass(Program& program) {
+    const MeetingState& state = program.state;
+    if (state.IntraTeamFlag == 1) {
+        program.platform.showMessage(kIntraTeamOn, kAppTitle);
+        return false;
+    }
+    if (state.ViewedMeeting >= 1) {
+        program.platform.showMessage(kViewingEarlier, kAppTitle);
+        return false;
+    }
+    return true;
+}
+
+// Writes the current meeting as record MeetingCount of TargetPath with record
+// 1's count set to MeetingCount. On failure the meeting, the file identity
+// and the recent list stay as they were.
+bool saveIntoTarget(Program& program) {
+    MeetingState& state = program.state;
+    const std::u16string previousPath = state.CurrentPath;
+    state.CurrentPath = state.TargetPath;
+    QuietPlatform quiet(program.platform);
+    MeetingFile writer(state, quiet, program.recent, program.workDir);
+    writer.buffer() = program.meetingFile.buffer();
+    if (!writer.SaveMeeting(1)) {
+        state.CurrentPath = previousPath;
+        program.platform.showMessage(kSaveFailed, u"");
+        return false;
+    }
+    program.meetingFile.buffer() = writer.buffer();
+    program.recent.AddRecentFile(state.CurrentPath);
+    return true;
+}
+
+// A file chosen inside the working folder is kept by its path relative to
+// the folder: the recent list holds only 32 characters of a path, which a
+// full path on this system soon exceeds.
+std::u16string inWorkingFolder(const Program& program, const std::u16string& chosen) {
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::weakly_canonical(chosen, error);
+    if (error) {
+        return chosen;
+    }
+    const std::filesystem::path folder = std::filesystem::weakly_canonical(program.workDir, error);
+    if (error) {
+        return chosen;
+    }
+    const std::filesystem::path relative = file.lexically_relative(folder);
+    if (relative.empty() || *relative.begin() == "..") {
+        return chosen;
+    }
+    return relative.u16string();
+}
+
+void startScratchFile(Program& program) {
+    MeetingState& state = program.state;
+    state.MeetingCount = 1;
+    state.TargetPath = kScratchFileName;
+    program.meetingFile.CreateScratchFile();
+}
+
+void saveAs(Program& program, MainLayout& layout) {
+    MeetingState& state = program.state;
+    if (state.OpenName.empty()) {
+        program.platform.beep();
+        return;
+    }
+    const std::u16string chosen = inWorkingFolder(program, program.platform.chooseSaveFile());
+    // A cancelled dialog changes nothing, so the scratch-file warning at the
+    // end still sees the unsaved file.
+    if (!chosen.empty()) {
+        state.TargetPath = chosen;
+        program.meetingFile.CopyMeetingFile(state.TargetPath);
+        layout.tabPage_Click(program, 1);
+    }
+    enterWorkingFolder(program);
+}
+
+void open(Program& program, MainLayout& layout) {
+    MeetingState& state = program.state;
+    const std::u16string chosen = inWorkingFolder(program, program.platform.chooseOpenFile());
+    if (!chosen.empty()) {
+        state.TargetPath = chosen;
+        OpenWithQuestions(program, state.TargetPath);
+        layout.openedFileLabel = std::u16string(kOpenedFilePrefix) + state.CurrentPath;
+        state.CurrentTeam = layout.selectedTab == 1 ? 0 : 1;
+        redraw(program);
+    }
+    enterWorkingFolder(program);
+}
+
+} // namespace
+
+void NewOrClose(Program& program, NewOrCloseMode mode) {
+    MeetingState& state = program.state;
+    Platform& platform = program.platform;
+    const bool isNew = mode == NewOrCloseMode::New;
+    if (state.OpenName.empty()) {
+        if (isNew) {
+            startScratchFile(program);
+        }
+        return;
+    }
+    if (isScratchPath(state.TargetPath)) {
+        if (!platform.askYesNo(kScratchWillBeLost, u"")) {
+            return;
+        }
+        if (isNew) {
+            startScratchFile(program);
+        }
+        return;
+    }
+    const bool saveAtOnce = isNew && platform.askYesNo(kDiscardCurrent, u"");
+    if (!saveAtOnce) {
+        std::error_code error;
+        const bool exists =
+            std::filesystem::exists(program.meetingFile.resolve(state.TargetPath), error);
+        if (exists && !platform.askYesNo(kOverwriteExisting, u"")) {
+            return;
+        }
+    }
+    if (!saveIntoTarget(program)) {
+        return;
+    }
+    if (isNew) {
+        startScratchFile(program);
+    }
+}
+
+void OpenWithQuestions(Program& program, const std::u16string& path) {
+    MeetingState& state = program.state;
+    if (!state.OpenName.empty()) {
+        const std::u16string_view question =
+            isScratchPath(state.OpenName) ? kScratchWillBeLost : kDiscardCurrent;
+        if (!program.platform.askYesNo(question, u"")) {
+            return;
+        }
+    }
+    program.meetingFile.OpenMeetingFile(path);
+}
+
+FileOutcome mnfileitem_Click(Program& program, MainLayout& layout, int index) {
+    if (!guardsPass(program)) {
+        return FileOutcome::Stay;
+    }
+    MeetingState& state = program.state;
+    switch (index) {
+    case FileNew:
+    case FileClose:
+        state.TargetPath = state.CurrentPath;
+        NewOrClose(program, index == FileNew ? NewOrCloseMode::New : NewOrCloseMode::Close);
+        // Team A is shown again, its tab selected.
+        layout.tabPage_Click(program, 1);
+        break;
+    case FileOpen:
+        open(program, layout);
+        break;
+    case FileSaveAs:
+        saveAs(program, layout);
+        break;
+    case FileExit:
+        if (confirmEnd(program)) {
+            finishRun(program);
+            return FileOutcome::Quit;
+        }
+        break;
+    default:
+        break;
+    }
+    return FileOutcome::Stay;
+}
+
+void mnfilearray_Click(Program& program, int index) {
+    // The entry is stored padded to 32 characters; the padding is not part of
+    // the file name.
+    std::u16string path = program.recent.entry(index);
+    while (!path.empty() && path.back() == u' ') {
+        path.pop_back();
+    }
+    if (!path.empty()) {
+        OpenWithQuestions(program, path);
+    }
+    redraw(program);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+class Platform;
+
+// The key code of F1, the only key that opens a help page.
+inline constexpr int kHelpKey = 112;
+
+// Help pages of the windows, in the folder "html" of the working folder.
+namespace HelpPage {
+inline constexpr char kContents[] = "RLY_MM.htm";
+inline constexpr char kMasterEditor[] = "TENIS1.htm";
+inline constexpr char kTeamInfo[] = "TENIS3.htm";
+inline constexpr char kRoster[] = "TENIS4.htm";
+inline constexpr char kMainWindow[] = "TENIS5.htm";
+inline constexpr char kResultEntry[] = "TENIS6.htm";
+inline constexpr char kCorrection[] = "TENIS7.htm";
+inline constexpr char kLogViewer[] = "TENIS8.htm";
+inline constexpr char kReport[] = "TENIS10.htm";
+} // namespace HelpPage
+
+// The path of a help page: <working folder>/html/<page>.
+std::filesystem::path helpPagePath(const std::filesystem::path& workDir, std::string_view page);
+
+// Opens the page when keyCode is the help key; any other key does nothing.
+void ShowHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page,
+              int keyCode);
+
+// "Version" followed by the three numbers, each written with the one leading
+// blank of a non-negative number: "Version  2. 1. 0".
+std::u16string versionLabel(int major, int minor, int revision);
+
+// The version of this program.
+std::u16string programVersionLabel();
+
+// The text of the main window's explanation panel.
+std::u16string_view explanationText();

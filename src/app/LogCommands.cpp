@@ -1,0 +1,36 @@
+#include "app/LogCommands.h"
+
+#include "app/Program.h"
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr std::u16string_view kClearQuestion =
+    u"ログをｸﾘｱｰしますか ?　はい(Y)を選ぶと全てのログﾃﾞｰﾀがｸﾘｱｰされます。";
+
+// One full-width blank, 24 blanks and 24 full-width blanks put the caption
+// in the middle of the viewer's title bar.
+std::u16string centredCaption(std::u16string_view text) {
+    return u"　" + std::u16string(24, u' ') + std::u16string(24, u'　') + std::u16string(text);
+}
+
+} // namespace
+
+bool mnlogitem_Click(Program& program, int index) {
+    if (index == LogView) {
+        return true;
+    }
+    if (index == LogClear && program.platform.askYesNo(kClearQuestion, u"")) {
+        program.log.clear();
+    }
+    return false;
+}
+
+std::u16string logViewerCaption() {
+    return centredCaption(u"ログ表示");
+}
+
+// The title box is narrower than the title bar, so fewer blanks lead in.
+std::u16string logViewerTitle() {
+    return u"　　　" + std::u16string(u"ロ グ 表 示");
+}

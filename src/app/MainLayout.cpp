@@ -1,0 +1,117 @@
+#include "app/MainLayout.h"
+
+#include "app/Program.h"
+#include "app/Redraw.h"
+
+namespace {
+
+// Resizes smaller than this (in either direction) only re-place the tab strip.
+constexpr int kRelayoutThreshold = 50;
+
+void setInnerSize(Program& program, int gridWidth, int gridHeight, const WindowGeometry& g) {
+    program.view.gridInnerHeight = gridHeight - g.gridFixedRowHeight - 30;
+    program.view.gridInnerWidth = gridWidth - g.gridFixedColumnWidth;
+}
+
+} // namespace
+
+void MainLayout::applySavedSizes(Program& program, const WindowGeometry& designed) {
+    DisplaySettings& display = program.display;
+    if (display.FormHeight != 0) {
+        windowHeight = display.FormHeight;
+        windowWidth = display.FormWidth;
+        gridHeight = display.GridHeight;
+        gridWidth = display.GridWidth;
+    } else {
+        display.FormHeight = designed.window.height;
+        display.FormWidth = designed.window.width;
+        display.GridHeight = designed.grid.height;
+        display.GridWidth = designed.grid.width;
+        windowHeight = 0;
+        windowWidth = 0;
+        gridHeight = designed.grid.height;
+        gridWidth = designed.grid.width;
+    }
+    setInnerSize(program, gridWidth, gridHeight, designed);
+}
+
+void MainLayout::Form_Resize(Program& program, const WindowGeometry& now) {
+    DisplaySettings& display = program.display;
+    if (program.state.FormReady == 0) {
+        return;
+    }
+    if (display.FormHeight != 0) {
+        const int dH = now.window.height - display.FormHeight;
+        const int dW = now.window.width - display.FormWidth;
+        if (now.minimized) {
+            return;
+        }
+        if (dW > kRelayoutThreshold || dW < -kRelayoutThreshold || dH > kRelayoutThreshold ||
+            dH < -kRelayoutThreshold) {
+            gridHeight = now.grid.height;
+            gridWidth = now.grid.width;
+            if (now.window.height - now.window.top > 2000) {
+                gridHeight = now.window.height - now.grid.top - 600;
+                display.GridHeight = gridHeight;
+            }
+            if (now.window.width - now.window.left > 5000) {
+                gridWidth = now.window.width - now.grid.left - 150;
+                display.GridWidth = gridWidth;
+            }
+            setInnerSize(program, gridWidth, gridHeight, now);
+            display.FormHeight = now.window.height;
+            display.FormWidth = now.window.width;
+            redraw(program);
+        }
+        placeTabStrip(now);
+    }
+    FontSizeChg(now.screenWidth, now.screenHeight);
+}
+
+void MainLayout::placeTabStrip(const WindowGeometry& now) {
+    tabStrip.left = now.frame.left + now.frame.width + 200;
+    tabStrip.top = now.frame.top;
+    tabStrip.height = now.frame.height;
+    if (now.innerWidth - tabStrip.left > 0) {
+        tabStrip.width = now.innerWidth - tabStrip.left;
+    }
+    if (tabStrip.height - 100 > 0) {
+        tabHeight = tabStrip.height - 100;
+    }
+    if (tabStrip.width / 2 - 100 > 0) {
+        tabWidth = tabStrip.width / 2 - 100;
+    }
+}
+
+void MainLayout::FontSizeChg(int screenWidth, int screenHeight) {
+    if (screenWidth <= 9600 && screenHeight <= 7200) {
+        gridFontSize = 7.5;
+        gridFontBold = false;
+        tabFontSize = 9;
+    } else if (screenWidth <= 12000 && screenHeight <= 9000) {
+        gridFontSize = 9;
+        tabFontSize = 9;
+    } else {
+        gridFontSize = 13;
+        gridFontBold = true;
+        tabFontSize = 13;
+    }
+}
+
+void MainLayout::tabPage_Click(Program& program, int tab) {
+    selectedTab = tab == 1 ? 1 : 2;
+    program.state.CurrentTeam = tab == 1 ? 0 : 1;
+    redraw(program);
+    GridModel& grid = program.view.grid;
+    const bool teamA = program.state.CurrentTeam == 0;
+    gridFore = teamA ? Rgb{0, 128, 128} : Rgb{170, 32, 32};
+    if (grid.rows > 0 && grid.columns > 0) {
+        grid.at(0, 0) = teamA ? u"Ａチ－ム" : u"Ｂチ－ム";
+    }
+    gridItalic = !teamA;
+}
+
+void MainLayout::mndspitem_Click(Program& program, int index) {
+    program.display.DisplayMode = index == 0 ? u"0" : u"1";
+    redraw(program);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "matching/MainView.h"
+
+#include <string>
+
+class Program;
+
+// A rectangle in twips (1/1440 inch, 15 twips per pixel at 96 dpi).
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// What the main window reports about itself when it is set up or resized,
+// all in twips, positions relative to the window.
+struct WindowGeometry {
+    TwipRect window;
+    bool minimized = false;
+    int innerWidth = 0;
+    TwipRect grid;
+    int gridFixedRowHeight = 0;
+    int gridFixedColumnWidth = 0;
+    TwipRect frame; // Frame1, left of the tab strip
+    int screenWidth = 0;
+    int screenHeight = 0;
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// The state of the main window that is not meeting data: the shown tab,
+// the grid's colour, italics and fonts, the places the layout gives the grid
+// and the tab strip, and the explanation panel. The window renders it.
+class MainLayout {
+public:
+    // Start-up: the window takes the saved sizes, or the designed ones are
+    // recorded as the sizes to save. Fills the grid size and inner size.
+    void applySavedSizes(Program& program, const WindowGeometry& designed);
+
+    void Form_Resize(Program& program, const WindowGeometry& now);
+    void FontSizeChg(int screenWidth, int screenHeight);
+    // tab: 1-based index of the chosen tab.
+    void tabPage_Click(Program& program, int tab);
+    void mndspitem_Click(Program& program, int index);
+    void mnhlp_Click() { explanationVisible = !explanationVisible; }
+
+    int selectedTab = 1; // 1-based, as the tab strip reports it
+    bool explanationVisible = false;
+    Rgb gridFore{0, 128, 128};
+    bool gridItalic = false;
+    double gridFontSize = 9;
+    bool gridFontBold = false;
+    double tabFontSize = 9;
+
+    // Window and grid sizes the window applies (twips); 0 leaves a size alone.
+    int windowWidth = 0;
+    int windowHeight = 0;
+    int gridWidth = 0;
+    int gridHeight = 0;
+    TwipRect tabStrip;
+    int tabWidth = 0;
+    int tabHeight = 0;
+
+    // "ﾌｧｲﾙ：" and the path of the file opened through the Open dialog.
+    std::u16string openedFileLabel;
+
+private:
+    void placeTabStrip(const WindowGeometry& now);
+};

@@ -1,0 +1,205 @@
+#include "cli/Cli.h"
+
+#include "app/MeetingViewCommands.h"
+#include "app/Program.h"
+#include "cli/CliOptions.h"
+#include "cli/CliPlatform.h"
+#include "cli/StandingsExport.h"
+#include "platform/Clock.h"
+#include "results/StandingsReport.h"
+#include "storage/SettingsStore.h"
+#include "text/Utf8.h"
+
+#include <filesystem>
+#include <sstream>
+#include <system_error>
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kRefused = 1;
+constexpr int kFailed = 2;
+
+std::filesystem::path workingFolder() {
+    std::error_code ignored;
+    return std::filesystem::current_path(ignored);
+}
+
+// The program as the window program starts it, with settings held only in
+// memory and a recent-file list that is thrown away: nothing outlives the run.
+class Session {
+public:
+    explicit Session(std::ostream& err)
+        : err_(err), platform_(err), program_(platform_, clock_, settings_, workingFolder()) {}
+
+    Program& program() { return program_; }
+
+    // Start-up with no file, then the file opened as the Open command does.
+    // Opening only reads; a missing file is reported rather than created.
+    bool load(const std::string& file) {
+        const std::filesystem::path path = program_.meetingFile.resolve(fromUtf8(file));
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) {
+            err_ << "rallynote-cli: cannot read " << file << ": no such data file\n";
+            return false;
+        }
+        MeetingState& state = program_.state;
+        ResetMeeting(state, 9);
+        state.TeamSize[0] = 10;
+        state.TeamSize[1] = 10;
+        state.PlayedTotal = 0;
+        return program_.meetingFile.OpenMeetingFile(fromUtf8(file));
+    }
+
+    // The status of a command that stopped: a message means a file could not
+    // be read, otherwise the window program would have beeped.
+    int stopped(const char* refusal) {
+        if (!platform_.messages().empty()) {
+            return kFailed;
+        }
+        err_ << "rallynote-cli: refused: " << refusal << '\n';
+        return kRefused;
+    }
+
+private:
+    std::ostream& err_;
+    CliPlatform platform_;
+    SystemClock clock_;
+    MemorySettingsStore settings_;
+    Program program_;
+};
+
+void writeLine(std::ostream& out, std::u16string_view text) {
+    out << toUtf8(text) << '\n';
+}
+
+int showMeeting(Session& session, long long meeting, std::ostream& err) {
+    MeetingState& state = session.program().state;
+    const int count = state.MeetingCount;
+    if (meeting == count) {
+        return kDone;
+    }
+    if (meeting < 1 || meeting > count) {
+        err << "rallynote-cli: --meeting must be between 1 and " << count << '\n';
+        return kFailed;
+    }
+    state.ViewedMeeting = static_cast<std::int16_t>(meeting);
+    SaveSnapshot(state);
+    state.clearPicks();
+    return session.program().meetingFile.ReadMeeting(state.ViewedMeeting) ? kDone : kFailed;
+}
+
+int table(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err) {
+    Program& program = session.program();
+    program.state.CurrentTeam = static_cast<std::int16_t>(options.team);
+    if (options.meeting) {
+        if (const int status = showMeeting(session, *options.meeting, err); status != kDone) {
+            return status;
+        }
+    }
+    TaisenDsp(program);
+    if (options.totals && !Command1(program)) {
+        return session.stopped("the totals need the current meeting and more than one meeting");
+    }
+    const GridModel& grid = program.view.grid;
+    for (int row = 0; row < grid.rows; ++row) {
+        std::u16string line;
+        for (int column = 0; column < grid.columns; ++column) {
+            line += (column == 0 ? u"" : u"\t") + grid.at(row, column);
+        }
+        writeLine(out, line);
+    }
+    out << "---\n";
+    const MainView& view = program.view;
+    for (const std::u16string* text : {&view.caption, &view.fileLabel, &view.teamLabel,
+                                       &view.meetingLabel, &view.methodLabel, &view.statusLabel}) {
+        writeLine(out, *text);
+    }
+    return kDone;
+}
+
+// What the menu "成績表示(&P)" does before its dialog opens.
+bool standingsOverAllMeetings(Program& program) {
+    program.state.CurrentTeam = 0;
+    TaisenDsp(program);
+    return prepareStandingsReport(program);
+}
+
+int report(Session& session, const CliOptions& options, std::ostream& out) {
+    Program& program = session.program();
+    if (!standingsOverAllMeetings(program)) {
+        return session.stopped("the totals over all meetings are already shown");
+    }
+    const StandingsReport report = point_dsp(program.state, options.kind);
+    writeLine(out, report.Text7);
+    for (const std::u16string& line : report.List1) {
+        writeLine(out, line);
+    }
+    out << "---\n";
+    for (const std::u16string* text :
+         {&report.Label3, &report.Text1, &report.Text2, &report.Text5}) {
+        writeLine(out, *text);
+    }
+    if (!report.teamBHidden) {
+        for (const std::u16string* text :
+             {&report.Label4, &report.Text3, &report.Text4, &report.Text6}) {
+            writeLine(out, *text);
+        }
+    }
+    return kDone;
+}
+
+int exportStandings(Session& session, const CliOptions& options, std::ostream& out) {
+    Program& program = session.program();
+    if (!standingsOverAllMeetings(program)) {
+        return session.stopped("the totals over all meetings are already shown");
+    }
+    const std::vector<ExportRow> rows = exportRows(program.state);
+    if (options.format == CliOptions::Format::Csv) {
+        writeCsv(rows, out);
+    } else {
+        writeJson(rows, program.state.MeetingCount, out);
+    }
+    return kDone;
+}
+
+} // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const std::optional<CliOptions> options = parseCliOptions(args, error);
+    if (!options) {
+        err << "rallynote-cli: " << error << '\n' << kCliUsage;
+        return kFailed;
+    }
+    if (options->command == CliOptions::Command::Help) {
+        out << kCliUsage;
+        return kDone;
+    }
+
+    Session session(err);
+    if (!session.load(options->file)) {
+        return kFailed;
+    }
+    // Output is held back until the command has succeeded, so a refused or
+    // failed command prints nothing on the output stream.
+    std::ostringstream buffer;
+    int status = kFailed;
+    switch (options->command) {
+    case CliOptions::Command::Table:
+        status = table(session, *options, buffer, err);
+        break;
+    case CliOptions::Command::Report:
+        status = report(session, *options, buffer);
+        break;
+    case CliOptions::Command::Export:
+        status = exportStandings(session, *options, buffer);
+        break;
+    case CliOptions::Command::Help:
+        break;
+    }
+    if (status == kDone) {
+        out << buffer.str();
+    }
+    return status;
+}

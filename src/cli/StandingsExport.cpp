@@ -1,0 +1,107 @@
+#include "cli/StandingsExport.h"
+
+#include "results/ScoreCode.h"
+#include "results/StandingsReport.h"
+#include "state/MeetingState.h"
+#include "state/StateBounds.h"
+#include "text/Utf8.h"
+
+#include <cstdio>
+
+namespace {
+
+// The short name as reports cut it, without the trailing blanks that pad it.
+std::u16string exportName(std::u16string_view abbrev) {
+    std::u16string name = reportName(abbrev);
+    const std::size_t last = name.find_last_not_of(u' ');
+    name.resize(last == std::u16string::npos ? 0 : last + 1);
+    return name;
+}
+
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + "\"";
+}
+
+std::string jsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (byte < 0x20) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+} // namespace
+
+std::vector<ExportRow> exportRows(const MeetingState& state) {
+    std::vector<ExportRow> rows;
+    const int teams = state.MatchMethod == 0 ? 2 : 1;
+    for (int team = 0; team < teams; ++team) {
+        for (int i = 1; i <= boundedTeamSize(state, team); ++i) {
+            const auto& row = state.ResultTable[team][i];
+            const ScoreParts wl = splitScore(row[WinsLosses]);
+            const ScoreParts games = splitScore(row[GamesWonLost]);
+            ExportRow out;
+            out.team = team == 0 ? 'A' : 'B';
+            out.name = exportName(state.MemberAbbrev[team][i].str());
+            out.matches = row[PlayedCount];
+            out.draws = wl.first + wl.second - out.matches;
+            out.wins = wl.first - out.draws;
+            out.losses = wl.second - out.draws;
+            out.gamesWon = games.first;
+            out.gamesLost = games.second;
+            out.winRate = row[WinRate];
+            out.pointWinRate = row[PointWinRate];
+            out.overallRank = row[OverallRank];
+            out.sexRank = row[SexRank];
+            rows.push_back(out);
+        }
+    }
+    return rows;
+}
+
+void writeCsv(const std::vector<ExportRow>& rows, std::ostream& out) {
+    out << "team,name,matches,wins,losses,draws,games_won,games_lost,win_rate,point_win_rate,"
+           "overall_rank,sex_rank\r\n";
+    for (const ExportRow& row : rows) {
+        out << row.team << ',' << csvField(toUtf8(row.name)) << ',' << row.matches << ','
+            << row.wins << ',' << row.losses << ',' << row.draws << ',' << row.gamesWon << ','
+            << row.gamesLost << ',' << row.winRate << ',' << row.pointWinRate << ','
+            << row.overallRank << ',' << row.sexRank << "\r\n";
+    }
+}
+
+void writeJson(const std::vector<ExportRow>& rows, int meetings, std::ostream& out) {
+    out << "{\n  \"meetings\": " << meetings << ",\n  \"participants\": [";
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const ExportRow& row = rows[k];
+        out << (k == 0 ? "\n" : ",\n") << "    {\"team\": \"" << row.team
+            << "\", \"name\": " << jsonString(toUtf8(row.name)) << ", \"matches\": " << row.matches
+            << ", \"wins\": " << row.wins << ", \"losses\": " << row.losses
+            << ", \"draws\": " << row.draws << ", \"games_won\": " << row.gamesWon
+            << ", \"games_lost\": " << row.gamesLost << ", \"win_rate\": " << row.winRate
+            << ", \"point_win_rate\": " << row.pointWinRate
+            << ", \"overall_rank\": " << row.overallRank << ", \"sex_rank\": " << row.sexRank
+            << "}";
+    }
+    out << (rows.empty() ? "]\n}\n" : "\n  ]\n}\n");
+}

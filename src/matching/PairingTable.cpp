@@ -1,0 +1,192 @@
+#include "matching/PairingTable.h"
+
+#include "matching/MainView.h"
+#include "matching/Yuusen.h"
+#include "results/Points.h"
+#include "results/ResultsGrid.h"
+#include "results/ScoreCode.h"
+#include "state/MeetingState.h"
+#include "state/StateBounds.h"
+#include "text/NumberPattern.h"
+#include "text/Rounding.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+constexpr Rgb kTeal{0, 128, 128};
+constexpr Rgb kDarkRed{170, 32, 32};
+constexpr Rgb kLightBlue{128, 128, 255};
+constexpr Rgb kRed{255, 0, 0};
+constexpr int kSeparatorTwips = 20;
+constexpr std::u16string_view kPicked = u"選択";
+
+bool twoTeamDoubles(const MeetingState& state) {
+    return state.MatchMethod == 0 && state.IntraTeamFlag == 0;
+}
+
+// The larger team, at least 3. When both teams are smaller than 3, each
+// small team is raised to 3 (its extra slots are simply shown).
+int fixTableSize(MeetingState& state) {
+    const int larger = std::max(boundedTeamSize(state, 0), boundedTeamSize(state, 1));
+    if (larger >= 3) {
+        return larger;
+    }
+    for (int team = 0; team < 2; ++team) {
+        if (state.TeamSize[team] < 3) {
+            state.TeamSize[team] = 3;
+        }
+    }
+    return 3;
+}
+
+void setWindowTexts(const MeetingState& state, MainView& view, int team) {
+    view.caption = u"　　ラリーノートメイン" + std::u16string(26, u' ') + state.MeetingTitle.str();
+    view.fileLabel =
+        u"ﾌｧｲﾙ名称：" + (state.CurrentPath.empty() ? u"開かれていません" : state.CurrentPath);
+    view.teamLabel = u"☆ " + (team == 0 ? state.TeamNameA : state.TeamNameB) + u" ☆";
+    const int meeting = state.ViewedMeeting > 0 ? state.ViewedMeeting : state.MeetingCount;
+    view.meetingLabel = u"開催回数: " + formatNumber(meeting, u"#0");
+}
+
+void setModeLook(const MeetingState& state, MainView& view, int team) {
+    view.windowBack = team == 0 ? kTeal : kDarkRed;
+    view.methodLabelBack = state.IntraTeamFlag == 1 ? kRed : kLightBlue;
+    switch (state.MatchMethod) {
+    case 0:
+        view.methodLabel = state.IntraTeamFlag == 1 ? u"2ﾁｰﾑ制(1ﾁｰﾑﾀﾞﾌﾞﾙｽ)" : u"２チーム制(ﾀﾞﾌﾞﾙｽ)";
+        break;
+    case 1:
+        view.methodLabel = u"１チーム制(ﾀﾞﾌﾞﾙｽ)";
+        break;
+    case 2:
+        view.methodLabel = u"１チーム制(ｼﾝｸﾞﾙｽ)";
+        break;
+    default:
+        view.methodLabel.clear();
+        break;
+    }
+}
+
+int twips(double value) {
+    return saturateInt32(roundHalfEven(value));
+}
+
+// Gives the grid D + 9 rows and D + 3 columns, every cell empty.
+void setShape(MainView& view, int d, int displayMode) {
+    GridModel& grid = view.grid;
+    grid.resize(d + 9, d + 3);
+    for (int column = 1; column <= d + 2; ++column) {
+        grid.centred[column] = true;
+    }
+    const int width = twips(static_cast<double>(view.gridInnerWidth) / (d + 2));
+    for (int column = 0; column <= d + 2; ++column) {
+        grid.columnWidths[column] = column == d + 1 ? kSeparatorTwips : width;
+    }
+    const int extra = displayMode == 1 ? 1 : 8;
+    const int height = twips(static_cast<double>(view.gridInnerHeight) / (d + 1 + extra));
+    for (int row = 0; row <= d + 8; ++row) {
+        grid.rowHeights[row] = row == d + 1 ? kSeparatorTwips : height;
+    }
+}
+
+std::u16string_view symbolOf(std::int16_t code) {
+    switch (code) {
+    case PairFirstClass:
+        return u"  ●";
+    case PairSecondClass:
+        return u"  □";
+    case PairFirstClassBusy:
+        return u"  ★";
+    case PairSecondClassBusy:
+        return u"  △";
+    case PairResting:
+        return u"  休";
+    case PairUnavailable:
+        return u"  ×";
+    default:
+        return {};
+    }
+}
+
+// Column i, row j shows the pair (i, j): its result in either triangle,
+// otherwise its symbol above the diagonal and "試合中" while it is playing.
+std::u16string pairText(const MeetingState& state, int team, int i, int j) {
+    const std::int32_t result = state.ResultTable[team][i][j];
+    if (result != 0) {
+        const ScoreParts games = splitScore(result);
+        return formatNumber(games.first, u" ##0") + u":" + formatNumber(games.second, u"##0");
+    }
+    if (state.ViewedMeeting > 0) {
+        return {};
+    }
+    const std::int16_t code = state.PairState[team][i][j];
+    if (code == PairRunning) {
+        return u"試合中";
+    }
+    return i > j ? std::u16string(symbolOf(code)) : std::u16string();
+}
+
+void drawPicks(const MeetingState& state, GridModel& grid, int team) {
+    if (twoTeamDoubles(state)) {
+        if (state.PickMember1[team] > 0) {
+            grid.set(state.PickMember2[team], state.PickMember1[team], kPicked);
+            grid.set(state.PickMember1[team], state.PickMember2[team], kPicked);
+        }
+        return;
+    }
+    if (state.PickMember1[0] > 0) {
+        grid.set(state.PickMember2[0], state.PickMember1[0], kPicked);
+    }
+    // Until the second side is picked its (empty) cell is the heading row's:
+    // the corner cell says a pick is awaited.
+    if (state.PickMember1[1] == 0) {
+        grid.set(0, state.PickMember2[1], kPicked);
+    }
+}
+
+void drawTable(const MeetingState& state, MainView& view, int team) {
+    GridModel& grid = view.grid;
+    const int d = view.tableSize;
+    const int members = std::min(boundedTeamSize(state, team), d);
+    for (int m = 1; m <= members; ++m) {
+        grid.set(0, m, state.MemberAbbrev[team][m].str());
+        grid.set(m, 0, state.MemberAbbrev[team][m].str());
+    }
+    grid.set(0, d + 2, u"[合計]");
+    for (int i = 1; i <= members; ++i) {
+        for (int j = 1; j <= members; ++j) {
+            grid.set(j, i, i == j ? u"＼＼" : pairText(state, team, i, j));
+        }
+    }
+    drawPicks(state, grid, team);
+}
+
+} // namespace
+
+void TaisenDsp(MeetingState& state, MainView& view, int displayMode) {
+    const int team = boundedTeam(state.CurrentTeam);
+    state.ViewState = 0;
+    view.tableSize = fixTableSize(state);
+    setWindowTexts(state, view, team);
+
+    Point1_calc(state, 0);
+    Point1_calc(state, 1);
+    const PlayedColumn played = addRunningToPlayed(state, team);
+    yuusen(state, team);
+
+    setShape(view, view.tableSize, displayMode);
+    setModeLook(state, view, team);
+    drawTable(state, view, team);
+    kekka_dsp(state, view);
+    restorePlayed(state, team, played);
+
+    long long total = 0;
+    for (int u = 0; u < 2; ++u) {
+        const std::int32_t matches = teamMatches(state, u);
+        state.ResultTable[u][kTotalsRow][PlayedCount] = matches;
+        total += matches;
+    }
+    state.PlayedTotal = saturateInt32(total);
+}

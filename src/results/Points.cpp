@@ -1,0 +1,124 @@
+#include "results/Points.h"
+
+#include "results/ScoreCode.h"
+#include "state/StateBounds.h"
+
+void Point1_calc(MeetingState& state, int team) {
+    team = boundedTeam(team);
+    const int size = boundedTeamSize(state, team);
+    auto& pairs = state.PairState[team];
+    auto& results = state.ResultTable[team];
+
+    for (int i = 1; i <= size; ++i) {
+        for (int j = 1; j <= size; ++j) {
+            if (pairs[i][j] < PairSecondClassBusy) {
+                pairs[i][j] = PairFirstClass;
+            }
+        }
+    }
+
+    for (int i = 1; i <= size; ++i) {
+        long long matches = 0;
+        long long wins = 0;
+        long long losses = 0;
+        long long gamesWon = 0;
+        long long gamesLost = 0;
+        for (int j = 1; j <= size; ++j) {
+            const std::int32_t code = results[i][j];
+            if (pairs[i][j] >= 6 || code <= 0) {
+                continue;
+            }
+            const ScoreParts games = splitScore(code);
+            if (games.first >= games.second) {
+                ++wins;
+            }
+            if (games.first <= games.second) {
+                ++losses;
+            }
+            gamesWon += games.first;
+            gamesLost += games.second;
+            ++matches;
+        }
+        results[i][PlayedCount] = saturateInt32(matches);
+        results[i][WinsLosses] = packScore(wins, losses);
+        results[i][GamesWonLost] = packScore(gamesWon, gamesLost);
+        results[i][WinRate] = percentOf(wins, wins + losses);
+        results[i][PointWinRate] = percentOf(gamesWon, gamesWon + gamesLost);
+    }
+}
+
+namespace {
+
+// Sums the two parts of one packed column over a team's members and stores
+// the packed sums and their rate in row 21.
+void teamColumnTotal(MeetingState& state, int team, int column, int rateColumn) {
+    const int size = boundedTeamSize(state, team);
+    auto& results = state.ResultTable[team];
+    long long first = 0;
+    long long second = 0;
+    for (int i = 1; i <= size; ++i) {
+        const ScoreParts parts = splitScore(results[i][column]);
+        first += parts.first;
+        second += parts.second;
+    }
+    results[kTotalsRow][column] = packScore(first, second);
+    results[kTotalsRow][rateColumn] = percentOf(first, first + second);
+}
+
+} // namespace
+
+void computeTeamTotals(MeetingState& state) {
+    for (int team = 0; team < 2; ++team) {
+        teamColumnTotal(state, team, WinsLosses, WinRate);
+        teamColumnTotal(state, team, GamesWonLost, PointWinRate);
+    }
+}
+
+std::int32_t teamMatches(const MeetingState& state, int team) {
+    team = boundedTeam(team);
+    const int size = boundedTeamSize(state, team);
+    long long sum = 0;
+    for (int i = 1; i <= size; ++i) {
+        sum += state.ResultTable[team][i][PlayedCount];
+    }
+    return saturateInt32(sum);
+}
+
+void recomputeRates(MeetingState& state) {
+    for (int team = 0; team < 2; ++team) {
+        for (int m = 1; m <= kMaxTeamSize; ++m) {
+            auto& row = state.ResultTable[team][m];
+            const ScoreParts winsLosses = splitScore(row[WinsLosses]);
+            const ScoreParts games = splitScore(row[GamesWonLost]);
+            row[WinRate] = percentOf(winsLosses.first, winsLosses.first + winsLosses.second);
+            row[PointWinRate] = percentOf(games.first, games.first + games.second);
+        }
+    }
+}
+
+PlayedColumn addRunningToPlayed(MeetingState& state, int team) {
+    team = boundedTeam(team);
+    auto& results = state.ResultTable[team];
+    PlayedColumn saved{};
+    for (int m = 0; m < kSlots; ++m) {
+        saved[m] = results[m][PlayedCount];
+    }
+    const int size = boundedTeamSize(state, team);
+    for (int i = 1; i <= size; ++i) {
+        long long running = 0;
+        for (int j = 1; j <= size; ++j) {
+            if (state.PairState[team][i][j] == PairRunning) {
+                ++running;
+            }
+        }
+        results[i][PlayedCount] = saturateInt32(results[i][PlayedCount] + running);
+    }
+    return saved;
+}
+
+void restorePlayed(MeetingState& state, int team, const PlayedColumn& saved) {
+    team = boundedTeam(team);
+    for (int m = 0; m < kSlots; ++m) {
+        state.ResultTable[team][m][PlayedCount] = saved[m];
+    }
+}

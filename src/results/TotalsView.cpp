@@ -1,0 +1,80 @@
+#include "results/TotalsView.h"
+
+#include "platform/Platform.h"
+#include "results/Points.h"
+#include "results/ResultsGrid.h"
+#include "results/ScoreCode.h"
+#include "state/MeetingState.h"
+#include "state/StateBounds.h"
+#include "storage/MeetingFile.h"
+#include "storage/MeetingRecord.h"
+#include "storage/RecordFile.h"
+
+namespace {
+
+constexpr int kFirstSummedColumn = PlayedCount;
+constexpr int kLastSummedColumn = 28;
+
+// The little-endian value of result element (team, slot, column) of a
+// record, decoded here because it runs for every summed cell of every
+// meeting.
+std::int32_t storedResult(const MeetingRecord& record, int team, int slot, int column) {
+    const std::uint8_t* p = record.bytes.data() + MeetingRecord::kResultOffset +
+                            4 * MeetingRecord::resultIndex(team, slot, column);
+    const std::uint32_t bits =
+        static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+        static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+    return static_cast<std::int32_t>(bits);
+}
+
+static_assert(MeetingRecord::kResultOffset + 4 * (1 + 3 * kTotalsRow + 66 * kLastSummedColumn) +
+                  4 <=
+              MeetingRecord::kSize);
+
+void addRecord(MeetingState& state, const MeetingRecord& record) {
+    for (int team = 0; team < 2; ++team) {
+        for (int m = 1; m <= kTotalsRow; ++m) {
+            auto& row = state.ResultTable[team][m];
+            for (int k = kFirstSummedColumn; k <= kLastSummedColumn; ++k) {
+                row[k] = saturateInt32(static_cast<long long>(row[k]) +
+                                       storedResult(record, team, m, k));
+            }
+        }
+    }
+}
+
+} // namespace
+
+bool Command1_sub(MeetingState& state, const MeetingFile& file, Platform& platform,
+                  MainView& view) {
+    state.TotalsBusy = 1;
+    if (state.ViewState == 2) {
+        platform.beep();
+        return false;
+    }
+    state.ViewState = 2;
+
+    // One open for all records: the sums over a long history must cost
+    // little more than reading the file once.
+    RecordFile data(MeetingRecord::kSize);
+    MeetingRecord record;
+    bool readable = state.MeetingCount < 2 || data.openForReading(file.resolve(state.CurrentPath));
+    for (int n = 1; readable && n < state.MeetingCount; ++n) {
+        readable = data.read(n, record.bytes.data());
+        if (readable) {
+            addRecord(state, record);
+        }
+    }
+    if (!readable) {
+        platform.showMessage(u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。", u"ラリーノート（合計）");
+        return false;
+    }
+
+    recomputeRates(state);
+    const int team = boundedTeam(state.CurrentTeam);
+    const PlayedColumn played = addRunningToPlayed(state, team);
+    kekka_dsp(state, view);
+    restorePlayed(state, team, played);
+    state.TotalsBusy = 0;
+    return true;
+}

@@ -1,0 +1,237 @@
+#include "ProgramFixture.h"
+
+#include "app/FileCommands.h"
+#include "app/StartUp.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+constexpr std::u16string_view kScratchQuestion =
+    u"ファイルの保存が行われていません。 はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
+constexpr std::u16string_view kDiscardQuestion =
+    u"現在のﾃﾞｰﾀを破棄（上書）しますか ?　はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
+constexpr std::u16string_view kOverwriteQuestion = u"既存のﾌｧｲﾙに上書きしますか ?";
+
+using Texts = std::vector<std::u16string>;
+
+class FileCommandsTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        Form_Load(program(), layout_, designed());
+    }
+
+    std::u16string path(const std::string& name) const {
+        const std::string full = (dir_ / name).string();
+        return std::u16string(full.begin(), full.end());
+    }
+
+    static std::u16string rel(const std::string& name) { return {name.begin(), name.end()}; }
+
+    // New, then Save As under `name`: a named file with one meeting.
+    void makeNamedFile(const std::string& name) {
+        mnfileitem_Click(program(), layout_, FileNew);
+        platform_.setNextFileName(path(name));
+        mnfileitem_Click(program(), layout_, FileSaveAs);
+        platform_.clear();
+    }
+
+    std::string bytes(const std::string& name) const {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    FileOutcome click(int index) { return mnfileitem_Click(program(), layout_, index); }
+};
+
+} // namespace
+
+TEST_F(FileCommandsTest, NewWithoutAFileAsksNothingAndStartsTheScratchFile) {
+    EXPECT_EQ(click(FileNew), FileOutcome::Stay);
+    EXPECT_TRUE(platform_.questions().empty());
+    EXPECT_EQ(state().MeetingCount, 1);
+    EXPECT_EQ(state().CurrentPath, u"取りあえず.rlw");
+    EXPECT_EQ(state().OpenName, u"取りあえず.rlw");
+    EXPECT_EQ(std::filesystem::file_size(program().meetingFile.resolve(u"取りあえず.rlw")),
+              MeetingRecord::kSize);
+}
+
+TEST_F(FileCommandsTest, NewOnTheScratchFileAsksOnlyTheUnsavedQuestion) {
+    click(FileNew);
+    state().MeetingTitle = u"夏の練習会";
+    platform_.clear();
+
+    click(FileNew); // No: nothing happens
+    EXPECT_EQ(platform_.questions(), Texts{std::u16string(kScratchQuestion)});
+    EXPECT_EQ(state().MeetingTitle.str().substr(0, 5), u"夏の練習会");
+
+    platform_.clear();
+    platform_.setNextAnswer(true);
+    click(FileNew);
+    EXPECT_EQ(platform_.questions(), Texts{std::u16string(kScratchQuestion)});
+    EXPECT_EQ(state().MeetingTitle.str().substr(0, 6), u"テニスの試合");
+    EXPECT_EQ(state().MeetingCount, 1);
+}
+
+TEST_F(FileCommandsTest, NewWithANamedFileAndYesSavesWithoutTheOverwriteQuestion) {
+    makeNamedFile("club.rly");
+    state().MeetingTitle = u"秋の大会";
+    platform_.setNextAnswer(true);
+    click(FileNew);
+
+    EXPECT_EQ(platform_.questions(), Texts{std::u16string(kDiscardQuestion)});
+    EXPECT_EQ(state().CurrentPath, u"取りあえず.rlw");
+
+    platform_.setNextAnswer(true); // leave the scratch file
+    mnfilearray_Click(program(), 1);
+    EXPECT_EQ(state().CurrentPath, rel("club.rly"));
+    EXPECT_EQ(state().MeetingTitle.str().substr(0, 4), u"秋の大会");
+}
+
+TEST_F(FileCommandsTest, NewWithANamedFileAndNoAsksToOverwriteTheFile) {
+    makeNamedFile("club.rly");
+    platform_.setNextAnswer(false);
+    platform_.setNextAnswer(false);
+    click(FileNew);
+    EXPECT_EQ(platform_.questions(),
+              (Texts{std::u16string(kDiscardQuestion), std::u16string(kOverwriteQuestion)}));
+    EXPECT_EQ(state().CurrentPath, rel("club.rly"));
+}
+
+TEST_F(FileCommandsTest, CloseAlwaysAsksTheOverwriteQuestionAndNoChangesNothing) {
+    makeNamedFile("club.rly");
+    state().MeetingTitle = u"雨天中止";
+    const std::string before = bytes("club.rly");
+
+    click(FileClose);
+    EXPECT_EQ(platform_.questions(), Texts{std::u16string(kOverwriteQuestion)});
+    EXPECT_EQ(bytes("club.rly"), before);
+    EXPECT_EQ(state().CurrentPath, rel("club.rly"));
+    EXPECT_EQ(state().MeetingTitle.str().substr(0, 4), u"雨天中止");
+
+    platform_.setNextAnswer(true);
+    click(FileClose);
+    EXPECT_NE(bytes("club.rly"), before);
+    EXPECT_EQ(state().OpenName, rel("club.rly"));
+}
+
+TEST_F(FileCommandsTest, CloseWithoutAFileDoesNothing) {
+    click(FileClose);
+    EXPECT_TRUE(platform_.events().empty());
+    EXPECT_TRUE(state().OpenName.empty());
+}
+
+TEST_F(FileCommandsTest, TheGuardsRefuseEveryItemExitIncluded) {
+    struct Case {
+        std::int16_t intraTeam;
+        std::int16_t viewed;
+        std::u16string message;
+    };
+    const Case cases[] = {
+        {1, 0, u"２チーム制中に１チーム制の宣言がされています。 解除後に行って下さい。"},
+        {0, 2, u"前回情報を表示中です。表示戻し後に行って下さい。"},
+    };
+    for (const Case& c : cases) {
+        for (int index : {FileNew, FileOpen, FileSaveAs, FileClose, FileExit}) {
+            platform_.clear();
+            state().IntraTeamFlag = c.intraTeam;
+            state().ViewedMeeting = c.viewed;
+            EXPECT_EQ(click(index), FileOutcome::Stay);
+            ASSERT_EQ(platform_.events().size(), 1u);
+            EXPECT_EQ(platform_.events()[0].text, c.message);
+            EXPECT_EQ(platform_.events()[0].title, u"ラリーノート");
+            EXPECT_EQ(program().log.LogCount, 1);
+        }
+    }
+}
+
+TEST_F(FileCommandsTest, ExitAsksAboutRunningMatchesAndLogsAForcedEnd) {
+    makeNamedFile("club.rly");
+    state().RunningCount = 1;
+    EXPECT_EQ(click(FileExit), FileOutcome::Stay);
+    EXPECT_EQ(program().log.LogCount, 1);
+
+    platform_.setNextAnswer(true);
+    EXPECT_EQ(click(FileExit), FileOutcome::Quit);
+    std::u16string text;
+    program().log.ReadLog(text);
+    EXPECT_NE(text.find(u"強制終了"), std::u16string::npos);
+    EXPECT_TRUE(settings_.value(u"RgFile", u"RgFileName1").has_value());
+}
+
+TEST_F(FileCommandsTest, SaveAsToTheSamePathOnlyBeeps) {
+    makeNamedFile("club.rly");
+    const std::string before = bytes("club.rly");
+    platform_.setNextFileName(path("club.rly"));
+    click(FileSaveAs);
+    EXPECT_EQ(platform_.beepCount(), 1);
+    EXPECT_EQ(platform_.events().size(), 1u);
+    EXPECT_EQ(bytes("club.rly"), before);
+}
+
+TEST_F(FileCommandsTest, SaveAsWithoutAFileBeepsAndACancelledDialogChangesNothing) {
+    click(FileSaveAs);
+    EXPECT_EQ(platform_.beepCount(), 1);
+
+    click(FileNew);
+    platform_.clear();
+    click(FileSaveAs); // cancelled
+    EXPECT_TRUE(platform_.events().empty());
+    EXPECT_EQ(state().TargetPath, u"取りあえず.rlw");
+}
+
+TEST_F(FileCommandsTest, OpenAsksBeforeReplacingTheMeetingAndNoKeepsIt) {
+    makeNamedFile("a.rly");
+    makeNamedFile("b.rly");
+    state().MeetingTitle = u"残す";
+    platform_.setNextFileName(path("a.rly"));
+    click(FileOpen);
+    EXPECT_EQ(platform_.questions(), Texts{std::u16string(kDiscardQuestion)});
+    EXPECT_EQ(state().CurrentPath, rel("b.rly"));
+    EXPECT_EQ(state().MeetingTitle.str().substr(0, 2), u"残す");
+
+    platform_.clear();
+    platform_.setNextFileName(path("a.rly"));
+    platform_.setNextAnswer(true);
+    layout_.selectedTab = 2;
+    click(FileOpen);
+    EXPECT_EQ(state().CurrentPath, rel("a.rly"));
+    EXPECT_EQ(layout_.openedFileLabel, u"ﾌｧｲﾙ：" + rel("a.rly"));
+    EXPECT_EQ(state().CurrentTeam, 1);
+}
+
+TEST_F(FileCommandsTest, ASixthRecentFileDropsTheOldest) {
+    const std::string names[] = {"r1.rly", "r2.rly", "r3.rly", "r4.rly", "r5.rly", "r6.rly"};
+    makeNamedFile(names[0]);
+    for (int i = 1; i < 6; ++i) {
+        std::filesystem::copy_file(dir_ / names[0], dir_ / names[i]);
+    }
+    for (int i = 1; i < 6; ++i) {
+        platform_.setNextAnswer(true);
+        platform_.setNextFileName(path(names[i]));
+        click(FileOpen);
+    }
+    RecentFiles& recent = program().recent;
+    ASSERT_EQ(recent.RecentCount, 5);
+    for (int i = 1; i <= 5; ++i) {
+        const std::u16string expected = rel(names[6 - i]);
+        EXPECT_EQ(recent.entry(i).substr(0, expected.size()), expected) << i;
+    }
+}
+
+TEST_F(FileCommandsTest, ARecentEntryOpensItsPathWithoutThePadding) {
+    makeNamedFile("club.rly");
+    std::filesystem::copy_file(dir_ / "club.rly", dir_ / "other.rly");
+    platform_.setNextFileName(path("other.rly"));
+    platform_.setNextAnswer(true);
+    click(FileOpen);
+    ASSERT_EQ(program().recent.entry(2), u"club.rly" + std::u16string(24, u' '));
+
+    platform_.setNextAnswer(true);
+    mnfilearray_Click(program(), 2);
+    EXPECT_EQ(state().CurrentPath, rel("club.rly"));
+    EXPECT_EQ(program().recent.entry(1), u"club.rly" + std::u16string(24, u' '));
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "club.rly                "));
+}

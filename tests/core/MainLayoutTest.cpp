@@ -1,0 +1,150 @@
+#include "ProgramFixture.h"
+
+#include "app/MainButtons.h"
+#include "app/StartUp.h"
+
+namespace {
+
+class MainLayoutTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        Form_Load(program(), layout_, designed());
+    }
+
+    // The designed window with its edges dragged by (dW, dH) twips.
+    static WindowGeometry dragged(int dW, int dH) {
+        WindowGeometry g = designed();
+        g.window.width += dW;
+        g.window.height += dH;
+        g.innerWidth = g.window.width;
+        return g;
+    }
+};
+
+} // namespace
+
+TEST_F(MainLayoutTest, OnlyChangesOfMoreThanFiftyTwipsResizeTheGrid) {
+    const WindowGeometry base = designed();
+    layout_.Form_Resize(program(), dragged(30, -30));
+    EXPECT_EQ(program().display.GridHeight, base.grid.height);
+    EXPECT_EQ(program().display.FormWidth, base.window.width);
+
+    layout_.Form_Resize(program(), dragged(60, 0));
+    const int width = base.window.width + 60 - base.grid.left - 150;
+    EXPECT_EQ(program().display.GridWidth, width);
+    EXPECT_EQ(layout_.gridWidth, width);
+    EXPECT_EQ(program().view.gridInnerWidth, width - base.gridFixedColumnWidth);
+    EXPECT_EQ(program().display.FormWidth, base.window.width + 60);
+    const int height = base.window.height - base.grid.top - 600;
+    EXPECT_EQ(program().display.GridHeight, height);
+    EXPECT_EQ(program().view.gridInnerHeight, height - base.gridFixedRowHeight - 30);
+}
+
+TEST_F(MainLayoutTest, AShortWindowKeepsTheGridHeight) {
+    WindowGeometry g = dragged(0, -500);
+    g.window.top = g.window.height - 1500; // height less top is below 2000
+    layout_.Form_Resize(program(), g);
+    EXPECT_EQ(program().display.GridHeight, designed().grid.height);
+    EXPECT_EQ(program().display.FormHeight, g.window.height);
+}
+
+TEST_F(MainLayoutTest, MinimizingOrNotBeingReadyChangesNothing) {
+    WindowGeometry g = dragged(-3000, -3000);
+    g.minimized = true;
+    layout_.Form_Resize(program(), g);
+    EXPECT_EQ(program().display.FormHeight, designed().window.height);
+
+    state().FormReady = 0;
+    layout_.Form_Resize(program(), dragged(-3000, -3000));
+    EXPECT_EQ(program().display.FormHeight, designed().window.height);
+}
+
+TEST_F(MainLayoutTest, TheTabStripFillsTheSpaceRightOfTheFrame) {
+    const WindowGeometry g = dragged(10, 10);
+    layout_.Form_Resize(program(), g);
+    EXPECT_EQ(layout_.tabStrip.left, g.frame.left + g.frame.width + 200);
+    EXPECT_EQ(layout_.tabStrip.top, g.frame.top);
+    EXPECT_EQ(layout_.tabStrip.width, g.innerWidth - layout_.tabStrip.left);
+    EXPECT_EQ(layout_.tabHeight, g.frame.height - 100);
+    EXPECT_EQ(layout_.tabWidth, layout_.tabStrip.width / 2 - 100);
+}
+
+TEST_F(MainLayoutTest, FontSizesFollowTheScreenSize) {
+    struct Case {
+        int width;
+        int height;
+        bool boldBefore;
+        double gridSize;
+        bool bold;
+        double tabSize;
+    };
+    const Case cases[] = {
+        {9600, 7200, true, 7.5, false, 9}, // 640 × 480
+        {12000, 9000, true, 9, true, 9},   // 800 × 600 keeps bold as it was
+        {12000, 9000, false, 9, false, 9},
+        {15360, 12288, false, 13, true, 13}, // 1024 × 768 and above
+        {9600, 9000, true, 9, true, 9},
+    };
+    for (const Case& c : cases) {
+        layout_.gridFontBold = c.boldBefore;
+        layout_.FontSizeChg(c.width, c.height);
+        EXPECT_EQ(layout_.gridFontSize, c.gridSize) << c.width;
+        EXPECT_EQ(layout_.gridFontBold, c.bold) << c.width;
+        EXPECT_EQ(layout_.tabFontSize, c.tabSize) << c.width;
+    }
+}
+
+TEST_F(MainLayoutTest, TheSecondTabShowsTeamBInDarkRedItalics) {
+    layout_.tabPage_Click(program(), 2);
+    EXPECT_EQ(state().CurrentTeam, 1);
+    EXPECT_EQ(layout_.gridFore, (Rgb{170, 32, 32}));
+    EXPECT_TRUE(layout_.gridItalic);
+
+    layout_.tabPage_Click(program(), 1);
+    EXPECT_EQ(state().CurrentTeam, 0);
+    EXPECT_EQ(layout_.gridFore, (Rgb{0, 128, 128}));
+    EXPECT_FALSE(layout_.gridItalic);
+}
+
+TEST_F(MainLayoutTest, TheDisplayModeMenuSetsTheMode) {
+    layout_.mndspitem_Click(program(), 0);
+    EXPECT_EQ(program().display.displayModeNumber(), 0);
+    layout_.mndspitem_Click(program(), 1);
+    EXPECT_EQ(program().display.displayModeNumber(), 1);
+}
+
+TEST_F(MainLayoutTest, TeamSwitchWorksOnlyInTwoTeamDoubles) {
+    Command4_Click(program(), layout_);
+    EXPECT_EQ(state().CurrentTeam, 1);
+    EXPECT_EQ(layout_.selectedTab, 2);
+    Command4_Click(program(), layout_);
+    EXPECT_EQ(state().CurrentTeam, 0);
+    EXPECT_EQ(layout_.selectedTab, 1);
+
+    for (auto [method, intra] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{0, 1}}) {
+        state().MatchMethod = static_cast<std::int16_t>(method);
+        state().IntraTeamFlag = static_cast<std::int16_t>(intra);
+        Command4_Click(program(), layout_);
+        EXPECT_EQ(state().CurrentTeam, 0);
+    }
+    EXPECT_EQ(platform_.beepCount(), 0);
+}
+
+TEST_F(MainLayoutTest, RunningListButtonRefusals) {
+    int opened = 0;
+    const auto open = [&opened] { ++opened; };
+    EXPECT_FALSE(Command6_Click(program(), open)); // no meeting
+    state().MeetingCount = 2;
+    state().ViewState = 2;
+    EXPECT_FALSE(Command6_Click(program(), open));
+    state().ViewState = 0;
+    state().ViewedMeeting = 1;
+    EXPECT_FALSE(Command6_Click(program(), open));
+    EXPECT_EQ(platform_.beepCount(), 3);
+    EXPECT_EQ(opened, 0);
+
+    state().ViewedMeeting = 0;
+    EXPECT_TRUE(Command6_Click(program(), open));
+    EXPECT_EQ(opened, 1);
+}
