@@ -14,7 +14,7 @@ seconds="${FUZZ_SECONDS:-20}"
 jobs="${FUZZ_BUILD_JOBS:-$(nproc)}"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(MeetingOpen MeetingRecords MemberMaster ActivityLog Settings)
+    targets=(MeetingOpen MeetingRecords MeetingTotals Journal MemberMaster ActivityLog Settings)
 fi
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -24,7 +24,7 @@ cmake --build build-fuzz -j"$jobs" --target fuzz_targets
 # Inputs up to three meeting records and a little, a full member master.
 max_len() {
     case "$1" in
-    Meeting*) echo 36000 ;;
+    Meeting* | Journal) echo 36000 ;;
     MemberMaster) echo 18200 ;;
     *) echo 4096 ;;
     esac
