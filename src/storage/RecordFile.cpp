@@ -134,7 +134,7 @@ bool RecordFile::openForReading(const std::filesystem::path& path) {
     if (readLiveJournal(journal::pathOf(path), live)) {
         const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
         if (fd >= 0) {
-            finishInterruptedSave(fd, false);
+            finishInterruptedSave(fd, live, false);
             ::close(fd);
         }
     }
@@ -146,7 +146,10 @@ bool RecordFile::openForWriting(const std::filesystem::path& path) {
     path_ = path;
     fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd_ >= 0) {
-        finishInterruptedSave(fd_, true);
+        std::vector<std::uint8_t> live;
+        if (readLiveJournal(journal::pathOf(path), live)) {
+            finishInterruptedSave(fd_, live, true);
+        }
         return true;
     }
     if (errno != ENOENT) {
@@ -245,12 +248,9 @@ bool RecordFile::commit() {
     return done;
 }
 
-void RecordFile::finishInterruptedSave(int fd, bool clearUnusable) const {
+void RecordFile::finishInterruptedSave(int fd, const std::vector<std::uint8_t>& bytes,
+                                       bool clearUnusable) const {
     const std::filesystem::path journalPath = journal::pathOf(path_);
-    std::vector<std::uint8_t> bytes;
-    if (!readLiveJournal(journalPath, bytes)) {
-        return;
-    }
     journal::Contents contents;
     const long long size = fileSize(fd);
     const bool fits = journal::decode(bytes, recordSize_, contents) && size >= 0 &&

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <vector>
 
 // A file of fixed-size records, record n (n >= 1) at byte (n − 1) × size,
 // opened for one operation and closed by the destructor. Every read and
@@ -54,11 +55,12 @@ public:
 private:
     std::filesystem::path newPath() const;
     bool commit();
-    // Completes the save a complete journal beside the file records; with
-    // `clearUnusable` a journal that does not fit the file (it belongs to an
-    // older copy of it) is marked done. A torn journal is never used: its
-    // save had not touched the file yet.
-    void finishInterruptedSave(int fd, bool clearUnusable) const;
+    // Completes the save that the journal `bytes` (read from beside the
+    // file) records when it is complete; with `clearUnusable` a journal that
+    // does not fit the file (it belongs to an older copy of it) is marked
+    // done. A torn journal is never used: its save had not touched the file.
+    void finishInterruptedSave(int fd, const std::vector<std::uint8_t>& bytes,
+                               bool clearUnusable) const;
 
     std::size_t recordSize_;
     int fd_ = -1;
