@@ -128,10 +128,19 @@ std::filesystem::path RecordFile::newPath() const {
     return path;
 }
 
+namespace {
+bool finishSavesWhenReading = true;
+} // namespace
+
+void RecordFile::setFinishSavesWhenReading(bool allowed) {
+    finishSavesWhenReading = allowed;
+}
+
 bool RecordFile::openForReading(const std::filesystem::path& path) {
     path_ = path;
     std::vector<std::uint8_t> live;
-    if (readLiveJournal(journal::pathOf(path), live)) {
+    const bool interrupted = readLiveJournal(journal::pathOf(path), live);
+    if (interrupted && finishSavesWhenReading) {
         const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
         if (fd >= 0) {
             finishInterruptedSave(fd, live, false);
@@ -139,7 +148,20 @@ bool RecordFile::openForReading(const std::filesystem::path& path) {
         }
     }
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ >= 0 && interrupted && !finishSavesWhenReading) {
+        overlayInterruptedSave(live);
+    }
     return fd_ >= 0;
+}
+
+void RecordFile::overlayInterruptedSave(const std::vector<std::uint8_t>& bytes) {
+    journal::Contents contents;
+    const long long size = fileSize(fd_);
+    if (journal::decode(bytes, recordSize_, contents) && size >= 0 &&
+        static_cast<std::uint64_t>(size) >= contents.sizeBefore &&
+        static_cast<std::uint64_t>(size) <= contents.sizeAfter) {
+        overlay_ = std::move(contents);
+    }
 }
 
 bool RecordFile::openForWriting(const std::filesystem::path& path) {
@@ -166,11 +188,29 @@ bool RecordFile::openForWriting(const std::filesystem::path& path) {
 
 long long RecordFile::recordCount() const {
     const long long size = fd_ < 0 ? -1 : fileSize(fd_);
-    return size < 0 ? -1 : size / static_cast<long long>(recordSize_);
+    const long long seen = std::max(size, static_cast<long long>(overlay_.sizeAfter));
+    return size < 0 ? -1 : seen / static_cast<long long>(recordSize_);
 }
 
 bool RecordFile::read(long long n, std::uint8_t* data) const {
-    return fd_ >= 0 && n >= 1 && readAll(fd_, data, recordSize_, offsetOf(n, recordSize_));
+    if (fd_ < 0 || n < 1) {
+        return false;
+    }
+    if (const auto found = overlay_.records.find(n); found != overlay_.records.end()) {
+        std::copy(found->second.begin(), found->second.end(), data);
+        return true;
+    }
+    if (readAll(fd_, data, recordSize_, offsetOf(n, recordSize_))) {
+        return true;
+    }
+    // A record the interrupted save would have put beyond the file's end
+    // without writing it reads as zeros, as it will once the save is done.
+    const bool insideSave =
+        n * static_cast<long long>(recordSize_) <= static_cast<long long>(overlay_.sizeAfter);
+    if (insideSave) {
+        std::fill(data, data + recordSize_, std::uint8_t{0});
+    }
+    return insideSave;
 }
 
 bool RecordFile::write(long long n, const std::uint8_t* data) {

@@ -30,6 +30,12 @@ public:
     // Opens an existing file for reading only; apart from finishing an
     // interrupted save, a file that is only read is never changed.
     bool openForReading(const std::filesystem::path& path);
+
+    // Whether openForReading may finish an interrupted save in place (on by
+    // default). A program that must never change a file turns it off; its
+    // reads then see the journal's records over the file's, as they would
+    // be once the save is finished.
+    static void setFinishSavesWhenReading(bool allowed);
     // Opens the file for reading and writing. A missing file is made under
     // a temporary name ("<file>.new") and appears, whole, only when finish()
     // succeeds.
@@ -61,10 +67,14 @@ private:
     // done. A torn journal is never used: its save had not touched the file.
     void finishInterruptedSave(int fd, const std::vector<std::uint8_t>& bytes,
                                bool clearUnusable) const;
+    // Keeps the records of a complete journal that fits the open file, for
+    // reads that must not finish the save in place.
+    void overlayInterruptedSave(const std::vector<std::uint8_t>& bytes);
 
     std::size_t recordSize_;
     int fd_ = -1;
     std::filesystem::path path_;
     bool created_ = false;
     journal::Records pending_;
+    journal::Contents overlay_;
 };

@@ -138,6 +138,23 @@ TEST_F(JournalTest, OpeningFinishesAnInterruptedSave) {
     }
 }
 
+TEST_F(JournalTest, ReadOnlyOpeningSeesAnInterruptedSaveWithoutWritingIt) {
+    crashDuringCompletion(100);
+    const auto fileBefore = readBytes(file());
+    const auto journalBefore = readBytes(journal::pathOf(file()));
+    RecordFile::setFinishSavesWhenReading(false);
+    auto again = restart();
+    const bool opened = again->meetingFile.OpenMeetingFile(u"取りあえず.rlw");
+    RecordFile::setFinishSavesWhenReading(true);
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(platform.events().empty());
+    EXPECT_EQ(again->state.MeetingCount, 4);
+    EXPECT_EQ(again->state.ResultTable[0][1][2], 4);
+    EXPECT_EQ(readBytes(file()), fileBefore);
+    EXPECT_EQ(readBytes(journal::pathOf(file())), journalBefore);
+    EXPECT_TRUE(fault::unfinishedSave(file())) << "the next writer still finishes it";
+}
+
 TEST_F(JournalTest, TornJournalIsIgnoredAndTheOldRecordsStay) {
     // The journal was being written: the file itself was not touched yet.
     crashDuringCompletion(0, R::kSize);
