@@ -11,3 +11,13 @@ if(RALLYNOTE_SANITIZE)
         -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(rallynote_flags INTERFACE -fsanitize=address,undefined)
 endif()
+if(RALLYNOTE_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "RALLYNOTE_FUZZ needs clang++ (CMAKE_CXX_COMPILER=clang++)")
+    endif()
+    # The core is instrumented for coverage; the fuzz targets link libFuzzer.
+    target_compile_options(rallynote_flags INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+        -fno-omit-frame-pointer)
+    target_link_options(rallynote_flags INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core
 # and window tests, then the core tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then fuzzes the file readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +16,6 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRALLYNOTE_GUI=OFF -DRALLYNOT
 cmake --build build-asan -j"$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$jobs")
+
+# The readers of every stored file under libFuzzer (clang), about 20 s each.
+scripts/fuzz.sh

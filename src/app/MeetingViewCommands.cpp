@@ -62,6 +62,12 @@ bool prepareStandingsReport(Program& program) {
             kAppTitle);
         return false;
     }
+    // The sums start from the meeting in memory; while an earlier meeting is
+    // shown that would count it twice and leave the current one out.
+    if (state.ViewedMeeting > 0) {
+        program.platform.beep();
+        return false;
+    }
     state.TotalsBusy = 0;
     Command1_sub(state, program.meetingFile, program.platform, program.view);
     return state.TotalsBusy == 0;

@@ -85,6 +85,17 @@ private:
         }
     }
 
+    // The tool never changes a file, not even to finish a save that a crash
+    // interrupted: while a session lasts, reads see such a save's records
+    // without writing them.
+    struct ReadOnlyFiles {
+        ReadOnlyFiles() { RecordFile::setFinishSavesWhenReading(false); }
+        ~ReadOnlyFiles() { RecordFile::setFinishSavesWhenReading(true); }
+        ReadOnlyFiles(const ReadOnlyFiles&) = delete;
+        ReadOnlyFiles& operator=(const ReadOnlyFiles&) = delete;
+    };
+
+    ReadOnlyFiles readOnly_;
     std::ostream& err_;
     CliPlatform platform_;
     SystemClock clock_;

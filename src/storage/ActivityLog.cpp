@@ -59,7 +59,11 @@ ActivityLog::ActivityLog(Platform& platform, const Clock& clock, std::filesystem
     : platform_(platform), clock_(clock), path_(std::move(workDir) / kLogFileName) {}
 
 bool ActivityLog::AppendLog(const std::u16string& text) {
-    const std::int32_t number = LogCount + 1;
+    Record first{};
+    RecordFile file(kRecordSize);
+    bool done = file.openForWriting(path_);
+    // A log removed while the program runs starts again at entry 1.
+    const std::int32_t number = file.created() ? 1 : LogCount + 1;
     std::u16string line = formatNumber(number, u" 000 ") + dateTime(clock_.now()) + text;
     if (line.size() > kLineLength) {
         line.resize(kLineLength);
@@ -67,9 +71,6 @@ bool ActivityLog::AppendLog(const std::u16string& text) {
     Record entry{};
     setCount(entry, number);
     cp932::writeField(&entry[4], kLineBytes, line);
-    Record first{};
-    RecordFile file(kRecordSize);
-    bool done = file.openForWriting(path_);
     // Record 1 is read before anything is written; a log with no record yet
     // gets its first one from this entry or as an empty line.
     if (done && number > 1 && file.recordCount() > 0) {

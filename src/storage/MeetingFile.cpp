@@ -8,6 +8,7 @@
 #include "text/Utf8.h"
 
 #include <algorithm>
+#include <string>
 #include <system_error>
 
 namespace {
@@ -20,11 +21,22 @@ constexpr std::u16string_view kCloseError =
 constexpr std::u16string_view kEditorTitle = u"ﾃｷｽﾄ ｴﾃﾞｨﾀ";
 constexpr std::u16string_view kOverwriteQuestion = u"既存のﾌｧｲﾙに上書きしますか ?";
 
-// The number of meetings a file's record 1 claims, 0 read as 1; 0 when the
-// claim does not fit the records the file holds.
-long long meetingsClaimed(const MeetingRecord& first, long long records) {
-    const long long count = first.count() == 0 ? 1 : first.count();
-    return count >= 1 && count <= records ? count : 0;
+// The number of meetings a file's record 1 claims, 0 read as 1.
+long long meetingsClaimed(const MeetingRecord& first) {
+    return first.count() == 0 ? 1 : first.count();
+}
+
+// The meetings a file holds: its claim cut to the whole records it has, so a
+// file whose tail was lost still gives every meeting it kept. 0 for a
+// negative claim.
+long long meetingsHeld(const MeetingRecord& first, long long records) {
+    const long long claimed = meetingsClaimed(first);
+    return claimed >= 1 ? std::min(claimed, records) : 0;
+}
+
+std::u16string cutShortWarning(long long count) {
+    return u"ﾌｧｲﾙが途中で切れています。読み込めた" + fromUtf8(std::to_string(count)) +
+           u"回分の試合を開きます。";
 }
 
 bool samePlace(const std::filesystem::path& a, const std::filesystem::path& b) {
@@ -56,9 +68,15 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
     MeetingRecord first;
     RecordFile file(MeetingRecord::kSize);
     bool done = n >= 1 && file.openForWriting(path);
-    // Record 1 is read before anything is written, so a failure to read it
-    // leaves the file as it was.
-    if (done && countToFirst) {
+    // A file removed since it was opened is made again around this meeting:
+    // record 1, an empty meeting unless it is this one, carries the count,
+    // so the file opens at this meeting again.
+    const bool remade = done && file.created() && n > 1;
+    if (remade) {
+        MeetingState empty;
+        ResetMeeting(empty, 0);
+        packMeeting(empty, first);
+    } else if (done && countToFirst) {
         done = file.read(1, first.bytes.data());
     }
     if (done) {
@@ -68,7 +86,7 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
         packMeeting(state_, record);
         done = file.write(n, record.bytes.data());
     }
-    if (done && countToFirst) {
+    if (done && (countToFirst || remade)) {
         first.setCount(state_.MeetingCount);
         done = file.write(1, first.bytes.data());
     }
@@ -82,7 +100,12 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
 bool MeetingFile::SaveMeeting(int mode) {
     const long long n = mode == 9 ? state_.ViewedMeeting : state_.MeetingCount;
     const bool countToFirst = mode == 1 && state_.MeetingCount > 1;
-    if (!writeMeeting(resolve(state_.CurrentPath), n, countToFirst)) {
+    const std::filesystem::path path = resolve(state_.CurrentPath);
+    // A correction of an earlier meeting cannot make a removed file again:
+    // the current meeting is not in the state to be written with it.
+    std::error_code ignored;
+    const bool gone = mode == 9 && !std::filesystem::exists(path, ignored);
+    if (gone || !writeMeeting(path, n, countToFirst)) {
         platform_.showMessage(kWriteError, kAppTitle);
         return false;
     }
@@ -118,7 +141,7 @@ bool MeetingFile::OpenMeetingFile(const std::u16string& path) {
     MeetingRecord newest;
     long long count = 0;
     if (file.openForReading(resolve(path)) && file.read(1, first.bytes.data())) {
-        count = meetingsClaimed(first, file.recordCount());
+        count = meetingsHeld(first, file.recordCount());
     }
     if (count >= 2 && !file.read(count, newest.bytes.data())) {
         count = 0;
@@ -139,6 +162,9 @@ bool MeetingFile::OpenMeetingFile(const std::u16string& path) {
     state_.CurrentPath = path;
     recent_.AddRecentFile(path);
     state_.OpenName = state_.CurrentPath;
+    if (count < meetingsClaimed(first)) {
+        platform_.showMessage(cutShortWarning(count), kAppTitle);
+    }
     return true;
 }
 
@@ -158,12 +184,19 @@ bool MeetingFile::CopyMeetingFile(const std::u16string& newPath) {
     RecordFile to(MeetingRecord::kSize);
     MeetingRecord record;
     long long count = 0;
+    bool cutShort = false;
     if (from.openForReading(source) && from.read(1, record.bytes.data())) {
-        count = meetingsClaimed(record, from.recordCount());
+        count = meetingsHeld(record, from.recordCount());
+        cutShort = count < meetingsClaimed(record);
     }
     bool done = count >= 1 && to.openForWriting(target);
     for (long long r = 1; done && r <= count; ++r) {
-        done = from.read(r, record.bytes.data()) && to.write(r, record.bytes.data());
+        done = from.read(r, record.bytes.data());
+        // The copy of a file whose tail was lost claims what it holds.
+        if (r == 1 && cutShort) {
+            record.setCount(static_cast<std::int16_t>(count));
+        }
+        done = done && to.write(r, record.bytes.data());
     }
     done = to.finish() && done;
     if (!done) {

@@ -31,13 +31,18 @@ public:
 
     // mode 0 or 1: the current meeting into record MeetingCount (mode 1 also
     // updates record 1's count); mode 9: the viewed earlier meeting into
-    // record ViewedMeeting.
+    // record ViewedMeeting. A file removed since it was opened is made again
+    // around the current meeting (record 1 carries the count); a mode 9 save
+    // into a removed file fails.
     bool SaveMeeting(int mode);
     // The save of New and Close: the current meeting into record
     // MeetingCount of `path`, record 1's count made MeetingCount; then `path`
     // is the current file and tops the recent list.
     bool SaveMeetingTo(const std::u16string& path);
     bool ReadMeeting(int n);
+    // A file whose record 1 claims more meetings than it holds whole records
+    // (its tail was lost) opens at its last whole record with a warning; the
+    // file itself is left as it is.
     bool OpenMeetingFile(const std::u16string& path);
     bool CopyMeetingFile(const std::u16string& newPath);
     bool CreateScratchFile();

@@ -3,6 +3,7 @@
 #include "MeetingBuilder.h"
 #include "TempDir.h"
 #include "storage/MeetingRecord.h"
+#include "storage/RecordJournal.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,29 @@ TEST_F(CliInput, NeverWritesAnything) {
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
+TEST_F(CliInput, ReadsASaveACrashInterruptedWithoutFinishingIt) {
+    MeetingBuilder meeting(3, 3);
+    const std::string file = dir.file("club.rly").string();
+    writeMeetingFile(file, {&meeting.state()});
+    const CliRun unplayed = runTool({"table", file});
+
+    // The save of a 6-4 result reached the journal but not the file.
+    meeting.twoTeam(1, 2, 1, 2, 6, 4);
+    writeMeetingFile(dir.file("played.rly"), {&meeting.state()});
+    journal::Contents save;
+    save.sizeBefore = save.sizeAfter = MeetingRecord::kSize;
+    save.records[1] = readBytes(dir.file("played.rly"));
+    std::filesystem::remove(dir.file("played.rly"));
+    writeBytes(journal::pathOf(file), journal::encode(MeetingRecord::kSize, save));
+
+    const auto before = snapshot(dir.path());
+    const CliRun run = runTool({"table", file});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out, unplayed.out);
+    EXPECT_NE(run.out.find(" 6:4"), std::string::npos) << run.out;
+    EXPECT_EQ(snapshot(dir.path()), before) << "neither the file nor its journal is written";
+}
+
 TEST_P(BadInput, NeverCrashesAndNeverPrintsHalfAnAnswer) {
     const BadFile& bad = GetParam();
     TempDir dir;
@@ -135,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadFile{"TeamSize25", 1, 1, [](int, MeetingRecord& r) { setTeamSize(r, 25); }, 0},
         BadFile{"TeamSizeMinus3", 1, 1, [](int, MeetingRecord& r) { setTeamSize(r, -3); }, 0},
-        BadFile{"Count30000", 3, 30000, {}, 2}, BadFile{"CountMinus5", 3, -5, {}, 2},
+        // A file whose tail was lost opens at its last whole record.
+        BadFile{"Count30000", 3, 30000, {}, 0}, BadFile{"CountMinus5", 3, -5, {}, 2},
         BadFile{"ScoreMinus7", 1, 1,
                 [](int, MeetingRecord& r) {
                     setResult(r, 0, 1, 2, -7);
@@ -156,13 +181,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Empty", 0, 0, {}, 2}),
     [](const ::testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 
-TEST_F(CliInput, AMeetingCountBeyondTheRecordsIsExplained) {
+TEST_F(CliInput, AMeetingCountTheRecordsDoNotHoldIsExplained) {
     writeDataFile(dir.file("long.rly"), 3, 30000);
-    const CliRun run = runTool({"report", dir.file("long.rly").string()});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("record 1 claims 30000 meetings but the file holds 3 records"),
+    const CliRun cutShort = runTool({"report", dir.file("long.rly").string()});
+    EXPECT_EQ(cutShort.status, 0) << "a file cut short opens at its last whole record";
+    EXPECT_NE(cutShort.err.find("読み込めた3回分の試合を開きます。"), std::string::npos)
+        << cutShort.err;
+
+    writeDataFile(dir.file("negative.rly"), 3, -5);
+    const CliRun negative = runTool({"report", dir.file("negative.rly").string()});
+    EXPECT_EQ(negative.status, 2);
+    EXPECT_NE(negative.err.find("record 1 claims -5 meetings but the file holds 3 records"),
               std::string::npos)
-        << run.err;
+        << negative.err;
 }
 
 TEST_F(CliInput, UnreadableFilesExitWithAMessage) {

@@ -1,3 +1,4 @@
+#include "FaultInjection.h"
 #include "StorageFixture.h"
 
 #include "text/FixedText.h"
@@ -133,8 +134,9 @@ TEST_F(MemberMasterTest, UnwritableMasterIsReported) {
     EXPECT_EQ(platform.messages().size(), 1u);
 }
 
-TEST_F(MemberMasterTest, FullDiskIsReportedAndLeavesNoPartRecord) {
+TEST_F(MemberMasterTest, FullDiskIsReportedAndLeavesTheFileAsItWas) {
     writeMaster(dir.file("tennis.mst"), 2, 2);
+    const auto before = readBytes(dir.file("tennis.mst"));
     const int code = runWithFileSizeLimit(3 * kRecord + 50, [&]() {
         master.MemberCount = 5;
         if (master.WriteMasterFile()) {
@@ -143,5 +145,6 @@ TEST_F(MemberMasterTest, FullDiskIsReportedAndLeavesNoPartRecord) {
         return platform.messages().size() == 1 ? 0 : 2;
     });
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(readBytes(dir.file("tennis.mst")).size(), 3 * kRecord);
+    EXPECT_EQ(readBytes(dir.file("tennis.mst")), before);
+    EXPECT_FALSE(fault::unfinishedSave(dir.file("tennis.mst")));
 }

@@ -90,3 +90,14 @@ TEST_F(ReportCommand, StaysClosedWhenAMeetingCannotBeRead) {
     EXPECT_EQ(platform.messages(),
               std::vector<std::u16string>{u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。"});
 }
+
+TEST_F(ReportCommand, RefusedWhileAnEarlierMeetingIsShown) {
+    ASSERT_TRUE(Command2(program));
+    ASSERT_EQ(state.ViewedMeeting, 2);
+    const ResultTableArray earlier = state.ResultTable;
+    EXPECT_FALSE(openReport());
+    EXPECT_EQ(shown, 0);
+    EXPECT_EQ(platform.beepCount(), 1);
+    EXPECT_EQ(state.ResultTable, earlier) << "the shown meeting is not summed";
+    EXPECT_EQ(state.ViewedMeeting, 2);
+}

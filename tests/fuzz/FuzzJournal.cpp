@@ -1,0 +1,40 @@
+// Puts the input beside a data file of three meetings as its journal, as a
+// crash may leave one, then opens the file (which finishes the save a
+// complete journal records) and saves into it (which clears or overwrites
+// the journal).
+#include "FuzzFolder.h"
+
+#include "app/Program.h"
+#include "platform/Clock.h"
+#include "platform/ScriptedPlatform.h"
+#include "storage/MeetingPacking.h"
+#include "storage/SettingsStore.h"
+
+#include <fstream>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    writeInput("club.rly.journal", data, size);
+    {
+        MeetingState meeting;
+        ResetMeeting(meeting, 0);
+        meeting.TeamSize = {4, 4, 0};
+        MeetingRecord record;
+        packMeeting(meeting, record);
+        std::ofstream out(fuzzFolder() / "club.rly", std::ios::binary);
+        for (int n = 1; n <= 3; ++n) {
+            record.setCount(static_cast<std::int16_t>(n == 1 ? 3 : 0));
+            out.write(reinterpret_cast<const char*>(record.bytes.data()),
+                      static_cast<std::streamsize>(record.bytes.size()));
+        }
+    }
+    ScriptedPlatform platform;
+    const FixedClock clock(std::tm{});
+    MemorySettingsStore settings;
+    Program program(platform, clock, settings, fuzzFolder());
+    ResetMeeting(program.state, 9);
+    if (program.meetingFile.OpenMeetingFile(u"club.rly")) {
+        program.state.ResultTable[0][1][2] = 6004;
+        program.meetingFile.SaveMeeting(0);
+    }
+    return 0;
+}

@@ -1,0 +1,24 @@
+// Opens the input as a meeting data file, then reads every meeting it claims
+// as the view of an earlier meeting does.
+#include "FuzzFolder.h"
+
+#include "app/Program.h"
+#include "platform/Clock.h"
+#include "platform/ScriptedPlatform.h"
+#include "storage/SettingsStore.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    writeInput("club.rly", data, size);
+    ScriptedPlatform platform;
+    const FixedClock clock(std::tm{});
+    MemorySettingsStore settings;
+    Program program(platform, clock, settings, fuzzFolder());
+    ResetMeeting(program.state, 9);
+    if (program.meetingFile.OpenMeetingFile(u"club.rly")) {
+        for (int n = 1; n <= program.state.MeetingCount; ++n) {
+            program.state.ViewedMeeting = static_cast<std::int16_t>(n);
+            program.meetingFile.ReadMeeting(n);
+        }
+    }
+    return 0;
+}

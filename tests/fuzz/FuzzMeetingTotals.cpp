@@ -1,0 +1,32 @@
+// Opens the input as a meeting data file and sums all its meetings as
+// "合計切替" does; then again with the meeting count record 1 claims, as if
+// the file had lost its tail after it was opened.
+#include "FuzzFolder.h"
+
+#include "app/Program.h"
+#include "platform/Clock.h"
+#include "platform/ScriptedPlatform.h"
+#include "results/TotalsView.h"
+#include "storage/MeetingPacking.h"
+#include "storage/SettingsStore.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    writeInput("club.rly", data, size);
+    ScriptedPlatform platform;
+    const FixedClock clock(std::tm{});
+    MemorySettingsStore settings;
+    Program program(platform, clock, settings, fuzzFolder());
+    MeetingState& state = program.state;
+    ResetMeeting(state, 9);
+    if (!program.meetingFile.OpenMeetingFile(u"club.rly")) {
+        return 0;
+    }
+    Command1_sub(state, program.meetingFile, platform, program.view);
+    MeetingRecord first;
+    if (program.meetingFile.readRecord(1, first)) {
+        state.ViewState = 0;
+        state.MeetingCount = first.count();
+        Command1_sub(state, program.meetingFile, platform, program.view);
+    }
+    return 0;
+}

@@ -1,0 +1,17 @@
+// Reads the input as the member master and lists every member it yields.
+#include "FuzzFolder.h"
+
+#include "platform/ScriptedPlatform.h"
+#include "storage/MemberMaster.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    writeInput(kMasterFileName, data, size);
+    ScriptedPlatform platform;
+    MemberMaster master(platform, fuzzFolder());
+    // at() turns an entry number past the table into a crash the fuzzer sees.
+    master.ReadMasterFile([&](int i) { master.MemberTable.at(static_cast<std::size_t>(i)); });
+    for (int i = 1; i <= master.MemberCount; ++i) {
+        master.MemberTable.at(static_cast<std::size_t>(i));
+    }
+    return 0;
+}
