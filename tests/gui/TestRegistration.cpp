@@ -4,11 +4,13 @@
 #include "storage/SettingsStore.h"
 #include "text/Cp932.h"
 #include "text/FixedText.h"
+#include "ui/dialogs/Form2.h"
 #include "ui/dialogs/Form7.h"
 #include "ui/dialogs/Form8.h"
 #include "ui/dialogs/Form9.h"
 #include "ui/dialogs/frmDirBmp.h"
 #include "ui/main/Form1.h"
+#include "ui/main/MainGridView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,6 +56,11 @@ void clickRow(QListWidget* list, int row) {
     QVERIFY(item != nullptr);
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+void doubleClickAt(QWidget* viewport, QPoint at) {
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
 }
 
 void clickCell(QTableWidget* grid, int row, int column) {
@@ -130,6 +137,7 @@ private:
     void choose(const char* menu, const QString& caption);
     void newScratchFile();
     void registerMembers(Form7& editor);
+    void playOneMatch();
     void checkStoredData();
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -283,9 +291,53 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
     choose("mnreg", QStringLiteral("チーム情報登録(&T)"));
     QCOMPARE(program_->state.CurrentTeam, 0);
     QCOMPARE(window_->findChild<QTabBar*>(QStringLiteral("tabPage"))->currentIndex(), 0);
-    screenshot(*window_, "Form1.png");
     QVERIFY(platform_.events().empty());
+
+    playOneMatch();
+    screenshot(*window_, "Form1.png");
     checkStoredData();
+
+    // With a result in the meeting the match method stays.
+    whenModal<Form9>([](Form9& team) {
+        click(team, "Option3");
+        QVERIFY(child<QRadioButton>(team, "Option1")->isChecked());
+        click(team, "Command2"); // ｷｬﾝｾﾙ
+    });
+    choose("mnreg", QStringLiteral("チーム情報登録(&T)"));
+    QCOMPARE(platform_.messages(),
+             std::vector<std::u16string>{u"試合が開始されています。変更出来ません。"});
+}
+
+// Team A's pair 1-2 against team B's pair 1-2, picked on the pairing table,
+// decided, and settled 6 games to 4 from the running-match list.
+void TestRegistration::playOneMatch() {
+    MainGridView* grid = window_->grid();
+    const auto doubleClickPair = [grid] {
+        const QModelIndex cell = grid->model()->index(1, 2);
+        doubleClickAt(grid->viewport(), grid->visualRect(cell).center());
+    };
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton);
+    doubleClickPair();
+    QCOMPARE(program_->state.CurrentTeam, 1);
+    whenModal<QDialog>([](QDialog& confirmation) {
+        QCOMPARE(confirmation.objectName(), QStringLiteral("Form4"));
+        click(confirmation, "Command1"); // 決定
+    });
+    doubleClickPair();
+    QCOMPARE(program_->state.RunningCount, 1);
+
+    auto* list = window_->findChild<Form2*>();
+    QVERIFY(list != nullptr);
+    whenModal<QDialog>([](QDialog& entry) {
+        QCOMPARE(entry.objectName(), QStringLiteral("Form3"));
+        QTest::keyClicks(child<QLineEdit>(entry, "Text1"), QStringLiteral("6"));
+        QTest::keyClicks(child<QLineEdit>(entry, "Text2"), QStringLiteral("4"));
+        click(entry, "Command1");
+    });
+    QTableWidget* running = list->grid();
+    doubleClickAt(running->viewport(), running->visualRect(running->model()->index(1, 2)).center());
+    QCOMPARE(program_->state.RunningCount, 0);
+    list->close();
 }
 
 // What was entered is in "tennis.mst" and in the data file, byte for byte.
@@ -311,6 +363,10 @@ void TestRegistration::checkStoredData() {
             fitText(u"春季練習会", 40));
     QVERIFY(cp932::readField(bytes + MeetingRecord::kTeamNameAOffset, 20) == fitText(u"赤組", 20));
     QVERIFY(cp932::readField(bytes + MeetingRecord::kTeamNameBOffset, 20) == fitText(u"白組", 20));
+    QCOMPARE(record.int32At(MeetingRecord::kResultOffset + 4 * MeetingRecord::resultIndex(0, 1, 2)),
+             6004);
+    QCOMPARE(record.int32At(MeetingRecord::kResultOffset + 4 * MeetingRecord::resultIndex(1, 2, 1)),
+             4006);
     QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset), 2);
     QCOMPARE(record.int16At(MeetingRecord::kTeamSizeOffset + 2), 3);
     struct Slot {
