@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TempDir.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
@@ -7,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -17,9 +17,7 @@
 class MatchFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/rallynote-match-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+        dir_ = temp_.path();
         program_ = std::make_unique<Program>(platform_, clock_, settings_, dir_);
         MeetingState& s = state();
         ASSERT_TRUE(program_->meetingFile.CreateScratchFile());
@@ -33,7 +31,6 @@ protected:
         }
         ASSERT_TRUE(program_->meetingFile.SaveMeeting(0));
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     MeetingState& state() { return program_->state; }
     Program& program() { return *program_; }
@@ -77,6 +74,7 @@ protected:
         return text;
     }
 
+    TempDir temp_;
     std::filesystem::path dir_;
     ScriptedPlatform platform_;
     FixedClock clock_{std::tm{}};

@@ -1,23 +1,18 @@
+#include "TempDir.h"
 #include "storage/PictureLookup.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 namespace {
 
 class PictureLookupTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/rallynote-pictures-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
     void touch(const std::string& name) { std::ofstream(dir_ / name) << "BM"; }
 
-    std::filesystem::path dir_;
+    TempDir temp_;
+    const std::filesystem::path& dir_ = temp_.path();
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StorageFixture.h"
+#include "TempDir.h"
 #include "app/MainLayout.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
@@ -8,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,23 +20,13 @@
 class ProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/rallynote-main-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        std::tm moment{};
-        moment.tm_year = 126;
-        moment.tm_mon = 11;
-        moment.tm_mday = 7;
-        moment.tm_hour = 13;
-        moment.tm_min = 5;
-        moment.tm_sec = 9;
-        clock_ = std::make_unique<FixedClock>(moment);
+        dir_ = temp_.path();
+        clock_ = std::make_unique<FixedClock>(fixedMoment());
         restart();
     }
     void TearDown() override {
         program_.reset();
         std::filesystem::current_path("/");
-        std::filesystem::remove_all(dir_);
     }
 
     // A new run of the program on the same folder and settings.
@@ -78,6 +69,7 @@ protected:
     MeetingState& state() { return program_->state; }
     Program& program() { return *program_; }
 
+    TempDir temp_;
     std::filesystem::path dir_;
     std::unique_ptr<FixedClock> clock_;
     ScriptedPlatform platform_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "StorageFixture.h"
+#include "TempDir.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
@@ -8,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -19,21 +20,11 @@
 class RegistrationFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/rallynote-registration-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
-        std::tm moment{};
-        moment.tm_year = 126;
-        moment.tm_mon = 11;
-        moment.tm_mday = 7;
-        moment.tm_hour = 9;
-        clock = std::make_unique<FixedClock>(moment);
+        dir = temp.path();
+        clock = std::make_unique<FixedClock>(fixedMoment());
         program = std::make_unique<Program>(platform, *clock, settings, dir);
     }
-    void TearDown() override {
-        program.reset();
-        std::filesystem::remove_all(dir);
-    }
+    void TearDown() override { program.reset(); }
 
     // Writes a master of `count` members: member i has class code 10 + i,
     // photo number i, name "氏名i", short name "略i" and sex i % 2.
@@ -77,6 +68,7 @@ protected:
         return fromUtf8(path.string());
     }
 
+    TempDir temp;
     std::filesystem::path dir;
     ScriptedPlatform platform;
     std::unique_ptr<FixedClock> clock;
