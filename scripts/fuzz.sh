@@ -32,6 +32,7 @@ max_len() {
 
 mkdir -p build-fuzz/artifacts
 failed=0
+failures=0
 for target in "${targets[@]}"; do
     corpus="build-fuzz/corpus/$target"
     mkdir -p "$corpus"
@@ -44,7 +45,9 @@ for target in "${targets[@]}"; do
         echo "fuzz_$target FAILED; see build-fuzz/$target.log"
         tail -n 40 "build-fuzz/$target.log"
         failed=1
+        failures=$((failures + 1))
     fi
     grep -E 'DONE|^stat::number_of_executed_units|^Done ' "build-fuzz/$target.log" || true
 done
+echo "fuzz: $((${#targets[@]} - failures)) passed, $failures failed"
 exit "$failed"
