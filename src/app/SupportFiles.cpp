@@ -21,7 +21,8 @@ void copyMissingSupportFiles(const std::filesystem::path& workDir,
         std::error_code error;
         for (std::filesystem::directory_iterator it(source.htmlDir, error), end;
              !error && it != end; it.increment(error)) {
-            if (it->path().extension() == ".htm") {
+            const std::filesystem::path extension = it->path().extension();
+            if (extension == ".htm" || extension == ".css") {
                 copyIfMissing(it->path(), workDir / "html" / it->path().filename());
             }
         }

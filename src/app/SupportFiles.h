@@ -10,7 +10,7 @@ struct SupportSource {
     std::filesystem::path picturesDir;
 };
 
-// Copies the help pages ("html/*.htm") and the default pictures
+// Copies the help pages ("html/*.htm" and their style sheet) and the default pictures
 // ("tenisman.bmp", "teniswmn.bmp") into the working folder where they are
 // missing, each from the first source that has it. Files already there are
 // left alone (a club may have replaced them).

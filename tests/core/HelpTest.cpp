@@ -116,6 +116,7 @@ TEST_F(GridAndLogTest, MissingHelpPagesAndPicturesAreCopiedIntoTheWorkingFolder)
     std::filesystem::create_directories(source / "html");
     std::ofstream(source / "html" / "TENIS5.htm") << "new";
     std::ofstream(source / "html" / "RLY_MM.htm") << "new";
+    std::ofstream(source / "html" / "help.css") << "css";
     std::ofstream(source / "html" / "notes.txt") << "x";
     std::ofstream(source / "tenisman.bmp") << "BM";
     std::filesystem::create_directories(dir_ / "html");
@@ -130,6 +131,7 @@ TEST_F(GridAndLogTest, MissingHelpPagesAndPicturesAreCopiedIntoTheWorkingFolder)
     };
     EXPECT_EQ(read(dir_ / "html" / "TENIS5.htm"), "new");
     EXPECT_EQ(read(dir_ / "html" / "RLY_MM.htm"), "club's own");
+    EXPECT_EQ(read(dir_ / "html" / "help.css"), "css");
     EXPECT_FALSE(std::filesystem::exists(dir_ / "html" / "notes.txt"));
     EXPECT_EQ(read(dir_ / "tenisman.bmp"), "BM");
     EXPECT_FALSE(std::filesystem::exists(dir_ / "teniswmn.bmp"));
