@@ -51,6 +51,9 @@ public:
         state.TeamSize[1] = 10;
         state.PlayedTotal = 0;
         if (program_.meetingFile.OpenMeetingFile(fromUtf8(file))) {
+            // A warning of the open (a file cut short) is not a failure of
+            // the command that follows.
+            messagesAfterLoad_ = platform_.messages().size();
             return true;
         }
         explainUnreadable(file, path);
@@ -61,7 +64,7 @@ public:
     // program beeps, otherwise a file that could not be read (its message is
     // already on the error stream).
     int stopped(const char* refusal) {
-        if (platform_.messages().empty() && platform_.beeps() > 0) {
+        if (platform_.messages().size() == messagesAfterLoad_ && platform_.beeps() > 0) {
             err_ << "rallynote-cli: refused: " << refusal << '\n';
             return kRefused;
         }
@@ -96,6 +99,7 @@ private:
     };
 
     ReadOnlyFiles readOnly_;
+    std::size_t messagesAfterLoad_ = 0;
     std::ostream& err_;
     CliPlatform platform_;
     SystemClock clock_;

@@ -188,6 +188,11 @@ TEST_F(CliInput, AMeetingCountTheRecordsDoNotHoldIsExplained) {
     EXPECT_NE(cutShort.err.find("読み込めた3回分の試合を開きます。"), std::string::npos)
         << cutShort.err;
 
+    writeDataFile(dir.file("one.rly"), 1, 30000);
+    const CliRun refused = runTool({"table", dir.file("one.rly").string(), "--totals"});
+    EXPECT_EQ(refused.status, 1) << "the open's warning does not turn a refusal into a failure";
+    EXPECT_EQ(refused.out, "");
+
     writeDataFile(dir.file("negative.rly"), 3, -5);
     const CliRun negative = runTool({"report", dir.file("negative.rly").string()});
     EXPECT_EQ(negative.status, 2);
