@@ -37,15 +37,15 @@ std::vector<ExportRow> exportRows(const MeetingState& state) {
     for (int team = 0; team < teams; ++team) {
         for (int i = 1; i <= boundedTeamSize(state, team); ++i) {
             const auto& row = state.ResultTable[team][i];
-            const ScoreParts wl = splitScore(row[WinsLosses]);
+            const DecidedRecord decided = decidedRecord(state, team, i);
             const ScoreParts games = splitScore(row[GamesWonLost]);
             ExportRow out;
             out.team = team == 0 ? 'A' : 'B';
             out.name = plainName(state.MemberAbbrev[team][i].str());
             out.matches = row[PlayedCount];
-            out.draws = wl.first + wl.second - out.matches;
-            out.wins = wl.first - out.draws;
-            out.losses = wl.second - out.draws;
+            out.draws = decided.draws;
+            out.wins = decided.wins;
+            out.losses = decided.losses;
             out.gamesWon = games.first;
             out.gamesLost = games.second;
             out.winRate = row[WinRate];

@@ -10,6 +10,16 @@
 #include <cstdint>
 #include <limits>
 
+DecidedRecord decidedRecord(const MeetingState& state, int team, int member) {
+    const auto& row = state.ResultTable[team][member];
+    const ScoreParts wl = splitScore(row[WinsLosses]);
+    DecidedRecord decided;
+    decided.draws = wl.first + wl.second - row[PlayedCount];
+    decided.wins = wl.first - decided.draws;
+    decided.losses = wl.second - decided.draws;
+    return decided;
+}
+
 namespace {
 
 std::int32_t rankFor(const MeetingState& state, int team, int i, ReportKind kind) {
@@ -25,19 +35,17 @@ std::int32_t rankFor(const MeetingState& state, int team, int i, ReportKind kind
     return 0;
 }
 
-// Draws count as a win and a loss in the packed column; the report shows
-// wins and losses without them and the draws apart.
 ReportMember memberFigures(const MeetingState& state, int team, int i, int pos) {
     const auto& row = state.ResultTable[team][i];
-    const ScoreParts wl = splitScore(row[WinsLosses]);
+    const DecidedRecord decided = decidedRecord(state, team, i);
     ReportMember member;
     member.pos = pos;
     member.team = team;
     member.member = i;
     member.matches = row[PlayedCount];
-    member.draws = wl.first + wl.second - member.matches;
-    member.wins = wl.first - member.draws;
-    member.losses = wl.second - member.draws;
+    member.draws = decided.draws;
+    member.wins = decided.wins;
+    member.losses = decided.losses;
     member.winRate = row[WinRate];
     member.pointWinRate = row[PointWinRate];
     member.name = reportName(state.MemberAbbrev[team][i].str());

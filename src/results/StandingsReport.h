@@ -19,6 +19,16 @@ struct StandingsReport {
 
 enum class ReportKind { Overall = 0, Men = 1, Women = 2 };
 
+// A member's matches as the standings list them: wins and losses without the
+// draws (which the packed column counts as a win and a loss), draws apart.
+struct DecidedRecord {
+    long long wins = 0;
+    long long losses = 0;
+    long long draws = 0;
+};
+
+DecidedRecord decidedRecord(const MeetingState& state, int team, int member);
+
 // A ranked member of the report with the figures of its line: wins and
 // losses without the draws, the draws apart.
 struct ReportMember {
