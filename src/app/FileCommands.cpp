@@ -17,7 +17,6 @@ constexpr std::u16string_view kScratchWillBeLost =
     u"ファイルの保存が行われていません。 はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
 constexpr std::u16string_view kDiscardCurrent =
     u"現在のﾃﾞｰﾀを破棄（上書）しますか ?　はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
-constexpr std::u16string_view kOverwriteExisting = u"既存のﾌｧｲﾙに上書きしますか ?";
 constexpr std::u16string_view kOpenedFilePrefix = u"ﾌｧｲﾙ：";
 
 bool guardsPass(Program& program) {
@@ -116,7 +115,7 @@ void NewOrClose(Program& program, NewOrCloseMode mode) {
         std::error_code error;
         const bool exists =
             std::filesystem::exists(program.meetingFile.resolve(state.TargetPath), error);
-        if (exists && !platform.askYesNo(kOverwriteExisting, u"")) {
+        if (exists && !platform.askYesNo(kOverwriteQuestion, u"")) {
             return;
         }
     }

@@ -19,7 +19,6 @@ constexpr std::u16string_view kOpenError =
 constexpr std::u16string_view kCloseError =
     u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。";
 constexpr std::u16string_view kEditorTitle = u"ﾃｷｽﾄ ｴﾃﾞｨﾀ";
-constexpr std::u16string_view kOverwriteQuestion = u"既存のﾌｧｲﾙに上書きしますか ?";
 
 // The number of meetings a file's record 1 claims, 0 read as 1.
 long long meetingsClaimed(const MeetingRecord& first) {

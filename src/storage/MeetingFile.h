@@ -74,5 +74,8 @@ private:
 // The scratch file a new, unnamed meeting lives in.
 inline constexpr std::u16string_view kScratchFileName = u"取りあえず.rlw";
 
+// Asked before a save replaces an existing data file (Save As, Close).
+inline constexpr std::u16string_view kOverwriteQuestion = u"既存のﾌｧｲﾙに上書きしますか ?";
+
 // True when the path's last three characters are "rlw" (the scratch file).
 bool isScratchPath(std::u16string_view path);

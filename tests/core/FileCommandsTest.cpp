@@ -12,7 +12,7 @@ constexpr std::u16string_view kScratchQuestion =
     u"ファイルの保存が行われていません。 はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
 constexpr std::u16string_view kDiscardQuestion =
     u"現在のﾃﾞｰﾀを破棄（上書）しますか ?　はい(Y)を選ぶと現在のﾃﾞｰﾀが消えます。";
-constexpr std::u16string_view kOverwriteQuestion = u"既存のﾌｧｲﾙに上書きしますか ?";
+constexpr std::u16string_view kExpectedOverwriteQuestion = u"既存のﾌｧｲﾙに上書きしますか ?";
 
 using Texts = std::vector<std::u16string>;
 
@@ -95,8 +95,8 @@ TEST_F(FileCommandsTest, NewWithANamedFileAndNoAsksToOverwriteTheFile) {
     platform_.setNextAnswer(false);
     platform_.setNextAnswer(false);
     click(FileNew);
-    EXPECT_EQ(platform_.questions(),
-              (Texts{std::u16string(kDiscardQuestion), std::u16string(kOverwriteQuestion)}));
+    EXPECT_EQ(platform_.questions(), (Texts{std::u16string(kDiscardQuestion),
+                                            std::u16string(kExpectedOverwriteQuestion)}));
     EXPECT_EQ(state().CurrentPath, rel("club.rly"));
 }
 
@@ -106,7 +106,7 @@ TEST_F(FileCommandsTest, CloseAlwaysAsksTheOverwriteQuestionAndNoChangesNothing)
     const std::string before = bytes("club.rly");
 
     click(FileClose);
-    EXPECT_EQ(platform_.questions(), Texts{std::u16string(kOverwriteQuestion)});
+    EXPECT_EQ(platform_.questions(), Texts{std::u16string(kExpectedOverwriteQuestion)});
     EXPECT_EQ(bytes("club.rly"), before);
     EXPECT_EQ(state().CurrentPath, rel("club.rly"));
     EXPECT_EQ(state().MeetingTitle.str().substr(0, 4), u"雨天中止");
