@@ -25,30 +25,30 @@ constexpr int kMeetings = 500;
 // once, with scores that vary, and two matches running.
 std::unique_ptr<MeetingState> fullMeeting() {
     auto state = std::make_unique<MeetingState>();
-    ResetMeeting(*state, 0);
-    state->TeamSize = {20, 20, 0};
-    state->MeetingCount = 1;
+    resetMeeting(*state, 0);
+    state->teamSize = {20, 20, 0};
+    state->meetingCount = 1;
     for (int team = 0; team < 2; ++team) {
         for (int a = 1; a <= 20; ++a) {
-            state->MemberStatus[team][a] = static_cast<std::int16_t>(a % 2);
+            state->memberStatus[team][a] = static_cast<std::int16_t>(a % 2);
             for (int b = a + 1; b <= 20; ++b) {
                 if ((a + b) % 7 == 0) {
                     continue; // some pairs are still open
                 }
                 const int won = (a * b) % 7;
                 const int lost = (a + b) % 7;
-                state->ResultTable[team][a][b] = won * 1000 + lost;
-                state->ResultTable[team][b][a] = won * 1000 + lost;
+                state->resultTable[team][a][b] = won * 1000 + lost;
+                state->resultTable[team][b][a] = won * 1000 + lost;
                 state->setPair(team, a, b, PairFinished);
             }
         }
     }
-    state->RunningCount = 2;
+    state->runningCount = 2;
     for (int k = 1; k <= 2; ++k) {
         for (int side = 0; side < 2; ++side) {
-            state->SlotTeam[side][k] = static_cast<std::int16_t>(side);
-            state->SlotMember1[side][k] = static_cast<std::int16_t>(2 * k + 1);
-            state->SlotMember2[side][k] = static_cast<std::int16_t>(7 * k);
+            state->slotTeam[side][k] = static_cast<std::int16_t>(side);
+            state->slotMember1[side][k] = static_cast<std::int16_t>(2 * k + 1);
+            state->slotMember2[side][k] = static_cast<std::int16_t>(7 * k);
             state->setPair(side, 2 * k + 1, 7 * k, PairRunning);
         }
     }
@@ -65,12 +65,12 @@ public:
         path_ = folder_ / "club.rly";
         state_ = fullMeeting();
         MainView view;
-        TaisenDsp(*state_, view, 1);
-        state_->CurrentPath = fromUtf8(path_.string());
+        buildPairingTable(*state_, view, 1);
+        state_->currentPath = fromUtf8(path_.string());
         MeetingFile file(*state_, platform_, recent_, folder_);
         for (int n = 1; n <= kMeetings; ++n) {
-            state_->MeetingCount = static_cast<std::int16_t>(n);
-            file.SaveMeeting(n == 1 ? 0 : 1);
+            state_->meetingCount = static_cast<std::int16_t>(n);
+            file.saveMeeting(n == 1 ? 0 : 1);
         }
     }
     ~MeetingFileOnDisk() {
@@ -97,15 +97,15 @@ const MeetingFileOnDisk& dataFile() {
     return file;
 }
 
-void TaisenDspFullMeeting(benchmark::State& run) {
+void BuildPairingTableFullMeeting(benchmark::State& run) {
     const auto state = fullMeeting();
     MainView view;
     for (auto _ : run) {
-        TaisenDsp(*state, view, 1);
+        buildPairingTable(*state, view, 1);
         benchmark::DoNotOptimize(view.grid.cells.data());
     }
 }
-BENCHMARK(TaisenDspFullMeeting)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BuildPairingTableFullMeeting)->Unit(benchmark::kMicrosecond);
 
 void TotalsViewOver500Meetings(benchmark::State& run) {
     const MeetingFileOnDisk& disk = dataFile();
@@ -114,13 +114,13 @@ void TotalsViewOver500Meetings(benchmark::State& run) {
     RecentFiles recent;
     MeetingFile file(*state, platform, recent, disk.folder());
     MainView view;
-    TaisenDsp(*state, view, 1);
+    buildPairingTable(*state, view, 1);
     for (auto _ : run) {
         run.PauseTiming();
         *state = disk.current();
-        state->ViewState = 0;
+        state->viewState = 0;
         run.ResumeTiming();
-        if (!Command1_sub(*state, file, platform, view)) {
+        if (!showTotals(*state, file, platform, view)) {
             run.SkipWithError("the totals view did not complete");
             break;
         }

@@ -27,8 +27,8 @@ public:
         }
         path = pattern;
         MeetingState meeting;
-        ResetMeeting(meeting, 0);
-        meeting.TeamSize = {20, 20, 0};
+        resetMeeting(meeting, 0);
+        meeting.teamSize = {20, 20, 0};
         MeetingRecord record;
         packMeeting(meeting, record);
         std::ofstream out(path / "club.rly", std::ios::binary);
@@ -51,7 +51,7 @@ public:
 struct OpenProgram {
     explicit OpenProgram(const DataFolder& folder)
         : program(platform, clock, settings, folder.path) {
-        if (!program.meetingFile.OpenMeetingFile(u"club.rly")) {
+        if (!program.meetingFile.openMeetingFile(u"club.rly")) {
             throw std::runtime_error("cannot open the data file");
         }
     }
@@ -62,13 +62,13 @@ struct OpenProgram {
 };
 
 // A result entered: the current meeting rewritten in place.
-void SaveMeeting(benchmark::State& run) {
+void saveMeeting(benchmark::State& run) {
     const DataFolder folder(static_cast<int>(run.range(0)));
     OpenProgram open(folder);
     std::int32_t result = 0;
     for (auto _ : run) {
-        open.program.state.ResultTable[0][1][2] = 6000 + result++ % 7;
-        if (!open.program.meetingFile.SaveMeeting(0)) {
+        open.program.state.resultTable[0][1][2] = 6000 + result++ % 7;
+        if (!open.program.meetingFile.saveMeeting(0)) {
             run.SkipWithError("the save failed");
             break;
         }
@@ -81,9 +81,9 @@ void CompleteMeeting(benchmark::State& run) {
     OpenProgram open(folder);
     MeetingState& state = open.program.state;
     for (auto _ : run) {
-        ResetMeeting(state, 1);
-        ++state.MeetingCount;
-        if (state.MeetingCount > 30000 || !open.program.meetingFile.SaveMeeting(1)) {
+        resetMeeting(state, 1);
+        ++state.meetingCount;
+        if (state.meetingCount > 30000 || !open.program.meetingFile.saveMeeting(1)) {
             run.SkipWithError("the save failed");
             break;
         }
@@ -92,5 +92,5 @@ void CompleteMeeting(benchmark::State& run) {
 
 } // namespace
 
-BENCHMARK(SaveMeeting)->Arg(20)->Arg(500)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(saveMeeting)->Arg(20)->Arg(500)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(CompleteMeeting)->Arg(20)->Arg(500)->Unit(benchmark::kMillisecond)->UseRealTime();

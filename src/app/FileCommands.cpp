@@ -21,11 +21,11 @@ constexpr std::u16string_view kOpenedFilePrefix = u"ﾌｧｲﾙ：";
 
 bool guardsPass(Program& program) {
     const MeetingState& state = program.state;
-    if (state.IntraTeamFlag == 1) {
+    if (state.intraTeamFlag == 1) {
         program.platform.showMessage(kIntraTeamOn, kAppTitle);
         return false;
     }
-    if (state.ViewedMeeting >= 1) {
+    if (state.viewedMeeting >= 1) {
         program.platform.showMessage(kViewingEarlier, kAppTitle);
         return false;
     }
@@ -54,14 +54,14 @@ std::u16string inWorkingFolder(const Program& program, const std::u16string& cho
 
 void startScratchFile(Program& program) {
     MeetingState& state = program.state;
-    state.MeetingCount = 1;
-    state.TargetPath = kScratchFileName;
-    program.meetingFile.CreateScratchFile();
+    state.meetingCount = 1;
+    state.targetPath = kScratchFileName;
+    program.meetingFile.createScratchFile();
 }
 
 void saveAs(Program& program, MainLayout& layout) {
     MeetingState& state = program.state;
-    if (state.OpenName.empty()) {
+    if (state.openName.empty()) {
         program.platform.beep();
         return;
     }
@@ -69,9 +69,9 @@ void saveAs(Program& program, MainLayout& layout) {
     // A cancelled dialog changes nothing, so the scratch-file warning at the
     // end still sees the unsaved file.
     if (!chosen.empty()) {
-        state.TargetPath = chosen;
-        program.meetingFile.CopyMeetingFile(state.TargetPath);
-        layout.tabPage_Click(program, 1);
+        state.targetPath = chosen;
+        program.meetingFile.copyMeetingFile(state.targetPath);
+        layout.selectTab(program, 1);
     }
     enterWorkingFolder(program);
 }
@@ -80,10 +80,10 @@ void open(Program& program, MainLayout& layout) {
     MeetingState& state = program.state;
     const std::u16string chosen = inWorkingFolder(program, program.platform.chooseOpenFile());
     if (!chosen.empty()) {
-        state.TargetPath = chosen;
-        OpenWithQuestions(program, state.TargetPath);
-        layout.openedFileLabel = std::u16string(kOpenedFilePrefix) + state.CurrentPath;
-        state.CurrentTeam = layout.selectedTab == 1 ? 0 : 1;
+        state.targetPath = chosen;
+        openWithQuestions(program, state.targetPath);
+        layout.openedFileLabel = std::u16string(kOpenedFilePrefix) + state.currentPath;
+        state.currentTeam = layout.selectedTab == 1 ? 0 : 1;
         redraw(program);
     }
     enterWorkingFolder(program);
@@ -91,17 +91,17 @@ void open(Program& program, MainLayout& layout) {
 
 } // namespace
 
-void NewOrClose(Program& program, NewOrCloseMode mode) {
+void newOrClose(Program& program, NewOrCloseMode mode) {
     MeetingState& state = program.state;
     Platform& platform = program.platform;
     const bool isNew = mode == NewOrCloseMode::New;
-    if (state.OpenName.empty()) {
+    if (state.openName.empty()) {
         if (isNew) {
             startScratchFile(program);
         }
         return;
     }
-    if (isScratchPath(state.TargetPath)) {
+    if (isScratchPath(state.targetPath)) {
         if (!platform.askYesNo(kScratchWillBeLost, u"")) {
             return;
         }
@@ -114,12 +114,12 @@ void NewOrClose(Program& program, NewOrCloseMode mode) {
     if (!saveAtOnce) {
         std::error_code error;
         const bool exists =
-            std::filesystem::exists(program.meetingFile.resolve(state.TargetPath), error);
+            std::filesystem::exists(program.meetingFile.resolve(state.targetPath), error);
         if (exists && !platform.askYesNo(kOverwriteQuestion, u"")) {
             return;
         }
     }
-    if (!program.meetingFile.SaveMeetingTo(state.TargetPath)) {
+    if (!program.meetingFile.saveMeetingTo(state.targetPath)) {
         return;
     }
     if (isNew) {
@@ -127,19 +127,19 @@ void NewOrClose(Program& program, NewOrCloseMode mode) {
     }
 }
 
-void OpenWithQuestions(Program& program, const std::u16string& path) {
+void openWithQuestions(Program& program, const std::u16string& path) {
     MeetingState& state = program.state;
-    if (!state.OpenName.empty()) {
+    if (!state.openName.empty()) {
         const std::u16string_view question =
-            isScratchPath(state.OpenName) ? kScratchWillBeLost : kDiscardCurrent;
+            isScratchPath(state.openName) ? kScratchWillBeLost : kDiscardCurrent;
         if (!program.platform.askYesNo(question, u"")) {
             return;
         }
     }
-    program.meetingFile.OpenMeetingFile(path);
+    program.meetingFile.openMeetingFile(path);
 }
 
-FileOutcome mnfileitem_Click(Program& program, MainLayout& layout, int index) {
+FileOutcome runFileMenuItem(Program& program, MainLayout& layout, int index) {
     if (!guardsPass(program)) {
         return FileOutcome::Stay;
     }
@@ -147,10 +147,10 @@ FileOutcome mnfileitem_Click(Program& program, MainLayout& layout, int index) {
     switch (index) {
     case FileNew:
     case FileClose:
-        state.TargetPath = state.CurrentPath;
-        NewOrClose(program, index == FileNew ? NewOrCloseMode::New : NewOrCloseMode::Close);
+        state.targetPath = state.currentPath;
+        newOrClose(program, index == FileNew ? NewOrCloseMode::New : NewOrCloseMode::Close);
         // Team A is shown again, its tab selected.
-        layout.tabPage_Click(program, 1);
+        layout.selectTab(program, 1);
         break;
     case FileOpen:
         open(program, layout);
@@ -170,7 +170,7 @@ FileOutcome mnfileitem_Click(Program& program, MainLayout& layout, int index) {
     return FileOutcome::Stay;
 }
 
-void mnfilearray_Click(Program& program, int index) {
+void openRecentFile(Program& program, int index) {
     // The entry is stored padded to 32 characters; the padding is not part of
     // the file name.
     std::u16string path = program.recent.entry(index);
@@ -178,7 +178,7 @@ void mnfilearray_Click(Program& program, int index) {
         path.pop_back();
     }
     if (!path.empty()) {
-        OpenWithQuestions(program, path);
+        openWithQuestions(program, path);
     }
     redraw(program);
 }

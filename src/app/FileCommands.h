@@ -22,10 +22,10 @@ enum class FileOutcome {
     Quit, // Exit: the run has been logged and saved; end at once
 };
 
-FileOutcome mnfileitem_Click(Program& program, MainLayout& layout, int index);
+FileOutcome runFileMenuItem(Program& program, MainLayout& layout, int index);
 
 // A recent-file entry, 1-based as the menu numbers them.
-void mnfilearray_Click(Program& program, int index);
+void openRecentFile(Program& program, int index);
 
-void NewOrClose(Program& program, NewOrCloseMode mode);
-void OpenWithQuestions(Program& program, const std::u16string& path);
+void newOrClose(Program& program, NewOrCloseMode mode);
+void openWithQuestions(Program& program, const std::u16string& path);

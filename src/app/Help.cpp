@@ -50,7 +50,7 @@ std::filesystem::path helpPagePath(const std::filesystem::path& workDir, std::st
     return workDir / "html" / page;
 }
 
-void ShowHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page,
+void showHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page,
               int keyCode) {
     const std::filesystem::path file = helpPagePath(workDir, page);
     if (keyCode != kHelpKey) {

@@ -26,7 +26,7 @@ inline constexpr char kReport[] = "TENIS10.htm";
 std::filesystem::path helpPagePath(const std::filesystem::path& workDir, std::string_view page);
 
 // Opens the page when keyCode is the help key; any other key does nothing.
-void ShowHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page,
+void showHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page,
               int keyCode);
 
 // "Version" followed by the three numbers, each written with the one leading

@@ -16,7 +16,7 @@ std::u16string centredCaption(std::u16string_view text) {
 
 } // namespace
 
-bool mnlogitem_Click(Program& program, int index) {
+bool runLogMenuItem(Program& program, int index) {
     if (index == LogView) {
         return true;
     }

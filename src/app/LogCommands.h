@@ -10,9 +10,9 @@ enum LogMenuItem : int { LogView = 0, LogClear = 2 };
 
 // Runs a Log menu item. Returns true when the window should open the log
 // viewer.
-bool mnlogitem_Click(Program& program, int index);
+bool runLogMenuItem(Program& program, int index);
 
-// The texts of the log viewer Form12.
+// The texts of the log viewer LogViewerDialog.
 std::u16string logViewerCaption();
 std::u16string logViewerTitle();
 inline constexpr std::u16string_view kLogViewerHeader = u" NO YY/MM/DD TIME    区分　内容　";

@@ -5,17 +5,17 @@
 #include "app/Redraw.h"
 #include "platform/Platform.h"
 
-void Command4_Click(Program& program, MainLayout& layout) {
+void showOtherTeam(Program& program, MainLayout& layout) {
     const MeetingState& state = program.state;
-    if (state.MatchMethod != 0 || state.IntraTeamFlag != 0) {
+    if (state.matchMethod != 0 || state.intraTeamFlag != 0) {
         return;
     }
-    layout.tabPage_Click(program, state.CurrentTeam == 0 ? 2 : 1);
+    layout.selectTab(program, state.currentTeam == 0 ? 2 : 1);
 }
 
-bool Command6_Click(Program& program, const std::function<void()>& openRunningList) {
+bool showRunningMatches(Program& program, const std::function<void()>& openRunningList) {
     const MeetingState& state = program.state;
-    if (state.ViewState == 2 || state.MeetingCount < 1 || state.ViewedMeeting > 0) {
+    if (state.viewState == 2 || state.meetingCount < 1 || state.viewedMeeting > 0) {
         program.platform.beep();
         return false;
     }

@@ -3,25 +3,25 @@
 #include "app/Program.h"
 #include "platform/Platform.h"
 
-void Grid1_MouseDown(Program& program, int button) {
-    program.state.LastGridButton = static_cast<std::int16_t>(button);
+void rememberGridButton(Program& program, int button) {
+    program.state.lastGridButton = static_cast<std::int16_t>(button);
 }
 
-GridOutcome Grid1_DblClick(Program& program, int column, int row) {
+GridOutcome handleGridDoubleClick(Program& program, int column, int row) {
     MeetingState& state = program.state;
-    const int teamSize = state.TeamSize[state.CurrentTeam == 1 ? 1 : 0];
+    const int teamSize = state.teamSize[state.currentTeam == 1 ? 1 : 0];
     // Headings (row or column 0) and the separator and standings areas beyond
     // the team are not pairs.
     if (column == row || column > teamSize || row > teamSize || column < 1 || row < 1) {
         program.platform.beep();
         return GridOutcome::Refused;
     }
-    if (state.LastGridButton != LeftButton) {
-        state.CorrectionCell[0] = static_cast<std::int16_t>(column);
-        state.CorrectionCell[1] = static_cast<std::int16_t>(row);
+    if (state.lastGridButton != LeftButton) {
+        state.correctionCell[0] = static_cast<std::int16_t>(column);
+        state.correctionCell[1] = static_cast<std::int16_t>(row);
         return GridOutcome::Correction;
     }
-    if (state.ViewedMeeting > 0) {
+    if (state.viewedMeeting > 0) {
         program.platform.beep();
         return GridOutcome::Refused;
     }

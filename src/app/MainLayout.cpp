@@ -17,16 +17,16 @@ void setInnerSize(Program& program, int gridWidth, int gridHeight, const WindowG
 
 void MainLayout::applySavedSizes(Program& program, const WindowGeometry& designed) {
     DisplaySettings& display = program.display;
-    if (display.FormHeight != 0) {
-        windowHeight = display.FormHeight;
-        windowWidth = display.FormWidth;
-        gridHeight = display.GridHeight;
-        gridWidth = display.GridWidth;
+    if (display.windowHeight != 0) {
+        windowHeight = display.windowHeight;
+        windowWidth = display.windowWidth;
+        gridHeight = display.gridHeight;
+        gridWidth = display.gridWidth;
     } else {
-        display.FormHeight = designed.window.height;
-        display.FormWidth = designed.window.width;
-        display.GridHeight = designed.grid.height;
-        display.GridWidth = designed.grid.width;
+        display.windowHeight = designed.window.height;
+        display.windowWidth = designed.window.width;
+        display.gridHeight = designed.grid.height;
+        display.gridWidth = designed.grid.width;
         windowHeight = 0;
         windowWidth = 0;
         gridHeight = designed.grid.height;
@@ -35,14 +35,14 @@ void MainLayout::applySavedSizes(Program& program, const WindowGeometry& designe
     setInnerSize(program, gridWidth, gridHeight, designed);
 }
 
-void MainLayout::Form_Resize(Program& program, const WindowGeometry& now) {
+void MainLayout::applyResize(Program& program, const WindowGeometry& now) {
     DisplaySettings& display = program.display;
-    if (program.state.FormReady == 0) {
+    if (program.state.windowReady == 0) {
         return;
     }
-    if (display.FormHeight != 0) {
-        const int dH = now.window.height - display.FormHeight;
-        const int dW = now.window.width - display.FormWidth;
+    if (display.windowHeight != 0) {
+        const int dH = now.window.height - display.windowHeight;
+        const int dW = now.window.width - display.windowWidth;
         if (now.minimized) {
             return;
         }
@@ -52,20 +52,20 @@ void MainLayout::Form_Resize(Program& program, const WindowGeometry& now) {
             gridWidth = now.grid.width;
             if (now.window.height - now.window.top > 2000) {
                 gridHeight = now.window.height - now.grid.top - 600;
-                display.GridHeight = gridHeight;
+                display.gridHeight = gridHeight;
             }
             if (now.window.width - now.window.left > 5000) {
                 gridWidth = now.window.width - now.grid.left - 150;
-                display.GridWidth = gridWidth;
+                display.gridWidth = gridWidth;
             }
             setInnerSize(program, gridWidth, gridHeight, now);
-            display.FormHeight = now.window.height;
-            display.FormWidth = now.window.width;
+            display.windowHeight = now.window.height;
+            display.windowWidth = now.window.width;
             redraw(program);
         }
         placeTabStrip(now);
     }
-    FontSizeChg(now.screenWidth, now.screenHeight);
+    adjustFontSizes(now.screenWidth, now.screenHeight);
 }
 
 void MainLayout::placeTabStrip(const WindowGeometry& now) {
@@ -83,7 +83,7 @@ void MainLayout::placeTabStrip(const WindowGeometry& now) {
     }
 }
 
-void MainLayout::FontSizeChg(int screenWidth, int screenHeight) {
+void MainLayout::adjustFontSizes(int screenWidth, int screenHeight) {
     if (screenWidth <= 9600 && screenHeight <= 7200) {
         gridFontSize = 7.5;
         gridFontBold = false;
@@ -98,12 +98,12 @@ void MainLayout::FontSizeChg(int screenWidth, int screenHeight) {
     }
 }
 
-void MainLayout::tabPage_Click(Program& program, int tab) {
+void MainLayout::selectTab(Program& program, int tab) {
     selectedTab = tab == 1 ? 1 : 2;
-    program.state.CurrentTeam = tab == 1 ? 0 : 1;
+    program.state.currentTeam = tab == 1 ? 0 : 1;
     redraw(program);
     GridModel& grid = program.view.grid;
-    const bool teamA = program.state.CurrentTeam == 0;
+    const bool teamA = program.state.currentTeam == 0;
     gridFore = teamA ? Rgb{0, 128, 128} : Rgb{170, 32, 32};
     if (grid.rows > 0 && grid.columns > 0) {
         grid.at(0, 0) = teamA ? u"Ａチ－ム" : u"Ｂチ－ム";
@@ -111,7 +111,7 @@ void MainLayout::tabPage_Click(Program& program, int tab) {
     gridItalic = !teamA;
 }
 
-void MainLayout::mndspitem_Click(Program& program, int index) {
-    program.display.DisplayMode = index == 0 ? u"0" : u"1";
+void MainLayout::selectDisplayMode(Program& program, int index) {
+    program.display.displayMode = index == 0 ? u"0" : u"1";
     redraw(program);
 }

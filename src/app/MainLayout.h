@@ -39,12 +39,12 @@ public:
     // recorded as the sizes to save. Fills the grid size and inner size.
     void applySavedSizes(Program& program, const WindowGeometry& designed);
 
-    void Form_Resize(Program& program, const WindowGeometry& now);
-    void FontSizeChg(int screenWidth, int screenHeight);
+    void applyResize(Program& program, const WindowGeometry& now);
+    void adjustFontSizes(int screenWidth, int screenHeight);
     // tab: 1-based index of the chosen tab.
-    void tabPage_Click(Program& program, int tab);
-    void mndspitem_Click(Program& program, int index);
-    void mnhlp_Click() { explanationVisible = !explanationVisible; }
+    void selectTab(Program& program, int tab);
+    void selectDisplayMode(Program& program, int index);
+    void toggleExplanation() { explanationVisible = !explanationVisible; }
 
     int selectedTab = 1; // 1-based, as the tab strip reports it
     bool explanationVisible = false;

@@ -41,7 +41,7 @@ void MasterEditor::open(int gridWidth, int gridHeight) {
     selection_ = 0;
     changed_ = false;
     boxes_ = {};
-    master_.ReadMasterFile([this](int member) { showRow(member); });
+    master_.readFile([this](int member) { showRow(member); });
 }
 
 void MasterEditor::showRow(int member) {
@@ -49,7 +49,7 @@ void MasterEditor::showRow(int member) {
     if (member < 1 || row >= kRows) {
         return;
     }
-    const MemberRecord& entry = master_.MemberTable[static_cast<std::size_t>(member)];
+    const MemberRecord& entry = master_.members[static_cast<std::size_t>(member)];
     if (entry.Sex == 9) {
         for (int column = 0; column < kColumns; ++column) {
             grid_.at(row, column).clear();
@@ -70,11 +70,11 @@ void MasterEditor::showRow(int member) {
 bool MasterEditor::clickRow(int row) {
     selection_ = 0;
     const int member = row - 1;
-    if (member < 1 || member > master_.MemberCount) {
+    if (member < 1 || member > master_.memberCount) {
         program_.platform.beep();
         return false;
     }
-    const MemberRecord& entry = master_.MemberTable[static_cast<std::size_t>(member)];
+    const MemberRecord& entry = master_.members[static_cast<std::size_t>(member)];
     boxes_.text[ClassCodeBox] = formatNumber(entry.ClassCode, u"##0");
     boxes_.text[NameBox] = entry.Name.str();
     boxes_.text[AbbrevBox] = entry.Abbrev.str();
@@ -106,14 +106,14 @@ void MasterEditor::editBox(int box, std::u16string_view text) {
     if (selection_ == 0) {
         return;
     }
-    if (selection_ > master_.MemberCount) {
+    if (selection_ > master_.memberCount) {
         program_.platform.beep();
         return;
     }
     if (box >= ClassCodeBox && box <= PhotoNoBox) {
         boxes_.text[static_cast<std::size_t>(box)] = text;
     }
-    MemberRecord& entry = master_.MemberTable[static_cast<std::size_t>(selection_)];
+    MemberRecord& entry = master_.members[static_cast<std::size_t>(selection_)];
     switch (box) {
     case ClassCodeBox:
         entry.ClassCode = boxNumber(text);
@@ -147,59 +147,59 @@ void MasterEditor::clickSexOption(int option, bool selectedNow) {
     if (selection_ == 0) {
         return;
     }
-    if (selection_ > master_.MemberCount) {
+    if (selection_ > master_.memberCount) {
         program_.platform.beep();
         return;
     }
     const bool female = option == 2 ? selectedNow : !selectedNow;
-    master_.MemberTable[static_cast<std::size_t>(selection_)].Sex = female ? 1 : 0;
+    master_.members[static_cast<std::size_t>(selection_)].Sex = female ? 1 : 0;
     boxes_.female = female;
     changed_ = true;
     showRow(selection_);
 }
 
 void MasterEditor::add() {
-    auto& table = master_.MemberTable;
-    if (master_.MemberCount < 1) {
+    auto& table = master_.members;
+    if (master_.memberCount < 1) {
         selection_ = 0;
-    } else if (master_.MemberCount >= kMaxMembers) {
+    } else if (master_.memberCount >= kMaxMembers) {
         program_.platform.beep();
         return;
     } else {
         // After the last member was deleted the selection lies past the end;
         // the new member then follows the last one, so the table keeps no gap.
-        selection_ = std::min<int>(selection_, master_.MemberCount);
-        for (int i = master_.MemberCount; i >= selection_ + 1; --i) {
+        selection_ = std::min<int>(selection_, master_.memberCount);
+        for (int i = master_.memberCount; i >= selection_ + 1; --i) {
             table[static_cast<std::size_t>(i + 1)] = table[static_cast<std::size_t>(i)];
             showRow(i + 1);
         }
     }
-    ++master_.MemberCount;
+    ++master_.memberCount;
     table[static_cast<std::size_t>(selection_ + 1)] = MemberRecord{};
     changed_ = true;
     showRow(selection_ + 1);
 }
 
 void MasterEditor::remove() {
-    auto& table = master_.MemberTable;
-    if (selection_ == 0 || selection_ > master_.MemberCount) {
+    auto& table = master_.members;
+    if (selection_ == 0 || selection_ > master_.memberCount) {
         program_.platform.beep();
         return;
     }
-    for (int i = selection_; i < master_.MemberCount; ++i) {
+    for (int i = selection_; i < master_.memberCount; ++i) {
         table[static_cast<std::size_t>(i)] = table[static_cast<std::size_t>(i + 1)];
         showRow(i);
     }
-    const int last = master_.MemberCount;
+    const int last = master_.memberCount;
     table[static_cast<std::size_t>(last)] = emptyEntry();
-    --master_.MemberCount;
+    --master_.memberCount;
     changed_ = true;
     showRow(last);
 }
 
 bool MasterEditor::update() {
     // Names are fixed-length fields, so they already go out padded with blanks.
-    if (!master_.WriteMasterFile()) {
+    if (!master_.writeFile()) {
         // The failure was reported and asks to try again: the edits stay.
         return false;
     }

@@ -5,58 +5,58 @@
 #include "platform/Platform.h"
 #include "results/TotalsView.h"
 
-void TaisenDsp(Program& program) {
-    TaisenDsp(program.state, program.view, program.display.displayModeNumber());
+void buildPairingTable(Program& program) {
+    buildPairingTable(program.state, program.view, program.display.displayModeNumber());
 }
 
-bool Command1(Program& program) {
+bool switchToTotals(Program& program) {
     MeetingState& state = program.state;
-    if (state.ViewedMeeting > 0 || state.MeetingCount < 2) {
+    if (state.viewedMeeting > 0 || state.meetingCount < 2) {
         program.platform.beep();
         return false;
     }
-    return Command1_sub(state, program.meetingFile, program.platform, program.view);
+    return showTotals(state, program.meetingFile, program.platform, program.view);
 }
 
-bool Command2(Program& program) {
+bool showPreviousMeeting(Program& program) {
     MeetingState& state = program.state;
-    const std::int16_t shown = state.ViewedMeeting;
+    const std::int16_t shown = state.viewedMeeting;
     if (shown == 0) {
-        if (state.MeetingCount <= 1) {
+        if (state.meetingCount <= 1) {
             program.platform.beep();
             return false;
         }
-        state.ViewedMeeting = state.MeetingCount;
-        SaveSnapshot(state);
+        state.viewedMeeting = state.meetingCount;
+        saveSnapshot(state);
         state.clearPicks();
     }
-    if (state.ViewedMeeting <= 1) {
+    if (state.viewedMeeting <= 1) {
         program.platform.beep();
         return false;
     }
-    --state.ViewedMeeting;
-    const bool read = program.meetingFile.ReadMeeting(state.ViewedMeeting);
+    --state.viewedMeeting;
+    const bool read = program.meetingFile.readMeeting(state.viewedMeeting);
     if (!read) {
         // The state still holds the meeting shown before; the number must
         // say so, or a correction would be saved into the wrong record.
-        state.ViewedMeeting = shown;
+        state.viewedMeeting = shown;
     }
-    TaisenDsp(program);
+    buildPairingTable(program);
     return read;
 }
 
-void Command3(Program& program) {
+void showCurrentMeeting(Program& program) {
     MeetingState& state = program.state;
-    if (state.ViewedMeeting > 0) {
-        state.ViewedMeeting = 0;
-        RestoreSnapshot(state);
+    if (state.viewedMeeting > 0) {
+        state.viewedMeeting = 0;
+        restoreSnapshot(state);
     }
-    TaisenDsp(program);
+    buildPairingTable(program);
 }
 
 bool prepareStandingsReport(Program& program) {
     MeetingState& state = program.state;
-    if (state.OpenName.empty()) {
+    if (state.openName.empty()) {
         program.platform.showMessage(
             u"ﾌｧｲﾙ名称が指定されていません。 「新規」、または「開く」の後に行って下さい。",
             kAppTitle);
@@ -64,11 +64,11 @@ bool prepareStandingsReport(Program& program) {
     }
     // The sums start from the meeting in memory; while an earlier meeting is
     // shown that would count it twice and leave the current one out.
-    if (state.ViewedMeeting > 0) {
+    if (state.viewedMeeting > 0) {
         program.platform.beep();
         return false;
     }
-    state.TotalsBusy = 0;
-    Command1_sub(state, program.meetingFile, program.platform, program.view);
-    return state.TotalsBusy == 0;
+    state.totalsBusy = 0;
+    showTotals(state, program.meetingFile, program.platform, program.view);
+    return state.totalsBusy == 0;
 }

@@ -3,5 +3,5 @@
 #include "app/MeetingViewCommands.h"
 
 void redraw(Program& program) {
-    TaisenDsp(program);
+    buildPairingTable(program);
 }

@@ -9,13 +9,13 @@ RegistrationMenu::RegistrationMenu(Program& program, std::function<void()> redra
 bool RegistrationMenu::mayRegister() {
     const MeetingState& state = program_.state;
     std::u16string_view refusal;
-    if (state.RunningCount > 0) {
+    if (state.runningCount > 0) {
         refusal = kRunningMessage;
-    } else if (state.IntraTeamFlag == 1) {
+    } else if (state.intraTeamFlag == 1) {
         refusal = kIntraTeamMessage;
-    } else if (state.ViewedMeeting > 0) {
+    } else if (state.viewedMeeting > 0) {
         refusal = kViewingMessage;
-    } else if (state.OpenName.empty()) {
+    } else if (state.openName.empty()) {
         refusal = kNoFileMessage;
     } else {
         return true;
@@ -28,7 +28,7 @@ bool RegistrationMenu::mayClear() {
     if (!mayRegister()) {
         return false;
     }
-    if (program_.state.ViewState == 2 || program_.state.MeetingCount < 1) {
+    if (program_.state.viewState == 2 || program_.state.meetingCount < 1) {
         program_.platform.beep();
         return false;
     }
@@ -39,10 +39,10 @@ bool RegistrationMenu::clearCurrentData() {
     if (!mayClear() || !program_.platform.askYesNo(kClearCurrentQuestion, kAppTitle)) {
         return false;
     }
-    ResetMeeting(program_.state, 1);
-    program_.meetingFile.SaveMeeting(0);
+    resetMeeting(program_.state, 1);
+    program_.meetingFile.saveMeeting(0);
     redraw_();
-    program_.log.AppendLog(std::u16string(kClearCurrentLog));
+    program_.log.append(std::u16string(kClearCurrentLog));
     return true;
 }
 
@@ -50,36 +50,36 @@ bool RegistrationMenu::clearAllData() {
     if (!mayClear() || !program_.platform.askYesNo(kClearAllQuestion, kAppTitle)) {
         return false;
     }
-    ResetMeeting(program_.state, 1);
-    program_.state.MeetingCount = 1;
+    resetMeeting(program_.state, 1);
+    program_.state.meetingCount = 1;
     program_.meetingFile.buffer().setCount(1);
-    program_.meetingFile.SaveMeeting(0);
+    program_.meetingFile.saveMeeting(0);
     redraw_();
-    program_.log.AppendLog(std::u16string(kClearAllLog));
+    program_.log.append(std::u16string(kClearAllLog));
     return true;
 }
 
 bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
     MeetingState& state = program_.state;
-    if (state.ViewedMeeting > 0) {
+    if (state.viewedMeeting > 0) {
         program_.platform.showMessage(kViewingMessage, kAppTitle);
         return false;
     }
-    if (state.MatchMethod != 0) {
+    if (state.matchMethod != 0) {
         program_.platform.beep();
         return false;
     }
-    if (state.IntraTeamFlag == 1) {
-        state.IntraTeamFlag = 0;
+    if (state.intraTeamFlag == 1) {
+        state.intraTeamFlag = 0;
     } else {
-        state.IntraTeamFlag = 1;
+        state.intraTeamFlag = 1;
         // The mode works on the team shown when it is switched on.
-        state.CurrentTeam = selectedTab == 1 ? 0 : 1;
+        state.currentTeam = selectedTab == 1 ? 0 : 1;
     }
     redraw_();
     return true;
 }
 
 bool RegistrationMenu::tabStripEnabled() const {
-    return program_.state.IntraTeamFlag == 0;
+    return program_.state.intraTeamFlag == 0;
 }

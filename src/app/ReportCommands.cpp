@@ -7,12 +7,12 @@
 #include "results/ReportTable.h"
 #include "storage/WholeFile.h"
 
-bool mnpoint_Click(Program& program, const std::function<void()>& showReport) {
+bool showStandingsReport(Program& program, const std::function<void()>& showReport) {
     if (!prepareStandingsReport(program)) {
         return false;
     }
     showReport();
-    TaisenDsp(program);
+    buildPairingTable(program);
     return true;
 }
 
@@ -28,7 +28,7 @@ std::u16string reportCsvName(const std::u16string& openName, ReportKind kind) {
 
 bool saveReportCsv(Program& program, ReportKind kind) {
     const std::u16string name =
-        program.platform.chooseCsvSaveFile(reportCsvName(program.state.OpenName, kind));
+        program.platform.chooseCsvSaveFile(reportCsvName(program.state.openName, kind));
     if (name.empty()) {
         return false;
     }

@@ -12,7 +12,7 @@ class Program;
 // shows the report through showReport. Once the report is closed the pairing
 // table is redrawn, which puts the current meeting's values back in place of
 // the sums. Returns true when the report was shown.
-bool mnpoint_Click(Program& program, const std::function<void()>& showReport);
+bool showStandingsReport(Program& program, const std::function<void()>& showReport);
 
 // The file name the CSV dialog offers: the data file's name without its
 // extension and the report's kind, "club_総合成績.csv".

@@ -13,8 +13,8 @@ Roster::Roster(Program& program) : program_(program), master_(program.platform, 
 void Roster::open() {
     masterLines_.clear();
     masterLineMember_.clear();
-    master_.ReadMasterFile([this](int member) {
-        const MemberRecord& entry = master_.MemberTable[static_cast<std::size_t>(member)];
+    master_.readFile([this](int member) {
+        const MemberRecord& entry = master_.members[static_cast<std::size_t>(member)];
         if (entry.Sex == 9) {
             return;
         }
@@ -23,21 +23,21 @@ void Roster::open() {
         masterLineMember_.push_back(member);
     });
     cursor_ = 0;
-    program_.state.CurrentTeam = 0;
+    program_.state.currentTeam = 0;
     changed_ = false;
 }
 
 int Roster::team() const {
-    return program_.state.CurrentTeam == 1 ? 1 : 0;
+    return program_.state.currentTeam == 1 ? 1 : 0;
 }
 
 int Roster::teamSize() const {
-    return std::clamp<int>(program_.state.TeamSize[static_cast<std::size_t>(team())], 0,
+    return std::clamp<int>(program_.state.teamSize[static_cast<std::size_t>(team())], 0,
                            kMaxTeamSize);
 }
 
 std::u16string Roster::teamName() const {
-    return team() == 0 ? program_.state.TeamNameA : program_.state.TeamNameB;
+    return team() == 0 ? program_.state.teamNameA : program_.state.teamNameB;
 }
 
 std::vector<std::u16string> Roster::rosterLines() const {
@@ -46,11 +46,11 @@ std::vector<std::u16string> Roster::rosterLines() const {
     std::vector<std::u16string> lines;
     for (int p = 1; p <= teamSize(); ++p) {
         const auto slot = static_cast<std::size_t>(p);
-        const int status = state.MemberStatus[t][slot];
+        const int status = state.memberStatus[t][slot];
         lines.push_back(formatNumber(p, u" 00 ") +
-                        formatNumber(state.MemberPhotoNo[t][slot], u"000") +
+                        formatNumber(state.memberPhotoNo[t][slot], u"000") +
                         (status > 1 ? u" 休 " : u" ◎ ") + (status % 10 == 1 ? u" 女 " : u" 男 ") +
-                        state.MemberAbbrev[t][slot].str());
+                        state.memberAbbrev[t][slot].str());
     }
     return lines;
 }
@@ -78,7 +78,7 @@ std::optional<PictureLookup> Roster::clickMaster(int line) {
         return std::nullopt;
     }
     masterSelection_ = masterLineMember_[static_cast<std::size_t>(line)];
-    const MemberRecord& entry = master_.MemberTable[static_cast<std::size_t>(masterSelection_)];
+    const MemberRecord& entry = master_.members[static_cast<std::size_t>(masterSelection_)];
     return lookupPicture(program_.workDir, entry.PhotoNo, entry.Sex);
 }
 
@@ -88,18 +88,18 @@ void Roster::clickResting(bool ticked) {
     }
     std::int16_t& status =
         program_.state
-            .MemberStatus[static_cast<std::size_t>(team())][static_cast<std::size_t>(cursor_)];
+            .memberStatus[static_cast<std::size_t>(team())][static_cast<std::size_t>(cursor_)];
     status = static_cast<std::int16_t>(status % 10 + (ticked ? 10 : 0));
 }
 
 void Roster::copyMember(int slot) {
-    const MemberRecord& entry = master_.MemberTable[static_cast<std::size_t>(masterSelection_)];
+    const MemberRecord& entry = master_.members[static_cast<std::size_t>(masterSelection_)];
     MeetingState& state = program_.state;
     const auto t = static_cast<std::size_t>(team());
     const auto s = static_cast<std::size_t>(slot);
-    state.MemberAbbrev[t][s] = entry.Abbrev;
-    state.MemberStatus[t][s] = entry.Sex;
-    state.MemberPhotoNo[t][s] = entry.PhotoNo;
+    state.memberAbbrev[t][s] = entry.Abbrev;
+    state.memberStatus[t][s] = entry.Sex;
+    state.memberPhotoNo[t][s] = entry.PhotoNo;
 }
 
 void Roster::moveEntry(int from, int to) {
@@ -107,13 +107,13 @@ void Roster::moveEntry(int from, int to) {
     const auto t = static_cast<std::size_t>(team());
     const auto f = static_cast<std::size_t>(from);
     const auto d = static_cast<std::size_t>(to);
-    state.MemberAbbrev[t][d] = state.MemberAbbrev[t][f];
-    state.MemberStatus[t][d] = state.MemberStatus[t][f];
-    state.MemberPhotoNo[t][d] = state.MemberPhotoNo[t][f];
+    state.memberAbbrev[t][d] = state.memberAbbrev[t][f];
+    state.memberStatus[t][d] = state.memberStatus[t][f];
+    state.memberPhotoNo[t][d] = state.memberPhotoNo[t][f];
 }
 
 void Roster::change() {
-    if (masterSelection_ < 1 || masterSelection_ > master_.MemberCount || cursor_ < 1 ||
+    if (masterSelection_ < 1 || masterSelection_ > master_.memberCount || cursor_ < 1 ||
         cursor_ > teamSize()) {
         program_.platform.beep();
         return;
@@ -124,7 +124,7 @@ void Roster::change() {
 
 void Roster::add() {
     const int count = teamSize();
-    if (count >= kMaxTeamSize || masterSelection_ < 1 || masterSelection_ > master_.MemberCount ||
+    if (count >= kMaxTeamSize || masterSelection_ < 1 || masterSelection_ > master_.memberCount ||
         cursor_ >= kMaxTeamSize) {
         program_.platform.beep();
         return;
@@ -141,7 +141,7 @@ void Roster::add() {
         ++cursor_;
     }
     copyMember(cursor_);
-    program_.state.TeamSize[static_cast<std::size_t>(team())] =
+    program_.state.teamSize[static_cast<std::size_t>(team())] =
         static_cast<std::int16_t>(count + 1);
     changed_ = true;
 }
@@ -155,7 +155,7 @@ void Roster::remove() {
     for (int p = cursor_; p < count; ++p) {
         moveEntry(p + 1, p);
     }
-    program_.state.TeamSize[static_cast<std::size_t>(team())] =
+    program_.state.teamSize[static_cast<std::size_t>(team())] =
         static_cast<std::int16_t>(count - 1);
     changed_ = true;
 }
@@ -163,14 +163,14 @@ void Roster::remove() {
 void Roster::switchTeam() {
     cursor_ = 0;
     MeetingState& state = program_.state;
-    if (state.MatchMethod == 0 && state.IntraTeamFlag == 0) {
-        state.CurrentTeam = static_cast<std::int16_t>(1 - team());
+    if (state.matchMethod == 0 && state.intraTeamFlag == 0) {
+        state.currentTeam = static_cast<std::int16_t>(1 - team());
     }
 }
 
 void Roster::update() {
     // Short names are fixed-length fields: they already go out padded to 8.
-    program_.meetingFile.SaveMeeting(0);
+    program_.meetingFile.saveMeeting(0);
     changed_ = false;
 }
 
@@ -179,7 +179,7 @@ bool Roster::leave(bool closeBox) {
         return false;
     }
     if (!closeBox || changed_) {
-        program_.meetingFile.ReadMeeting(program_.state.MeetingCount);
+        program_.meetingFile.readMeeting(program_.state.meetingCount);
     }
     changed_ = false;
     return true;

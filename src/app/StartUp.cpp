@@ -21,40 +21,40 @@ void enterWorkingFolder(const Program& program) {
     std::filesystem::current_path(program.workDir, ignored);
 }
 
-void Form_Load(Program& program, MainLayout& layout, const WindowGeometry& designed) {
+void startProgram(Program& program, MainLayout& layout, const WindowGeometry& designed) {
     enterWorkingFolder(program);
     MeetingState& state = program.state;
-    state.FormReady = 0;
-    LoadSettings(program.settings, program.recent, program.display);
-    ResetMeeting(state, 9);
+    state.windowReady = 0;
+    loadSettings(program.settings, program.recent, program.display);
+    resetMeeting(state, 9);
     layout.applySavedSizes(program, designed);
-    state.TeamSize[0] = 10;
-    state.TeamSize[1] = 10;
-    program.log.LogCount = 0;
-    state.PlayedTotal = 0;
-    state.FormReady = 1;
+    state.teamSize[0] = 10;
+    state.teamSize[1] = 10;
+    program.log.entryCount = 0;
+    state.playedTotal = 0;
+    state.windowReady = 1;
     redraw(program);
-    program.log.StartLog();
+    program.log.readEntryCount();
     layout.selectedTab = 1;
 }
 
 bool confirmEnd(Program& program) {
     const MeetingState& state = program.state;
-    if (state.RunningCount >= 1 && !program.platform.askYesNo(kRunningLost, u"")) {
+    if (state.runningCount >= 1 && !program.platform.askYesNo(kRunningLost, u"")) {
         return false;
     }
-    if (isScratchPath(state.TargetPath) && !program.platform.askYesNo(kScratchNotSaved, u"")) {
+    if (isScratchPath(state.targetPath) && !program.platform.askYesNo(kScratchNotSaved, u"")) {
         return false;
     }
     return true;
 }
 
 void finishRun(Program& program) {
-    program.log.AppendLog(program.state.RunningCount == 0 ? u"終了" : u"強制終了");
-    SaveSettings(program.settings, program.recent, program.display);
+    program.log.append(program.state.runningCount == 0 ? u"終了" : u"強制終了");
+    saveSettings(program.settings, program.recent, program.display);
 }
 
-bool Form_Unload(Program& program) {
+bool handleCloseRequest(Program& program) {
     if (!confirmEnd(program)) {
         return true;
     }

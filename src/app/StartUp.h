@@ -6,12 +6,12 @@ class Program;
 
 // Start-up of the main window: settings, the placeholder meeting of two teams
 // of ten, the first drawing, the log entry "起動", the first tab.
-void Form_Load(Program& program, MainLayout& layout, const WindowGeometry& designed);
+void startProgram(Program& program, MainLayout& layout, const WindowGeometry& designed);
 
 // Closing the main window. Returns true to keep it open (the user said No to
 // a question); otherwise the end of the run has been logged and the
 // settings saved.
-bool Form_Unload(Program& program);
+bool handleCloseRequest(Program& program);
 
 // The questions Exit and closing share: running matches, unsaved scratch
 // data. False when the user said No.

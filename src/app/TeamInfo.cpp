@@ -12,16 +12,16 @@ int offeredMethod(int method) {
 } // namespace
 
 TeamInfo::TeamInfo(Program& program)
-    : program_(program), title_(program.state.MeetingTitle.str()), nameA_(program.state.TeamNameA),
-      nameB_(program.state.TeamNameB), method_(offeredMethod(program.state.MatchMethod)) {}
+    : program_(program), title_(program.state.meetingTitle.str()), nameA_(program.state.teamNameA),
+      nameB_(program.state.teamNameB), method_(offeredMethod(program.state.matchMethod)) {}
 
 void TeamInfo::chooseMethod(int method) {
     if (method == method_) {
         return;
     }
-    if (program_.state.PlayedTotal > 0) {
+    if (program_.state.playedTotal > 0) {
         program_.platform.showMessage(kMethodLockedMessage, kAppTitle);
-        method_ = offeredMethod(program_.state.MatchMethod);
+        method_ = offeredMethod(program_.state.matchMethod);
         return;
     }
     method_ = offeredMethod(method);
@@ -30,13 +30,13 @@ void TeamInfo::chooseMethod(int method) {
 void TeamInfo::update(std::u16string_view title, std::u16string_view teamNameA,
                       std::u16string_view teamNameB) {
     MeetingState& state = program_.state;
-    state.MeetingTitle = title;
-    state.TeamNameA = teamNameA;
-    state.TeamNameB = teamNameB;
+    state.meetingTitle = title;
+    state.teamNameA = teamNameA;
+    state.teamNameB = teamNameB;
     // A method the dialog does not offer stays as the meeting holds it.
     if (method_ >= 0) {
-        state.MatchMethod = static_cast<std::int16_t>(method_);
+        state.matchMethod = static_cast<std::int16_t>(method_);
     }
-    state.CurrentTeam = 0;
-    program_.meetingFile.SaveMeeting(0);
+    state.currentTeam = 0;
+    program_.meetingFile.saveMeeting(0);
 }

@@ -46,11 +46,11 @@ public:
             return false;
         }
         MeetingState& state = program_.state;
-        ResetMeeting(state, 9);
-        state.TeamSize[0] = 10;
-        state.TeamSize[1] = 10;
-        state.PlayedTotal = 0;
-        if (program_.meetingFile.OpenMeetingFile(fromUtf8(file))) {
+        resetMeeting(state, 9);
+        state.teamSize[0] = 10;
+        state.teamSize[1] = 10;
+        state.playedTotal = 0;
+        if (program_.meetingFile.openMeetingFile(fromUtf8(file))) {
             // A warning of the open (a file cut short) is not a failure of
             // the command that follows.
             messagesAfterLoad_ = platform_.messages().size();
@@ -113,7 +113,7 @@ void writeLine(std::ostream& out, std::u16string_view text) {
 
 int showMeeting(Session& session, long long meeting, std::ostream& err) {
     MeetingState& state = session.program().state;
-    const int count = state.MeetingCount;
+    const int count = state.meetingCount;
     if (meeting == count) {
         return kDone;
     }
@@ -121,22 +121,22 @@ int showMeeting(Session& session, long long meeting, std::ostream& err) {
         err << "rallynote-cli: --meeting must be between 1 and " << count << '\n';
         return kFailed;
     }
-    state.ViewedMeeting = static_cast<std::int16_t>(meeting);
-    SaveSnapshot(state);
+    state.viewedMeeting = static_cast<std::int16_t>(meeting);
+    saveSnapshot(state);
     state.clearPicks();
-    return session.program().meetingFile.ReadMeeting(state.ViewedMeeting) ? kDone : kFailed;
+    return session.program().meetingFile.readMeeting(state.viewedMeeting) ? kDone : kFailed;
 }
 
 int table(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err) {
     Program& program = session.program();
-    program.state.CurrentTeam = static_cast<std::int16_t>(options.team);
+    program.state.currentTeam = static_cast<std::int16_t>(options.team);
     if (options.meeting) {
         if (const int status = showMeeting(session, *options.meeting, err); status != kDone) {
             return status;
         }
     }
-    TaisenDsp(program);
-    if (options.totals && !Command1(program)) {
+    buildPairingTable(program);
+    if (options.totals && !switchToTotals(program)) {
         return session.stopped("the totals need the current meeting and more than one meeting");
     }
     const GridModel& grid = program.view.grid;
@@ -158,8 +158,8 @@ int table(Session& session, const CliOptions& options, std::ostream& out, std::o
 
 // What the menu "成績表示(&P)" does before its dialog opens.
 bool standingsOverAllMeetings(Program& program) {
-    program.state.CurrentTeam = 0;
-    TaisenDsp(program);
+    program.state.currentTeam = 0;
+    buildPairingTable(program);
     return prepareStandingsReport(program);
 }
 
@@ -168,19 +168,19 @@ int report(Session& session, const CliOptions& options, std::ostream& out) {
     if (!standingsOverAllMeetings(program)) {
         return session.stopped("the totals over all meetings are already shown");
     }
-    const StandingsReport report = point_dsp(program.state, options.kind);
-    writeLine(out, report.Text7);
-    for (const std::u16string& line : report.List1) {
+    const StandingsReport report = buildStandingsReport(program.state, options.kind);
+    writeLine(out, report.title);
+    for (const std::u16string& line : report.memberLines) {
         writeLine(out, line);
     }
     out << "---\n";
     for (const std::u16string* text :
-         {&report.Label3, &report.Text1, &report.Text2, &report.Text5}) {
+         {&report.teamAName, &report.teamAMatches, &report.teamARecord, &report.teamAGames}) {
         writeLine(out, *text);
     }
     if (!report.teamBHidden) {
         for (const std::u16string* text :
-             {&report.Label4, &report.Text3, &report.Text4, &report.Text6}) {
+             {&report.teamBName, &report.teamBMatches, &report.teamBRecord, &report.teamBGames}) {
             writeLine(out, *text);
         }
     }
@@ -196,7 +196,7 @@ int exportStandings(Session& session, const CliOptions& options, std::ostream& o
     if (options.format == CliOptions::Format::Csv) {
         writeCsv(rows, out);
     } else {
-        writeJson(rows, program.state.MeetingCount, out);
+        writeJson(rows, program.state.meetingCount, out);
     }
     return kDone;
 }

@@ -33,15 +33,15 @@ std::string jsonString(const std::string& text) {
 
 std::vector<ExportRow> exportRows(const MeetingState& state) {
     std::vector<ExportRow> rows;
-    const int teams = state.MatchMethod == 0 ? 2 : 1;
+    const int teams = state.matchMethod == 0 ? 2 : 1;
     for (int team = 0; team < teams; ++team) {
         for (int i = 1; i <= boundedTeamSize(state, team); ++i) {
-            const auto& row = state.ResultTable[team][i];
+            const auto& row = state.resultTable[team][i];
             const DecidedRecord decided = decidedRecord(state, team, i);
             const ScoreParts games = splitScore(row[GamesWonLost]);
             ExportRow out;
             out.team = team == 0 ? 'A' : 'B';
-            out.name = plainName(state.MemberAbbrev[team][i].str());
+            out.name = plainName(state.memberAbbrev[team][i].str());
             out.matches = row[PlayedCount];
             out.draws = decided.draws;
             out.wins = decided.wins;

@@ -6,20 +6,20 @@
 #include <cstdint>
 
 bool startMatch(MeetingState& state, Platform& platform) {
-    if (state.RunningCount >= kMaxRunning) {
+    if (state.runningCount >= kMaxRunning) {
         platform.beep();
         state.clearPicks();
         return false;
     }
-    const auto slot = static_cast<std::int16_t>(state.RunningCount + 1);
-    state.RunningCount = slot;
+    const auto slot = static_cast<std::int16_t>(state.runningCount + 1);
+    state.runningCount = slot;
     for (int side = 0; side < 2; ++side) {
-        state.SlotTeam[side][slot] = state.PickTeam[side];
-        state.SlotMember1[side][slot] = state.PickMember1[side];
-        state.SlotMember2[side][slot] = state.PickMember2[side];
+        state.slotTeam[side][slot] = state.pickTeam[side];
+        state.slotMember1[side][slot] = state.pickMember1[side];
+        state.slotMember2[side][slot] = state.pickMember2[side];
     }
     for (int side = 0; side < 2; ++side) {
-        state.setPair(state.PickTeam[side], state.PickMember1[side], state.PickMember2[side],
+        state.setPair(state.pickTeam[side], state.pickMember1[side], state.pickMember2[side],
                       PairRunning);
     }
     state.clearPicks();
@@ -28,7 +28,7 @@ bool startMatch(MeetingState& state, Platform& platform) {
 
 void cancelPairing(MeetingState& state) {
     for (int side = 0; side < 2; ++side) {
-        state.PickMember1[side] = 0;
-        state.PickMember2[side] = 0;
+        state.pickMember1[side] = 0;
+        state.pickMember2[side] = 0;
     }
 }

@@ -1,7 +1,7 @@
 #include "matching/PairingTable.h"
 
 #include "matching/MainView.h"
-#include "matching/Yuusen.h"
+#include "matching/PairPriorities.h"
 #include "results/Points.h"
 #include "results/ResultsGrid.h"
 #include "results/ScoreCode.h"
@@ -23,7 +23,7 @@ constexpr int kSeparatorTwips = 20;
 constexpr std::u16string_view kPicked = u"選択";
 
 bool twoTeamDoubles(const MeetingState& state) {
-    return state.MatchMethod == 0 && state.IntraTeamFlag == 0;
+    return state.matchMethod == 0 && state.intraTeamFlag == 0;
 }
 
 // The larger team, at least 3. When both teams are smaller than 3, each
@@ -34,28 +34,28 @@ int fixTableSize(MeetingState& state) {
         return larger;
     }
     for (int team = 0; team < 2; ++team) {
-        if (state.TeamSize[team] < 3) {
-            state.TeamSize[team] = 3;
+        if (state.teamSize[team] < 3) {
+            state.teamSize[team] = 3;
         }
     }
     return 3;
 }
 
 void setWindowTexts(const MeetingState& state, MainView& view, int team) {
-    view.caption = u"　　ラリーノートメイン" + std::u16string(26, u' ') + state.MeetingTitle.str();
+    view.caption = u"　　ラリーノートメイン" + std::u16string(26, u' ') + state.meetingTitle.str();
     view.fileLabel =
-        u"ﾌｧｲﾙ名称：" + (state.CurrentPath.empty() ? u"開かれていません" : state.CurrentPath);
-    view.teamLabel = u"☆ " + (team == 0 ? state.TeamNameA : state.TeamNameB) + u" ☆";
-    const int meeting = state.ViewedMeeting > 0 ? state.ViewedMeeting : state.MeetingCount;
+        u"ﾌｧｲﾙ名称：" + (state.currentPath.empty() ? u"開かれていません" : state.currentPath);
+    view.teamLabel = u"☆ " + (team == 0 ? state.teamNameA : state.teamNameB) + u" ☆";
+    const int meeting = state.viewedMeeting > 0 ? state.viewedMeeting : state.meetingCount;
     view.meetingLabel = u"開催回数: " + formatNumber(meeting, u"#0");
 }
 
 void setModeLook(const MeetingState& state, MainView& view, int team) {
     view.windowBack = team == 0 ? kTeal : kDarkRed;
-    view.methodLabelBack = state.IntraTeamFlag == 1 ? kRed : kLightBlue;
-    switch (state.MatchMethod) {
+    view.methodLabelBack = state.intraTeamFlag == 1 ? kRed : kLightBlue;
+    switch (state.matchMethod) {
     case 0:
-        view.methodLabel = state.IntraTeamFlag == 1 ? u"2ﾁｰﾑ制(1ﾁｰﾑﾀﾞﾌﾞﾙｽ)" : u"２チーム制(ﾀﾞﾌﾞﾙｽ)";
+        view.methodLabel = state.intraTeamFlag == 1 ? u"2ﾁｰﾑ制(1ﾁｰﾑﾀﾞﾌﾞﾙｽ)" : u"２チーム制(ﾀﾞﾌﾞﾙｽ)";
         break;
     case 1:
         view.methodLabel = u"１チーム制(ﾀﾞﾌﾞﾙｽ)";
@@ -113,15 +113,15 @@ std::u16string_view symbolOf(std::int16_t code) {
 // Column i, row j shows the pair (i, j): its result in either triangle,
 // otherwise its symbol above the diagonal and "試合中" while it is playing.
 std::u16string pairText(const MeetingState& state, int team, int i, int j) {
-    const std::int32_t result = state.ResultTable[team][i][j];
+    const std::int32_t result = state.resultTable[team][i][j];
     if (result != 0) {
         const ScoreParts games = splitScore(result);
         return formatNumber(games.first, u" ##0") + u":" + formatNumber(games.second, u"##0");
     }
-    if (state.ViewedMeeting > 0) {
+    if (state.viewedMeeting > 0) {
         return {};
     }
-    const std::int16_t code = state.PairState[team][i][j];
+    const std::int16_t code = state.pairState[team][i][j];
     if (code == PairRunning) {
         return u"試合中";
     }
@@ -130,19 +130,19 @@ std::u16string pairText(const MeetingState& state, int team, int i, int j) {
 
 void drawPicks(const MeetingState& state, GridModel& grid, int team) {
     if (twoTeamDoubles(state)) {
-        if (state.PickMember1[team] > 0) {
-            grid.set(state.PickMember2[team], state.PickMember1[team], kPicked);
-            grid.set(state.PickMember1[team], state.PickMember2[team], kPicked);
+        if (state.pickMember1[team] > 0) {
+            grid.set(state.pickMember2[team], state.pickMember1[team], kPicked);
+            grid.set(state.pickMember1[team], state.pickMember2[team], kPicked);
         }
         return;
     }
-    if (state.PickMember1[0] > 0) {
-        grid.set(state.PickMember2[0], state.PickMember1[0], kPicked);
+    if (state.pickMember1[0] > 0) {
+        grid.set(state.pickMember2[0], state.pickMember1[0], kPicked);
     }
     // Until the second side is picked its (empty) cell is the heading row's:
     // the corner cell says a pick is awaited.
-    if (state.PickMember1[1] == 0) {
-        grid.set(0, state.PickMember2[1], kPicked);
+    if (state.pickMember1[1] == 0) {
+        grid.set(0, state.pickMember2[1], kPicked);
     }
 }
 
@@ -151,8 +151,8 @@ void drawTable(const MeetingState& state, MainView& view, int team) {
     const int d = view.tableSize;
     const int members = std::min(boundedTeamSize(state, team), d);
     for (int m = 1; m <= members; ++m) {
-        grid.set(0, m, state.MemberAbbrev[team][m].str());
-        grid.set(m, 0, state.MemberAbbrev[team][m].str());
+        grid.set(0, m, state.memberAbbrev[team][m].str());
+        grid.set(m, 0, state.memberAbbrev[team][m].str());
     }
     grid.set(0, d + 2, u"[合計]");
     for (int i = 1; i <= members; ++i) {
@@ -165,28 +165,28 @@ void drawTable(const MeetingState& state, MainView& view, int team) {
 
 } // namespace
 
-void TaisenDsp(MeetingState& state, MainView& view, int displayMode) {
-    const int team = boundedTeam(state.CurrentTeam);
-    state.ViewState = 0;
+void buildPairingTable(MeetingState& state, MainView& view, int displayMode) {
+    const int team = boundedTeam(state.currentTeam);
+    state.viewState = 0;
     view.tableSize = fixTableSize(state);
     setWindowTexts(state, view, team);
 
-    Point1_calc(state, 0);
-    Point1_calc(state, 1);
+    sumMemberPoints(state, 0);
+    sumMemberPoints(state, 1);
     const PlayedColumn played = addRunningToPlayed(state, team);
-    yuusen(state, team);
+    markPriorities(state, team);
 
     setShape(view, view.tableSize, displayMode);
     setModeLook(state, view, team);
     drawTable(state, view, team);
-    kekka_dsp(state, view);
+    buildResultsRows(state, view);
     restorePlayed(state, team, played);
 
     long long total = 0;
     for (int u = 0; u < 2; ++u) {
         const std::int32_t matches = teamMatches(state, u);
-        state.ResultTable[u][kTotalsRow][PlayedCount] = matches;
+        state.resultTable[u][kTotalsRow][PlayedCount] = matches;
         total += matches;
     }
-    state.PlayedTotal = saturateInt32(total);
+    state.playedTotal = saturateInt32(total);
 }

@@ -3,10 +3,10 @@
 struct MainView;
 struct MeetingState;
 
-// Rebuilds the whole main view of the shown team (CurrentTeam) from the
+// Rebuilds the whole main view of the shown team (currentTeam) from the
 // state: window texts and colours, the pairing table with results, symbols,
-// running pairs and picks, and the standings rows (kekka_dsp). Recomputes
+// running pairs and picks, and the standings rows (buildResultsRows). Recomputes
 // both teams' statistics, the priority codes of the shown team, the team
-// match totals and PlayedTotal. displayMode 1 is the adjusted screen, which
+// match totals and playedTotal. displayMode 1 is the adjusted screen, which
 // gives the rows more height.
-void TaisenDsp(MeetingState& state, MainView& view, int displayMode);
+void buildPairingTable(MeetingState& state, MainView& view, int displayMode);

@@ -29,12 +29,12 @@ int rowHeightDivisor(int rows) {
 } // namespace
 
 void openRunningList(MeetingState& state) {
-    state.ViewState = 1;
+    state.viewState = 1;
 }
 
-GridModel RunDsp(const MeetingState& state, int usableWidth, int usableHeight) {
-    const int method = state.IntraTeamFlag == 1 ? 1 : state.MatchMethod;
-    const int running = std::clamp<int>(state.RunningCount, 0, kMaxRunning);
+GridModel buildRunningList(const MeetingState& state, int usableWidth, int usableHeight) {
+    const int method = state.intraTeamFlag == 1 ? 1 : state.matchMethod;
+    const int running = std::clamp<int>(state.runningCount, 0, kMaxRunning);
 
     GridModel grid;
     grid.resize(std::max(running + 1, 4), 5);
@@ -47,21 +47,21 @@ GridModel RunDsp(const MeetingState& state, int usableWidth, int usableHeight) {
 
     const std::u16string_view teamA = u"☆ チーム Ａ ☆";
     const std::u16string_view teamB = u"☆ チーム Ｂ ☆";
-    switch (state.MatchMethod) {
+    switch (state.matchMethod) {
     case 0:
-        grid.at(0, 2) = heading(teamA, state.TeamNameA);
-        grid.at(0, 4) = heading(teamB, state.TeamNameB);
+        grid.at(0, 2) = heading(teamA, state.teamNameA);
+        grid.at(0, 4) = heading(teamB, state.teamNameB);
         break;
     case 1:
-        if (state.CurrentTeam == 0) {
-            grid.at(0, 2) = heading(teamA, state.TeamNameA);
+        if (state.currentTeam == 0) {
+            grid.at(0, 2) = heading(teamA, state.teamNameA);
         } else {
-            grid.at(0, 2) = heading(teamB, state.TeamNameB);
+            grid.at(0, 2) = heading(teamB, state.teamNameB);
         }
         grid.at(0, 4) = grid.at(0, 2);
         break;
     default:
-        grid.at(0, 2) = heading(u"☆☆☆☆☆☆", state.TeamNameA);
+        grid.at(0, 2) = heading(u"☆☆☆☆☆☆", state.teamNameA);
         grid.at(0, 4) = grid.at(0, 2);
         break;
     }
@@ -72,12 +72,12 @@ GridModel RunDsp(const MeetingState& state, int usableWidth, int usableHeight) {
     }
     for (int slot = 1; slot <= running; ++slot) {
         for (int side = 0; side < 2; ++side) {
-            const int team = state.SlotTeam.at(side).at(slot);
-            const auto& names = state.MemberAbbrev.at(team);
-            std::u16string cell = cutAtNul(names.at(state.SlotMember1.at(side).at(slot)).str());
+            const int team = state.slotTeam.at(side).at(slot);
+            const auto& names = state.memberAbbrev.at(team);
+            std::u16string cell = cutAtNul(names.at(state.slotMember1.at(side).at(slot)).str());
             if (method != 2) {
                 cell += kCellBreak;
-                cell += names.at(state.SlotMember2.at(side).at(slot)).str();
+                cell += names.at(state.slotMember2.at(side).at(slot)).str();
             }
             grid.at(slot, side == 0 ? 2 : 4) = cell;
         }
@@ -86,15 +86,15 @@ GridModel RunDsp(const MeetingState& state, int usableWidth, int usableHeight) {
 }
 
 bool chooseRunningMatch(MeetingState& state, Platform& platform, int row) {
-    state.RemoveSlot = static_cast<std::int16_t>(row);
-    if (row < 1 || row > state.RunningCount) {
+    state.removeSlot = static_cast<std::int16_t>(row);
+    if (row < 1 || row > state.runningCount) {
         platform.beep();
         return false;
     }
     for (int side = 0; side < 2; ++side) {
-        state.PickTeam[side] = state.SlotTeam[side][row];
-        state.PickMember1[side] = state.SlotMember1[side][row];
-        state.PickMember2[side] = state.SlotMember2[side][row];
+        state.pickTeam[side] = state.slotTeam[side][row];
+        state.pickMember1[side] = state.slotMember1[side][row];
+        state.pickMember2[side] = state.slotMember2[side][row];
     }
     return true;
 }

@@ -13,15 +13,15 @@ inline constexpr std::u16string_view kRunningListCaption =
 inline constexpr std::u16string_view kRunningListInstruction =
     u"☆ 試合ＮＯを選択し決定をｸﾘｯｸ、または試合ＮＯをﾀﾞﾌﾞﾙｸﾘｯｸして下さい。";
 
-// Marks the list as open (ViewState 1), as the window does when it shows.
+// Marks the list as open (viewState 1), as the window does when it shows.
 void openRunningList(MeetingState& state);
 
 // The list as a grid of 5 columns: match number, spacer, side 0, "ＶＳ",
 // side 1; one row per running match below the headings, at least 4 rows.
 // Sizes are in twips and share the usable width and height of the grid.
-GridModel RunDsp(const MeetingState& state, int usableWidth, int usableHeight);
+GridModel buildRunningList(const MeetingState& state, int usableWidth, int usableHeight);
 
 // Choosing row k of the list for result entry, cancellation or forfeit:
-// RemoveSlot = k; a row without a running match beeps and returns false;
+// removeSlot = k; a row without a running match beeps and returns false;
 // otherwise the slot's sides are copied into the picks.
 bool chooseRunningMatch(MeetingState& state, Platform& platform, int row);

@@ -5,11 +5,11 @@
 bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
     MeetingState& state = program.state;
     for (int side = 0; side < 2; ++side) {
-        state.setPair(state.PickTeam.at(side), state.PickMember1.at(side),
-                      state.PickMember2.at(side), pairCode);
+        state.setPair(state.pickTeam.at(side), state.pickMember1.at(side),
+                      state.pickMember2.at(side), pairCode);
     }
-    RemoveRunningSlot(state);
-    return program.meetingFile.SaveMeeting(0);
+    removeRunningSlot(state);
+    return program.meetingFile.saveMeeting(0);
 }
 
 void cancelMatch(Program& program) {

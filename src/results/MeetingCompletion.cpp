@@ -12,15 +12,15 @@ namespace {
 bool refused(Program& program) {
     const MeetingState& state = program.state;
     const char16_t* message = nullptr;
-    if (state.IntraTeamFlag == 1) {
+    if (state.intraTeamFlag == 1) {
         message = u"１チーム制が宣言されています。解除後ご実行して下さい。";
-    } else if (state.ViewState == 2) {
+    } else if (state.viewState == 2) {
         message = u"合計表示中です。";
-    } else if (state.MeetingCount < 1) {
+    } else if (state.meetingCount < 1) {
         message = u"データが作成されていません。";
-    } else if (state.ViewedMeeting > 0) {
+    } else if (state.viewedMeeting > 0) {
         message = u"前回表示中です。表示を戻してから実行して下さい。";
-    } else if (state.RunningCount > 0) {
+    } else if (state.runningCount > 0) {
         message = u"試合中のﾃﾞｰﾀがあります。終了、ｷｬﾝｾﾙ後実行して下さい。";
     }
     if (message != nullptr) {
@@ -31,13 +31,13 @@ bool refused(Program& program) {
 }
 
 void logMeetingNumber(Program& program, std::u16string_view what) {
-    program.log.AppendLog(std::u16string(what) + formatNumber(program.state.MeetingCount, u"##0") +
-                          u"回 " + program.state.CurrentPath);
+    program.log.append(std::u16string(what) + formatNumber(program.state.meetingCount, u"##0") +
+                       u"回 " + program.state.currentPath);
 }
 
 } // namespace
 
-bool mnenditem_Click(Program& program, int index) {
+bool runCompletionMenuItem(Program& program, int index) {
     if (index == 0) {
         return completeMeeting(program);
     }
@@ -57,13 +57,13 @@ bool completeMeeting(Program& program) {
     }
     MeetingState& state = program.state;
     // The meeting is cleared only once its record holds it.
-    if (!program.meetingFile.SaveMeeting(0)) {
+    if (!program.meetingFile.saveMeeting(0)) {
         return false;
     }
     const auto before = std::make_unique<MeetingState>(state);
-    ResetMeeting(state, 1);
-    ++state.MeetingCount;
-    if (!program.meetingFile.SaveMeeting(1)) {
+    resetMeeting(state, 1);
+    ++state.meetingCount;
+    if (!program.meetingFile.saveMeeting(1)) {
         // The file still ends with the completed meeting: stay on it.
         state = *before;
         return false;
@@ -77,7 +77,7 @@ bool undoCompletion(Program& program) {
         return false;
     }
     MeetingState& state = program.state;
-    if (state.MeetingCount < 2) {
+    if (state.meetingCount < 2) {
         program.platform.showMessage(u"完了データが作成されていません。", kAppTitle);
         return false;
     }
@@ -87,8 +87,8 @@ bool undoCompletion(Program& program) {
         return false;
     }
     const auto before = std::make_unique<MeetingState>(state);
-    --state.MeetingCount;
-    if (!program.meetingFile.ReadMeeting(state.MeetingCount)) {
+    --state.meetingCount;
+    if (!program.meetingFile.readMeeting(state.meetingCount)) {
         // A record that cannot be read replaces nothing.
         state = *before;
         return false;

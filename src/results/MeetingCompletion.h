@@ -6,7 +6,7 @@ class Program;
 // next one, item 2 goes back to the previous meeting as it was completed;
 // any other item does nothing. Returns true when the meeting in memory
 // changed and the pairing table must be redrawn.
-bool mnenditem_Click(Program& program, int index);
+bool runCompletionMenuItem(Program& program, int index);
 
 bool completeMeeting(Program& program);
 bool undoCompletion(Program& program);

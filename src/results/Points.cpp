@@ -3,11 +3,11 @@
 #include "results/ScoreCode.h"
 #include "state/StateBounds.h"
 
-void Point1_calc(MeetingState& state, int team) {
+void sumMemberPoints(MeetingState& state, int team) {
     team = boundedTeam(team);
     const int size = boundedTeamSize(state, team);
-    auto& pairs = state.PairState[team];
-    auto& results = state.ResultTable[team];
+    auto& pairs = state.pairState[team];
+    auto& results = state.resultTable[team];
 
     for (int i = 1; i <= size; ++i) {
         for (int j = 1; j <= size; ++j) {
@@ -53,7 +53,7 @@ namespace {
 // the packed sums and their rate in row 21.
 void teamColumnTotal(MeetingState& state, int team, int column, int rateColumn) {
     const int size = boundedTeamSize(state, team);
-    auto& results = state.ResultTable[team];
+    auto& results = state.resultTable[team];
     long long first = 0;
     long long second = 0;
     for (int i = 1; i <= size; ++i) {
@@ -79,7 +79,7 @@ std::int32_t teamMatches(const MeetingState& state, int team) {
     const int size = boundedTeamSize(state, team);
     long long sum = 0;
     for (int i = 1; i <= size; ++i) {
-        sum += state.ResultTable[team][i][PlayedCount];
+        sum += state.resultTable[team][i][PlayedCount];
     }
     return saturateInt32(sum);
 }
@@ -87,7 +87,7 @@ std::int32_t teamMatches(const MeetingState& state, int team) {
 void recomputeRates(MeetingState& state) {
     for (int team = 0; team < 2; ++team) {
         for (int m = 1; m <= kMaxTeamSize; ++m) {
-            auto& row = state.ResultTable[team][m];
+            auto& row = state.resultTable[team][m];
             const ScoreParts winsLosses = splitScore(row[WinsLosses]);
             const ScoreParts games = splitScore(row[GamesWonLost]);
             row[WinRate] = percentOf(winsLosses.first, winsLosses.first + winsLosses.second);
@@ -98,7 +98,7 @@ void recomputeRates(MeetingState& state) {
 
 PlayedColumn addRunningToPlayed(MeetingState& state, int team) {
     team = boundedTeam(team);
-    auto& results = state.ResultTable[team];
+    auto& results = state.resultTable[team];
     PlayedColumn saved{};
     for (int m = 0; m < kSlots; ++m) {
         saved[m] = results[m][PlayedCount];
@@ -107,7 +107,7 @@ PlayedColumn addRunningToPlayed(MeetingState& state, int team) {
     for (int i = 1; i <= size; ++i) {
         long long running = 0;
         for (int j = 1; j <= size; ++j) {
-            if (state.PairState[team][i][j] == PairRunning) {
+            if (state.pairState[team][i][j] == PairRunning) {
                 ++running;
             }
         }
@@ -119,6 +119,6 @@ PlayedColumn addRunningToPlayed(MeetingState& state, int team) {
 void restorePlayed(MeetingState& state, int team, const PlayedColumn& saved) {
     team = boundedTeam(team);
     for (int m = 0; m < kSlots; ++m) {
-        state.ResultTable[team][m][PlayedCount] = saved[m];
+        state.resultTable[team][m][PlayedCount] = saved[m];
     }
 }

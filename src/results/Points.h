@@ -9,7 +9,7 @@
 // + games lost, win rate, point win rate) of every member of one team from
 // the pair results. A draw counts as a win and a loss. Cells of running or
 // forfeited pairs never count. Codes 1 and 2 are first set back to 0.
-void Point1_calc(MeetingState& state, int team);
+void sumMemberPoints(MeetingState& state, int team);
 
 // Row 21 of both teams: columns 22 and 23 summed part by part over the
 // members, and the team's win rate and point win rate from those sums.

@@ -6,17 +6,17 @@
 #include <cstdint>
 #include <vector>
 
-void jyuni(MeetingState& state) {
+void rankMembers(MeetingState& state) {
     for (int team = 0; team < 2; ++team) {
         const int size = boundedTeamSize(state, team);
         for (int i = 1; i <= size; ++i) {
-            state.ResultTable[team][i][SexRank] = 0;
-            state.ResultTable[team][i][OverallRank] = 0;
+            state.resultTable[team][i][SexRank] = 0;
+            state.resultTable[team][i][OverallRank] = 0;
         }
     }
-    jyuni_set2(state, 0);
-    jyuni_set2(state, 1);
-    jyuni_set2(state, 2);
+    rankGroup(state, 0);
+    rankGroup(state, 1);
+    rankGroup(state, 2);
 }
 
 namespace {
@@ -28,7 +28,7 @@ struct Member {
 
 } // namespace
 
-void jyuni_set2(MeetingState& state, int sx) {
+void rankGroup(MeetingState& state, int sx) {
     const int column = sx == 2 ? OverallRank : SexRank;
     const int sizes[2] = {boundedTeamSize(state, 0), boundedTeamSize(state, 1)};
     const int positions = sizes[0] + sizes[1];
@@ -44,9 +44,9 @@ void jyuni_set2(MeetingState& state, int sx) {
         ties.clear();
         for (int team = 0; team < 2; ++team) {
             for (int i = 1; i <= sizes[team]; ++i) {
-                const auto& row = state.ResultTable[team][i];
+                const auto& row = state.resultTable[team][i];
                 const bool eligible =
-                    (sx == 2 || state.MemberStatus[team][i] == sx) && row[column] <= 0;
+                    (sx == 2 || state.memberStatus[team][i] == sx) && row[column] <= 0;
                 if (!eligible || row[PlayedCount] == 0) {
                     continue;
                 }
@@ -64,9 +64,9 @@ void jyuni_set2(MeetingState& state, int sx) {
             }
         }
         if (found) {
-            state.ResultTable[best.team][best.slot][column] = pos;
+            state.resultTable[best.team][best.slot][column] = pos;
             for (const Member& tie : ties) {
-                state.ResultTable[tie.team][tie.slot][column] = pos;
+                state.resultTable[tie.team][tie.slot][column] = pos;
             }
             pos += static_cast<int>(ties.size());
         }

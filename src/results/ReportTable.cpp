@@ -31,22 +31,22 @@ ReportTable::Row teamRow(const std::u16string& name, const ReportTeamTotals& tot
 } // namespace
 
 ReportTable reportTable(const MeetingState& state, ReportKind kind) {
-    const StandingsReport report = point_dsp(state, kind);
+    const StandingsReport report = buildStandingsReport(state, kind);
     ReportTable table;
-    table.title = report.Text7;
-    table.subtitle = u"ﾌｧｲﾙ: " + state.OpenName + u"　開催回数: " +
-                     number(static_cast<long long>(state.MeetingCount)) + u"回";
+    table.title = report.title;
+    table.subtitle = u"ﾌｧｲﾙ: " + state.openName + u"　開催回数: " +
+                     number(static_cast<long long>(state.meetingCount)) + u"回";
     table.memberHeadings = {u"順位", u"試合数",  u"勝",        u"敗",
                             u"引分", u"勝率(%)", u"ﾎﾟ勝率(%)", u"略称"};
     for (const ReportMember& m : reportMembers(state, kind)) {
         table.members.push_back({number(m.pos), number(m.matches), number(m.wins), number(m.losses),
                                  number(m.draws), number(m.winRate), number(m.pointWinRate),
-                                 nameCell(state.MemberAbbrev[m.team][m.member].str())});
+                                 nameCell(state.memberAbbrev[m.team][m.member].str())});
     }
     table.teamHeadings = {u"チーム", u"総試合数", u"勝", u"敗", u"引分", u"得ﾎﾟｲﾝﾄ", u"失ﾎﾟｲﾝﾄ"};
-    table.teams.push_back(teamRow(report.Label3, reportTeamTotals(state, 0)));
+    table.teams.push_back(teamRow(report.teamAName, reportTeamTotals(state, 0)));
     if (!report.teamBHidden) {
-        table.teams.push_back(teamRow(report.Label4, reportTeamTotals(state, 1)));
+        table.teams.push_back(teamRow(report.teamBName, reportTeamTotals(state, 1)));
     }
     return table;
 }

@@ -16,21 +16,21 @@ struct Cell {
 };
 
 Cell correctionCell(const MeetingState& state) {
-    return {state.CurrentTeam, state.CorrectionCell[0], state.CorrectionCell[1]};
+    return {state.currentTeam, state.correctionCell[0], state.correctionCell[1]};
 }
 
 } // namespace
 
 CorrectionView loadCorrection(const MeetingState& state) {
     const Cell cell = correctionCell(state);
-    const std::int32_t code = state.ResultTable.at(cell.team).at(cell.column).at(cell.row);
+    const std::int32_t code = state.resultTable.at(cell.team).at(cell.column).at(cell.row);
     CorrectionView view;
-    view.teamName = cell.team == 0 ? state.TeamNameA : state.TeamNameB;
+    view.teamName = cell.team == 0 ? state.teamNameA : state.teamNameB;
     view.won = formatNumber(code / 1000, u"##0");
     view.lost = formatNumber(code % 1000, u"##0");
-    view.member = state.MemberAbbrev.at(cell.team).at(cell.column).str();
-    view.otherMember = state.MemberAbbrev.at(cell.team).at(cell.row).str();
-    view.singles = state.MatchMethod == 2;
+    view.member = state.memberAbbrev.at(cell.team).at(cell.column).str();
+    view.otherMember = state.memberAbbrev.at(cell.team).at(cell.row).str();
+    view.singles = state.matchMethod == 2;
     return view;
 }
 
@@ -49,18 +49,18 @@ bool correctResult(Program& program, std::u16string_view text1, std::u16string_v
         program.platform.beep();
         return false;
     }
-    auto& results = state.ResultTable.at(cell.team);
+    auto& results = state.resultTable.at(cell.team);
     const std::int32_t old = results.at(cell.column).at(cell.row);
     results.at(cell.column).at(cell.row) = code;
-    results.at(cell.row).at(cell.column) = state.MatchMethod == 2 ? mirrored : code;
+    results.at(cell.row).at(cell.column) = state.matchMethod == 2 ? mirrored : code;
     state.setPair(cell.team, cell.column, cell.row,
                   won == 0 && lost == 0 ? PairFirstClass : PairFinished);
 
-    program.meetingFile.SaveMeeting(state.ViewedMeeting > 0 ? 9 : 0);
-    const auto& names = state.MemberAbbrev.at(cell.team);
-    program.log.AppendLog(u"訂正 (" + reportName(names.at(cell.column).str()) + u"+" +
-                          reportName(names.at(cell.row).str()) + u") " +
-                          formatNumber(old / 1000, u"##0:") + formatNumber(old % 1000, u"##0") +
-                          u" -> " + formatNumber(won, u"##0:") + formatNumber(lost, u"##0"));
+    program.meetingFile.saveMeeting(state.viewedMeeting > 0 ? 9 : 0);
+    const auto& names = state.memberAbbrev.at(cell.team);
+    program.log.append(u"訂正 (" + reportName(names.at(cell.column).str()) + u"+" +
+                       reportName(names.at(cell.row).str()) + u") " +
+                       formatNumber(old / 1000, u"##0:") + formatNumber(old % 1000, u"##0") +
+                       u" -> " + formatNumber(won, u"##0:") + formatNumber(lost, u"##0"));
     return true;
 }

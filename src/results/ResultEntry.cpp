@@ -21,10 +21,10 @@ bool readGames(std::u16string_view text, int& games) {
 }
 
 std::u16string sideText(const MeetingState& state, int side) {
-    const auto& names = state.MemberAbbrev.at(state.PickTeam.at(side));
-    std::u16string text = u"(" + reportName(names.at(state.PickMember1.at(side)).str());
-    const std::u16string partner = reportName(names.at(state.PickMember2.at(side)).str());
-    if (partner != u" " && state.MatchMethod != 2) {
+    const auto& names = state.memberAbbrev.at(state.pickTeam.at(side));
+    std::u16string text = u"(" + reportName(names.at(state.pickMember1.at(side)).str());
+    const std::u16string partner = reportName(names.at(state.pickMember2.at(side)).str());
+    if (partner != u" " && state.matchMethod != 2) {
         text += u"+" + partner;
     }
     return text + u")";
@@ -53,16 +53,16 @@ bool enterResult(Program& program, std::u16string_view text1, std::u16string_vie
     const std::int32_t code1 = games1 * 1000 + games0;
     const std::array<std::int32_t, 2> codes = {code0, code1};
     for (int side = 0; side < 2; ++side) {
-        const int team = state.PickTeam.at(side);
-        const int first = state.PickMember1.at(side);
-        const int second = state.PickMember2.at(side);
-        state.ResultTable.at(team).at(first).at(second) = codes.at(side);
+        const int team = state.pickTeam.at(side);
+        const int first = state.pickMember1.at(side);
+        const int second = state.pickMember2.at(side);
+        state.resultTable.at(team).at(first).at(second) = codes.at(side);
         // In doubles each partner finds the pair's score in its own row.
-        if (state.MatchMethod != 2) {
-            state.ResultTable.at(team).at(second).at(first) = codes.at(side);
+        if (state.matchMethod != 2) {
+            state.resultTable.at(team).at(second).at(first) = codes.at(side);
         }
     }
     releaseRunningMatch(program, PairFinished);
-    program.log.AppendLog(resultLogLine(state, games0, games1));
+    program.log.append(resultLogLine(state, games0, games1));
     return true;
 }

@@ -33,9 +33,9 @@ std::u16string percent(std::int32_t value) {
 
 void setStatusLabel(const MeetingState& state, MainView& view) {
     view.statusLabelBack = kRed;
-    if (state.ViewedMeeting >= 1) {
+    if (state.viewedMeeting >= 1) {
         view.statusLabel = u"前回表示中";
-    } else if (state.ViewState == 2) {
+    } else if (state.viewState == 2) {
         view.statusLabel = u"合計表示中";
     } else {
         view.statusLabel = u"組合せ表示";
@@ -45,13 +45,13 @@ void setStatusLabel(const MeetingState& state, MainView& view) {
 
 } // namespace
 
-void kekka_dsp(MeetingState& state, MainView& view) {
+void buildResultsRows(MeetingState& state, MainView& view) {
     GridModel& grid = view.grid;
     const int n = view.tableSize;
     const int summary = n + 2;
-    const int team = boundedTeam(state.CurrentTeam);
+    const int team = boundedTeam(state.currentTeam);
     const int members = std::min(boundedTeamSize(state, team), n);
-    auto& results = state.ResultTable[team];
+    auto& results = state.resultTable[team];
     auto& totals = results[kTotalsRow];
 
     setStatusLabel(state, view);
@@ -60,7 +60,7 @@ void kekka_dsp(MeetingState& state, MainView& view) {
         grid.set(row, summary, u" ");
     }
 
-    jyuni(state);
+    rankMembers(state);
     totals[PlayedCount] = teamMatches(state, team);
 
     const int matchesRow = n + 2;
@@ -100,7 +100,7 @@ void kekka_dsp(MeetingState& state, MainView& view) {
         grid.set(n + 6, i, percent(results[i][PointWinRate]));
         // Women who are not resting carry an asterisk before their sex rank.
         const std::u16string sexRank =
-            state.MemberStatus[team][i] == 1
+            state.memberStatus[team][i] == 1
                 ? u"*" + formatNumber(results[i][SexRank], u"  ##0") + u" "
                 : formatNumber(results[i][SexRank], u"   ##0") + u" ";
         grid.set(n + 7, i, sexRank);

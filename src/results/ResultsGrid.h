@@ -7,4 +7,4 @@ struct MeetingState;
 // pairing table and the summary column to its right, ranks everybody and
 // computes both teams' totals on the way, and sets the status label. The
 // grid must already have the shape of the pairing table (view.tableSize).
-void kekka_dsp(MeetingState& state, MainView& view);
+void buildResultsRows(MeetingState& state, MainView& view);

@@ -11,7 +11,7 @@
 #include <limits>
 
 DecidedRecord decidedRecord(const MeetingState& state, int team, int member) {
-    const auto& row = state.ResultTable[team][member];
+    const auto& row = state.resultTable[team][member];
     const ScoreParts wl = splitScore(row[WinsLosses]);
     DecidedRecord decided;
     decided.draws = wl.first + wl.second - row[PlayedCount];
@@ -23,20 +23,20 @@ DecidedRecord decidedRecord(const MeetingState& state, int team, int member) {
 namespace {
 
 std::int32_t rankFor(const MeetingState& state, int team, int i, ReportKind kind) {
-    const auto& row = state.ResultTable[team][i];
+    const auto& row = state.resultTable[team][i];
     switch (kind) {
     case ReportKind::Overall:
         return row[OverallRank];
     case ReportKind::Men:
-        return state.MemberStatus[team][i] == 0 ? row[SexRank] : 0;
+        return state.memberStatus[team][i] == 0 ? row[SexRank] : 0;
     case ReportKind::Women:
-        return state.MemberStatus[team][i] == 1 ? row[SexRank] : 0;
+        return state.memberStatus[team][i] == 1 ? row[SexRank] : 0;
     }
     return 0;
 }
 
 ReportMember memberFigures(const MeetingState& state, int team, int i, int pos) {
-    const auto& row = state.ResultTable[team][i];
+    const auto& row = state.resultTable[team][i];
     const DecidedRecord decided = decidedRecord(state, team, i);
     ReportMember member;
     member.pos = pos;
@@ -48,7 +48,7 @@ ReportMember memberFigures(const MeetingState& state, int team, int i, int pos) 
     member.losses = decided.losses;
     member.winRate = row[WinRate];
     member.pointWinRate = row[PointWinRate];
-    member.name = reportName(state.MemberAbbrev[team][i].str());
+    member.name = reportName(state.memberAbbrev[team][i].str());
     return member;
 }
 
@@ -107,7 +107,7 @@ std::vector<ReportMember> reportMembers(const MeetingState& state, ReportKind ki
 // Each match of a team is counted in the rows of two of its members, so the
 // team totals are halved.
 ReportTeamTotals reportTeamTotals(const MeetingState& state, int team) {
-    const auto& row = state.ResultTable[team][kTotalsRow];
+    const auto& row = state.resultTable[team][kTotalsRow];
     const double matches = row[PlayedCount];
     const ScoreParts wl = splitScore(row[WinsLosses]);
     const ScoreParts games = splitScore(row[GamesWonLost]);
@@ -126,30 +126,32 @@ ReportTeamTotals reportTeamTotals(const MeetingState& state, int team) {
     return totals;
 }
 
-StandingsReport point_dsp(const MeetingState& state, ReportKind kind) {
+StandingsReport buildStandingsReport(const MeetingState& state, ReportKind kind) {
     StandingsReport report;
-    report.List1.push_back(u"順位 試合数   勝:敗 (引分) 勝率  ﾎﾟ勝率  略称");
+    report.memberLines.push_back(u"順位 試合数   勝:敗 (引分) 勝率  ﾎﾟ勝率  略称");
     switch (kind) {
     case ReportKind::Overall:
-        report.Text7 = u"☆ 総合成績 ☆";
+        report.title = u"☆ 総合成績 ☆";
         break;
     case ReportKind::Men:
-        report.Text7 = u"☆ 男性成績 ☆";
+        report.title = u"☆ 男性成績 ☆";
         break;
     case ReportKind::Women:
-        report.Text7 = u"☆ 女性成績 ☆";
+        report.title = u"☆ 女性成績 ☆";
         break;
     }
     for (const ReportMember& member : reportMembers(state, kind)) {
-        report.List1.push_back(memberLine(member));
+        report.memberLines.push_back(memberLine(member));
     }
 
-    report.Label3 = state.TeamNameA;
-    report.Label4 = state.TeamNameB;
-    teamTexts(reportTeamTotals(state, 0), report.Text1, report.Text2, report.Text5);
-    report.teamBHidden = state.MatchMethod == 2;
+    report.teamAName = state.teamNameA;
+    report.teamBName = state.teamNameB;
+    teamTexts(reportTeamTotals(state, 0), report.teamAMatches, report.teamARecord,
+              report.teamAGames);
+    report.teamBHidden = state.matchMethod == 2;
     if (!report.teamBHidden) {
-        teamTexts(reportTeamTotals(state, 1), report.Text3, report.Text4, report.Text6);
+        teamTexts(reportTeamTotals(state, 1), report.teamBMatches, report.teamBRecord,
+                  report.teamBGames);
     }
     return report;
 }

@@ -5,16 +5,20 @@
 
 struct MeetingState;
 
-// The texts of the standings report dialog (Form11), named after its
-// controls.
+// The texts the standings report dialog shows, ready to display.
 struct StandingsReport {
-    std::u16string Text7;               // title
-    std::vector<std::u16string> List1;  // heading line, then one line per ranked member
-    std::u16string Label3;              // team A's name
-    std::u16string Label4;              // team B's name
-    std::u16string Text1, Text2, Text5; // team A: matches, wins:losses(draws), games
-    std::u16string Text3, Text4, Text6; // team B, the same
-    bool teamBHidden = false;           // one-team singles shows no team B
+    std::u16string title;
+    std::vector<std::u16string> memberLines; // heading line, then one line per ranked member
+    std::u16string teamAName;
+    std::u16string teamBName;
+    // Each team's " 総試合数＝ …", " 総勝敗数＝ …" and " 総ﾎﾟｲﾝﾄ ＝ …" lines.
+    std::u16string teamAMatches;
+    std::u16string teamARecord;
+    std::u16string teamAGames;
+    std::u16string teamBMatches;
+    std::u16string teamBRecord;
+    std::u16string teamBGames;
+    bool teamBHidden = false; // one-team singles shows no team B
 };
 
 enum class ReportKind { Overall = 0, Men = 1, Women = 2 };
@@ -65,7 +69,7 @@ ReportTeamTotals reportTeamTotals(const MeetingState& state, int team);
 // Fills the report from the result table as the totals view left it: the
 // ranked members of the kind in rank order (team A before team B within a
 // rank) and the totals of both teams, halved into match counts.
-StandingsReport point_dsp(const MeetingState& state, ReportKind kind);
+StandingsReport buildStandingsReport(const MeetingState& state, ReportKind kind);
 
 // A member's name as reports and log lines show it: the short name and one
 // blank, cut before its first NUL unless the NUL is its first character.

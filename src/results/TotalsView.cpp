@@ -34,7 +34,7 @@ static_assert(MeetingRecord::kResultOffset + 4 * (1 + 3 * kTotalsRow + 66 * kLas
 void addRecord(MeetingState& state, const MeetingRecord& record) {
     for (int team = 0; team < 2; ++team) {
         for (int m = 1; m <= kTotalsRow; ++m) {
-            auto& row = state.ResultTable[team][m];
+            auto& row = state.resultTable[team][m];
             for (int k = kFirstSummedColumn; k <= kLastSummedColumn; ++k) {
                 row[k] = saturateInt32(static_cast<long long>(row[k]) +
                                        storedResult(record, team, m, k));
@@ -45,21 +45,20 @@ void addRecord(MeetingState& state, const MeetingRecord& record) {
 
 } // namespace
 
-bool Command1_sub(MeetingState& state, const MeetingFile& file, Platform& platform,
-                  MainView& view) {
-    state.TotalsBusy = 1;
-    if (state.ViewState == 2) {
+bool showTotals(MeetingState& state, const MeetingFile& file, Platform& platform, MainView& view) {
+    state.totalsBusy = 1;
+    if (state.viewState == 2) {
         platform.beep();
         return false;
     }
-    state.ViewState = 2;
+    state.viewState = 2;
 
     // One open for all records: the sums over a long history must cost
     // little more than reading the file once.
     RecordFile data(MeetingRecord::kSize);
     MeetingRecord record;
-    bool readable = state.MeetingCount < 2 || data.openForReading(file.resolve(state.CurrentPath));
-    for (int n = 1; readable && n < state.MeetingCount; ++n) {
+    bool readable = state.meetingCount < 2 || data.openForReading(file.resolve(state.currentPath));
+    for (int n = 1; readable && n < state.meetingCount; ++n) {
         readable = data.read(n, record.bytes.data());
         if (readable) {
             addRecord(state, record);
@@ -71,10 +70,10 @@ bool Command1_sub(MeetingState& state, const MeetingFile& file, Platform& platfo
     }
 
     recomputeRates(state);
-    const int team = boundedTeam(state.CurrentTeam);
+    const int team = boundedTeam(state.currentTeam);
     const PlayedColumn played = addRunningToPlayed(state, team);
-    kekka_dsp(state, view);
+    buildResultsRows(state, view);
     restorePlayed(state, team, played);
-    state.TotalsBusy = 0;
+    state.totalsBusy = 0;
     return true;
 }

@@ -14,16 +14,16 @@ inline constexpr int kSlots = 22;
 inline constexpr int kMaxTeamSize = 20;
 inline constexpr int kResultColumns = 30;
 inline constexpr int kStoredResultColumns = 29; // columns 0..28
-inline constexpr int kRunningSlots = 12;         // slots 1..10 used
+inline constexpr int kRunningSlots = 12;        // slots 1..10 used
 inline constexpr int kMaxRunning = 10;
 
 // Columns of the result table beyond the head-to-head cells 1..20.
 enum ResultColumn : int {
-    PlayedCount = 21,    // matches played
-    WinsLosses = 22,     // wins × 1000 + losses
-    GamesWonLost = 23,   // games won × 1000 + games lost
-    WinRate = 24,        // whole percent
-    PointWinRate = 25,   // whole percent
+    PlayedCount = 21,  // matches played
+    WinsLosses = 22,   // wins × 1000 + losses
+    GamesWonLost = 23, // games won × 1000 + games lost
+    WinRate = 24,      // whole percent
+    PointWinRate = 25, // whole percent
     SexRank = 26,
     OverallRank = 27,
 };
@@ -42,7 +42,8 @@ enum PairCode : std::int16_t {
 };
 
 using TeamSlotArray16 = std::array<std::array<std::int16_t, kSlots>, kTeams>;
-using ResultTableArray = std::array<std::array<std::array<std::int32_t, kResultColumns>, kSlots>, kTeams>;
+using ResultTableArray =
+    std::array<std::array<std::array<std::int32_t, kResultColumns>, kSlots>, kTeams>;
 using PairStateArray = std::array<std::array<std::array<std::int16_t, kSlots>, kSlots>, kTeams>;
 using AbbrevArray = std::array<std::array<FixedText<8>, kSlots>, kTeams>;
 using SideSlotArray = std::array<std::array<std::int16_t, kRunningSlots>, kTeams>;
@@ -50,16 +51,16 @@ using SideSlotArray = std::array<std::array<std::int16_t, kRunningSlots>, kTeams
 // The stored part of one meeting: what the data file keeps and what is
 // copied aside while an earlier meeting is viewed.
 struct MeetingSnapshot {
-    FixedText<40> MeetingTitle;
-    std::int16_t MatchMethod = 0;
-    std::array<std::int16_t, kTeams> TeamSize{};
-    std::u16string TeamNameA;
-    std::u16string TeamNameB;
-    TeamSlotArray16 MemberPhotoNo{};
-    TeamSlotArray16 MemberStatus{};
-    AbbrevArray MemberAbbrev{};
-    ResultTableArray ResultTable{};
-    PairStateArray PairState{};
+    FixedText<40> meetingTitle;
+    std::int16_t matchMethod = 0;
+    std::array<std::int16_t, kTeams> teamSize{};
+    std::u16string teamNameA;
+    std::u16string teamNameB;
+    TeamSlotArray16 memberPhotoNo{};
+    TeamSlotArray16 memberStatus{};
+    AbbrevArray memberAbbrev{};
+    ResultTableArray resultTable{};
+    PairStateArray pairState{};
 };
 
 // The one state every window works on: the open data file, the current
@@ -67,72 +68,72 @@ struct MeetingSnapshot {
 // Arrays are indexed [team][slot] and [team][slot][column].
 struct MeetingState {
     // Meeting header.
-    std::int16_t MeetingCount = 0;
-    std::int16_t ViewedMeeting = 0;
-    FixedText<40> MeetingTitle;
-    std::u16string TeamNameA;
-    std::u16string TeamNameB;
-    std::int16_t MatchMethod = 0;
-    std::int16_t IntraTeamFlag = 0;
-    std::int16_t CurrentTeam = 0;
-    std::array<std::int16_t, kTeams> TeamSize{};
+    std::int16_t meetingCount = 0;
+    std::int16_t viewedMeeting = 0;
+    FixedText<40> meetingTitle;
+    std::u16string teamNameA;
+    std::u16string teamNameB;
+    std::int16_t matchMethod = 0;
+    std::int16_t intraTeamFlag = 0;
+    std::int16_t currentTeam = 0;
+    std::array<std::int16_t, kTeams> teamSize{};
 
     // Participants.
-    TeamSlotArray16 MemberPhotoNo{};
-    TeamSlotArray16 MemberStatus{};
-    AbbrevArray MemberAbbrev{};
+    TeamSlotArray16 memberPhotoNo{};
+    TeamSlotArray16 memberStatus{};
+    AbbrevArray memberAbbrev{};
 
-    ResultTableArray ResultTable{};
-    PairStateArray PairState{};
+    ResultTableArray resultTable{};
+    PairStateArray pairState{};
 
-    // Running matches (court list), slots 1..RunningCount, sides 0 and 1.
-    std::int16_t RunningCount = 0;
-    SideSlotArray SlotTeam{};
-    SideSlotArray SlotMember1{};
-    SideSlotArray SlotMember2{};
-    std::int16_t RemoveSlot = 0;
+    // Running matches (court list), slots 1..runningCount, sides 0 and 1.
+    std::int16_t runningCount = 0;
+    SideSlotArray slotTeam{};
+    SideSlotArray slotMember1{};
+    SideSlotArray slotMember2{};
+    std::int16_t removeSlot = 0;
 
     // The pairing being picked or settled, sides 0 and 1.
-    std::array<std::int16_t, kTeams> PickTeam{};
-    std::array<std::int16_t, kTeams> PickMember1{};
-    std::array<std::int16_t, kTeams> PickMember2{};
+    std::array<std::int16_t, kTeams> pickTeam{};
+    std::array<std::int16_t, kTeams> pickMember1{};
+    std::array<std::int16_t, kTeams> pickMember2{};
 
     // View and input flags.
-    std::int16_t ViewState = 0;
-    std::int32_t PlayedTotal = 0;
-    std::int16_t TotalsBusy = 0;
-    std::int16_t LastGridButton = 0;
-    std::array<std::int16_t, 2> CorrectionCell{}; // column, row
-    std::int16_t FormReady = 0;
+    std::int16_t viewState = 0;
+    std::int32_t playedTotal = 0;
+    std::int16_t totalsBusy = 0;
+    std::int16_t lastGridButton = 0;
+    std::array<std::int16_t, 2> correctionCell{}; // column, row
+    std::int16_t windowReady = 0;
 
     // File identity.
-    std::u16string CurrentPath;
-    std::u16string OpenName;
-    std::u16string TargetPath;
+    std::u16string currentPath;
+    std::u16string openName;
+    std::u16string targetPath;
 
     // The current meeting while an earlier one is viewed.
-    MeetingSnapshot CurrentSnapshot;
+    MeetingSnapshot currentSnapshot;
 
-    bool isResting(int team, int slot) const { return MemberStatus[team][slot] > 1; }
-    bool isFemale(int team, int slot) const { return MemberStatus[team][slot] % 10 == 1; }
+    bool isResting(int team, int slot) const { return memberStatus[team][slot] > 1; }
+    bool isFemale(int team, int slot) const { return memberStatus[team][slot] % 10 == 1; }
 
     // Sets both orders of a pair to the same code.
     void setPair(int team, int a, int b, std::int16_t code) {
-        PairState[team][a][b] = code;
-        PairState[team][b][a] = code;
+        pairState[team][a][b] = code;
+        pairState[team][b][a] = code;
     }
     void clearPicks();
 };
 
 // mode 0: new or opened file; 1: clear the match data and keep title, names
 // and roster; 9: start-up, nothing loaded.
-void ResetMeeting(MeetingState& state, int mode);
-void SaveSnapshot(MeetingState& state);
-void RestoreSnapshot(MeetingState& state);
+void resetMeeting(MeetingState& state, int mode);
+void saveSnapshot(MeetingState& state);
+void restoreSnapshot(MeetingState& state);
 
-// Deletes running slot RemoveSlot and closes the gap. The caller saves the
+// Deletes running slot removeSlot and closes the gap. The caller saves the
 // meeting afterwards (the slot list is not stored, the pair codes are).
-void RemoveRunningSlot(MeetingState& state);
+void removeRunningSlot(MeetingState& state);
 
 // Copies the stored part of a meeting between the state and a snapshot.
 void copyStoredMeeting(const MeetingState& from, MeetingSnapshot& to);

@@ -10,7 +10,7 @@
 
 // The number of members of a team that the arrays can hold: 0..20.
 inline int boundedTeamSize(const MeetingState& state, int team) {
-    return std::clamp<int>(state.TeamSize[team], 0, kMaxTeamSize);
+    return std::clamp<int>(state.teamSize[team], 0, kMaxTeamSize);
 }
 
 // The shown team as an index of team A (0) or team B (1).
@@ -20,5 +20,5 @@ inline int boundedTeam(int team) {
 
 // The number of running slots that hold a match: 0..10.
 inline int boundedRunningCount(const MeetingState& state) {
-    return std::clamp<int>(state.RunningCount, 0, kMaxRunning);
+    return std::clamp<int>(state.runningCount, 0, kMaxRunning);
 }

@@ -58,12 +58,12 @@ std::int32_t entriesIn(const RecordFile& file, const Record& first) {
 ActivityLog::ActivityLog(Platform& platform, const Clock& clock, std::filesystem::path workDir)
     : platform_(platform), clock_(clock), path_(std::move(workDir) / kLogFileName) {}
 
-bool ActivityLog::AppendLog(const std::u16string& text) {
+bool ActivityLog::append(const std::u16string& text) {
     Record first{};
     RecordFile file(kRecordSize);
     bool done = file.openForWriting(path_);
     // A log removed while the program runs starts again at entry 1.
-    const std::int32_t number = file.created() ? 1 : LogCount + 1;
+    const std::int32_t number = file.created() ? 1 : entryCount + 1;
     std::u16string line = formatNumber(number, u" 000 ") + dateTime(clock_.now()) + text;
     if (line.size() > kLineLength) {
         line.resize(kLineLength);
@@ -88,30 +88,30 @@ bool ActivityLog::AppendLog(const std::u16string& text) {
         platform_.showMessage(kWriteError, kAppTitle);
         return false;
     }
-    LogCount = number;
+    entryCount = number;
     return true;
 }
 
-void ActivityLog::StartLog() {
+void ActivityLog::readEntryCount() {
     RecordFile file(kRecordSize);
     Record first{};
     if (file.openForReading(path_)) {
         if (file.recordCount() > 0 && !file.read(1, first.data())) {
             return;
         }
-        LogCount = entriesIn(file, first);
+        entryCount = entriesIn(file, first);
     } else if (errno == ENOENT) {
-        LogCount = 0;
+        entryCount = 0;
     } else {
         return;
     }
-    if (LogCount > kOverflowCount) {
+    if (entryCount > kOverflowCount) {
         platform_.showMessage(kOverflowWarning, kAppTitle);
     }
-    AppendLog(u"起動");
+    append(u"起動");
 }
 
-bool ActivityLog::ReadLog(std::u16string& text) {
+bool ActivityLog::readText(std::u16string& text) {
     text.clear();
     RecordFile file(kRecordSize);
     if (!file.openForReading(path_)) {
@@ -140,9 +140,9 @@ bool ActivityLog::ReadLog(std::u16string& text) {
 }
 
 void ActivityLog::clear() {
-    const std::int32_t before = LogCount;
-    LogCount = 0;
-    if (!AppendLog(u"ｸﾘｱｰ")) {
-        LogCount = before;
+    const std::int32_t before = entryCount;
+    entryCount = 0;
+    if (!append(u"ｸﾘｱｰ")) {
+        entryCount = before;
     }
 }

@@ -14,15 +14,15 @@ class ActivityLog {
 public:
     ActivityLog(Platform& platform, const Clock& clock, std::filesystem::path workDir);
 
-    bool AppendLog(const std::u16string& text);
-    void StartLog();
+    bool append(const std::u16string& text);
+    void readEntryCount();
     // The viewer's text, newest entry first, lines ended by CR LF. Empty and
     // false after a failure, which it has reported.
-    bool ReadLog(std::u16string& text);
+    bool readText(std::u16string& text);
     // Restarts the log at entry 1 with "ｸﾘｱｰ" (after the caller's question).
     void clear();
 
-    std::int32_t LogCount = 0;
+    std::int32_t entryCount = 0;
 
 private:
     Platform& platform_;

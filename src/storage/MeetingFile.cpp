@@ -49,11 +49,11 @@ MeetingFile::MeetingFile(MeetingState& state, Platform& platform, RecentFiles& r
                          std::filesystem::path workDir)
     : state_(state), platform_(platform), recent_(recent), workDir_(std::move(workDir)) {}
 
-void MeetingFile::PackMeeting() {
+void MeetingFile::packBuffer() {
     packMeeting(state_, buffer_);
 }
 
-void MeetingFile::UnpackMeeting() {
+void MeetingFile::unpackBuffer() {
     unpackMeeting(buffer_, state_);
 }
 
@@ -73,20 +73,20 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
     const bool remade = done && file.created() && n > 1;
     if (remade) {
         MeetingState empty;
-        ResetMeeting(empty, 0);
+        resetMeeting(empty, 0);
         packMeeting(empty, first);
     } else if (done && countToFirst) {
         done = file.read(1, first.bytes.data());
     }
     if (done) {
         if (n == 1) {
-            record.setCount(state_.MeetingCount);
+            record.setCount(state_.meetingCount);
         }
         packMeeting(state_, record);
         done = file.write(n, record.bytes.data());
     }
     if (done && (countToFirst || remade)) {
-        first.setCount(state_.MeetingCount);
+        first.setCount(state_.meetingCount);
         done = file.write(1, first.bytes.data());
     }
     done = file.finish() && done;
@@ -96,10 +96,10 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
     return done;
 }
 
-bool MeetingFile::SaveMeeting(int mode) {
-    const long long n = mode == 9 ? state_.ViewedMeeting : state_.MeetingCount;
-    const bool countToFirst = mode == 1 && state_.MeetingCount > 1;
-    const std::filesystem::path path = resolve(state_.CurrentPath);
+bool MeetingFile::saveMeeting(int mode) {
+    const long long n = mode == 9 ? state_.viewedMeeting : state_.meetingCount;
+    const bool countToFirst = mode == 1 && state_.meetingCount > 1;
+    const std::filesystem::path path = resolve(state_.currentPath);
     // A correction of an earlier meeting cannot make a removed file again:
     // the current meeting is not in the state to be written with it.
     std::error_code ignored;
@@ -111,28 +111,28 @@ bool MeetingFile::SaveMeeting(int mode) {
     return true;
 }
 
-bool MeetingFile::SaveMeetingTo(const std::u16string& path) {
-    if (!writeMeeting(resolve(path), state_.MeetingCount, state_.MeetingCount > 1)) {
+bool MeetingFile::saveMeetingTo(const std::u16string& path) {
+    if (!writeMeeting(resolve(path), state_.meetingCount, state_.meetingCount > 1)) {
         platform_.showMessage(kCloseError, u"");
         return false;
     }
-    state_.CurrentPath = path;
-    recent_.AddRecentFile(path);
+    state_.currentPath = path;
+    recent_.add(path);
     return true;
 }
 
-bool MeetingFile::ReadMeeting(int n) {
+bool MeetingFile::readMeeting(int n) {
     MeetingRecord record;
     if (!readRecord(n, record)) {
         platform_.showMessage(kOpenError, kEditorTitle);
         return false;
     }
     buffer_ = record;
-    UnpackMeeting();
+    unpackBuffer();
     return true;
 }
 
-bool MeetingFile::OpenMeetingFile(const std::u16string& path) {
+bool MeetingFile::openMeetingFile(const std::u16string& path) {
     // Everything is read and checked before the state changes, so a file
     // that cannot be shown leaves the open meeting as it was.
     RecordFile file(MeetingRecord::kSize);
@@ -150,27 +150,27 @@ bool MeetingFile::OpenMeetingFile(const std::u16string& path) {
         return false;
     }
     MeetingState staged = state_;
-    ResetMeeting(staged, 0);
+    resetMeeting(staged, 0);
     unpackMeeting(first, staged);
-    staged.MeetingCount = static_cast<std::int16_t>(count);
+    staged.meetingCount = static_cast<std::int16_t>(count);
     if (count >= 2) {
         unpackMeeting(newest, staged);
     }
     state_ = std::move(staged);
     buffer_ = count >= 2 ? newest : first;
-    state_.CurrentPath = path;
-    recent_.AddRecentFile(path);
-    state_.OpenName = state_.CurrentPath;
+    state_.currentPath = path;
+    recent_.add(path);
+    state_.openName = state_.currentPath;
     if (count < meetingsClaimed(first)) {
         platform_.showMessage(cutShortWarning(count), kAppTitle);
     }
     return true;
 }
 
-bool MeetingFile::CopyMeetingFile(const std::u16string& newPath) {
-    const std::filesystem::path source = resolve(state_.CurrentPath);
+bool MeetingFile::copyMeetingFile(const std::u16string& newPath) {
+    const std::filesystem::path source = resolve(state_.currentPath);
     const std::filesystem::path target = resolve(newPath);
-    if (newPath == state_.CurrentPath || samePlace(source, target)) {
+    if (newPath == state_.currentPath || samePlace(source, target)) {
         platform_.beep();
         return false;
     }
@@ -205,15 +205,15 @@ bool MeetingFile::CopyMeetingFile(const std::u16string& newPath) {
         platform_.showMessage(kOpenError, kAppTitle);
         return false;
     }
-    state_.CurrentPath = newPath;
-    recent_.AddRecentFile(newPath);
-    state_.OpenName = state_.CurrentPath;
+    state_.currentPath = newPath;
+    recent_.add(newPath);
+    state_.openName = state_.currentPath;
     return true;
 }
 
-bool MeetingFile::CreateScratchFile() {
+bool MeetingFile::createScratchFile() {
     MeetingState staged = state_;
-    ResetMeeting(staged, 0);
+    resetMeeting(staged, 0);
     MeetingRecord record;
     record.setCount(0);
     packMeeting(staged, record);
@@ -227,19 +227,19 @@ bool MeetingFile::CreateScratchFile() {
     }
     state_ = std::move(staged);
     buffer_ = record;
-    state_.CurrentPath = kScratchFileName;
-    state_.OpenName = state_.CurrentPath;
+    state_.currentPath = kScratchFileName;
+    state_.openName = state_.currentPath;
     return true;
 }
 
 bool MeetingFile::readRecord(int n, MeetingRecord& record) const {
     RecordFile file(MeetingRecord::kSize);
-    return file.openForReading(resolve(state_.CurrentPath)) && file.read(n, record.bytes.data());
+    return file.openForReading(resolve(state_.currentPath)) && file.read(n, record.bytes.data());
 }
 
 int MeetingFile::recordsInFile() const {
     RecordFile file(MeetingRecord::kSize);
-    if (!file.openForReading(resolve(state_.CurrentPath))) {
+    if (!file.openForReading(resolve(state_.currentPath))) {
         return 0;
     }
     const long long records = file.recordCount();

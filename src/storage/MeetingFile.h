@@ -23,35 +23,35 @@ public:
     MeetingFile(MeetingState& state, Platform& platform, RecentFiles& recent,
                 std::filesystem::path workDir);
 
-    // Copies between the state and the record buffer. PackMeeting overwrites
+    // Copies between the state and the record buffer. packBuffer overwrites
     // only the fields it copies (teams 0 and 1, result columns 0..28), so the
     // rest of the buffer goes out as it was last read. Code 8 is written as 0.
-    void PackMeeting();
-    void UnpackMeeting();
+    void packBuffer();
+    void unpackBuffer();
 
-    // mode 0 or 1: the current meeting into record MeetingCount (mode 1 also
+    // mode 0 or 1: the current meeting into record meetingCount (mode 1 also
     // updates record 1's count); mode 9: the viewed earlier meeting into
-    // record ViewedMeeting. A file removed since it was opened is made again
+    // record viewedMeeting. A file removed since it was opened is made again
     // around the current meeting (record 1 carries the count); a mode 9 save
     // into a removed file fails.
-    bool SaveMeeting(int mode);
+    bool saveMeeting(int mode);
     // The save of New and Close: the current meeting into record
-    // MeetingCount of `path`, record 1's count made MeetingCount; then `path`
+    // meetingCount of `path`, record 1's count made meetingCount; then `path`
     // is the current file and tops the recent list.
-    bool SaveMeetingTo(const std::u16string& path);
-    bool ReadMeeting(int n);
+    bool saveMeetingTo(const std::u16string& path);
+    bool readMeeting(int n);
     // A file whose record 1 claims more meetings than it holds whole records
     // (its tail was lost) opens at its last whole record with a warning; the
     // file itself is left as it is.
-    bool OpenMeetingFile(const std::u16string& path);
-    bool CopyMeetingFile(const std::u16string& newPath);
-    bool CreateScratchFile();
+    bool openMeetingFile(const std::u16string& path);
+    bool copyMeetingFile(const std::u16string& newPath);
+    bool createScratchFile();
 
     // Reads record n without unpacking it (for the totals over all meetings).
     // Shows no message; returns false when the record cannot be read.
     bool readRecord(int n, MeetingRecord& record) const;
 
-    // The number of whole records the file at CurrentPath holds (0 when it
+    // The number of whole records the file at currentPath holds (0 when it
     // cannot be read).
     int recordsInFile() const;
 
@@ -61,7 +61,7 @@ public:
 
 private:
     // Writes the state as record n of the file; with `countToFirst` record 1
-    // is read first and written back last with the count MeetingCount.
+    // is read first and written back last with the count meetingCount.
     bool writeMeeting(const std::filesystem::path& file, long long n, bool countToFirst);
 
     MeetingState& state_;

@@ -33,32 +33,32 @@ std::size_t pairOffset(int team, int a, int b) {
 } // namespace
 
 void packMeeting(const MeetingState& state, MeetingRecord& record) {
-    cp932::writeField(&record.bytes[R::kTitleOffset], R::kTitleBytes, state.MeetingTitle);
-    record.setInt16At(R::kMatchMethodOffset, state.MatchMethod);
-    record.setInt16At(R::kTeamSizeOffset, state.TeamSize[0]);
-    record.setInt16At(R::kTeamSizeOffset + 2, state.TeamSize[1]);
-    cp932::writeField(&record.bytes[R::kTeamNameAOffset], R::kTeamNameBytes, state.TeamNameA);
-    cp932::writeField(&record.bytes[R::kTeamNameBOffset], R::kTeamNameBytes, state.TeamNameB);
+    cp932::writeField(&record.bytes[R::kTitleOffset], R::kTitleBytes, state.meetingTitle);
+    record.setInt16At(R::kMatchMethodOffset, state.matchMethod);
+    record.setInt16At(R::kTeamSizeOffset, state.teamSize[0]);
+    record.setInt16At(R::kTeamSizeOffset + 2, state.teamSize[1]);
+    cp932::writeField(&record.bytes[R::kTeamNameAOffset], R::kTeamNameBytes, state.teamNameA);
+    cp932::writeField(&record.bytes[R::kTeamNameBOffset], R::kTeamNameBytes, state.teamNameB);
     for (int team = 0; team < 2; ++team) {
         for (int slot = 0; slot < kSlots; ++slot) {
-            record.setInt16At(photoOffset(team, slot), state.MemberPhotoNo[team][slot]);
-            record.setInt16At(statusOffset(team, slot), state.MemberStatus[team][slot]);
+            record.setInt16At(photoOffset(team, slot), state.memberPhotoNo[team][slot]);
+            record.setInt16At(statusOffset(team, slot), state.memberStatus[team][slot]);
             cp932::writeField(&record.bytes[abbrevOffset(team, slot)], R::kAbbrevBytes,
-                              state.MemberAbbrev[team][slot]);
+                              state.memberAbbrev[team][slot]);
         }
     }
     for (int team = 0; team < 2; ++team) {
         for (int slot = 0; slot < kSlots; ++slot) {
             for (int column = 0; column < kStoredResultColumns; ++column) {
                 record.setInt32At(resultOffset(team, slot, column),
-                                  state.ResultTable[team][slot][column]);
+                                  state.resultTable[team][slot][column]);
             }
         }
     }
     for (int team = 0; team < 2; ++team) {
         for (int a = 0; a < kSlots; ++a) {
             for (int b = 0; b < kSlots; ++b) {
-                const std::int16_t code = state.PairState[team][a][b];
+                const std::int16_t code = state.pairState[team][a][b];
                 record.setInt16At(pairOffset(team, a, b), code == PairRunning ? 0 : code);
             }
         }
@@ -66,20 +66,20 @@ void packMeeting(const MeetingState& state, MeetingRecord& record) {
 }
 
 void unpackMeeting(const MeetingRecord& record, MeetingState& state) {
-    state.MeetingTitle = cp932::readField(&record.bytes[R::kTitleOffset], R::kTitleBytes);
+    state.meetingTitle = cp932::readField(&record.bytes[R::kTitleOffset], R::kTitleBytes);
     const std::int16_t method = record.int16At(R::kMatchMethodOffset);
-    state.MatchMethod = method >= 0 && method <= kMaxMatchMethod ? method : 0;
+    state.matchMethod = method >= 0 && method <= kMaxMatchMethod ? method : 0;
     for (int team = 0; team < 2; ++team) {
         const std::int16_t size = record.int16At(R::kTeamSizeOffset + 2 * team);
-        state.TeamSize[team] = std::clamp<std::int16_t>(size, 0, kMaxTeamSize);
+        state.teamSize[team] = std::clamp<std::int16_t>(size, 0, kMaxTeamSize);
     }
-    state.TeamNameA = cp932::readField(&record.bytes[R::kTeamNameAOffset], R::kTeamNameBytes);
-    state.TeamNameB = cp932::readField(&record.bytes[R::kTeamNameBOffset], R::kTeamNameBytes);
+    state.teamNameA = cp932::readField(&record.bytes[R::kTeamNameAOffset], R::kTeamNameBytes);
+    state.teamNameB = cp932::readField(&record.bytes[R::kTeamNameBOffset], R::kTeamNameBytes);
     for (int team = 0; team < 2; ++team) {
         for (int slot = 0; slot < kSlots; ++slot) {
-            state.MemberPhotoNo[team][slot] = record.int16At(photoOffset(team, slot));
-            state.MemberStatus[team][slot] = record.int16At(statusOffset(team, slot));
-            state.MemberAbbrev[team][slot] =
+            state.memberPhotoNo[team][slot] = record.int16At(photoOffset(team, slot));
+            state.memberStatus[team][slot] = record.int16At(statusOffset(team, slot));
+            state.memberAbbrev[team][slot] =
                 cp932::readField(&record.bytes[abbrevOffset(team, slot)], R::kAbbrevBytes);
         }
     }
@@ -91,7 +91,7 @@ void unpackMeeting(const MeetingRecord& record, MeetingState& state) {
                 if (headToHead && (value < 0 || value > kMaxScoreCode)) {
                     value = 0;
                 }
-                state.ResultTable[team][slot][column] = value;
+                state.resultTable[team][slot][column] = value;
             }
         }
     }
@@ -104,7 +104,7 @@ void unpackMeeting(const MeetingRecord& record, MeetingState& state) {
                 } else if (code == PairRunning) {
                     code = 0; // no match runs in a meeting just read
                 }
-                state.PairState[team][a][b] = code;
+                state.pairState[team][a][b] = code;
             }
         }
     }

@@ -65,7 +65,7 @@ Bytes toBytes(const MemberRecord& member) {
 MemberMaster::MemberMaster(Platform& platform, std::filesystem::path workDir)
     : platform_(platform), path_(std::move(workDir) / kMasterFileName) {}
 
-bool MemberMaster::ReadMasterFile(const std::function<void(int)>& show) {
+bool MemberMaster::readFile(const std::function<void(int)>& show) {
     RecordFile file(MemberRecord::kSize);
     // A missing master reads as an empty one; reading never creates it.
     const bool opened = file.openForReading(path_);
@@ -74,7 +74,7 @@ bool MemberMaster::ReadMasterFile(const std::function<void(int)>& show) {
         return false;
     }
     const auto fail = [this](int entriesRead) {
-        MemberCount = static_cast<std::int16_t>(entriesRead);
+        memberCount = static_cast<std::int16_t>(entriesRead);
         platform_.beep();
         platform_.showMessage(kReadError, kAppTitle);
         return false;
@@ -83,34 +83,34 @@ bool MemberMaster::ReadMasterFile(const std::function<void(int)>& show) {
     if (opened && file.recordCount() > 0 && !file.read(1, bytes.data())) {
         return fail(0);
     }
-    MemberTable[1] = fromBytes(bytes);
-    if (MemberTable[1].Count < 0) {
+    members[1] = fromBytes(bytes);
+    if (members[1].Count < 0) {
         return fail(0);
     }
-    MemberCount = MemberTable[1].Count;
-    if (MemberCount == 0) {
-        MemberTable[1].Sex = 9;
+    memberCount = members[1].Count;
+    if (memberCount == 0) {
+        members[1].Sex = 9;
     }
     show(1);
     // The count is held to the entries actually read, so no caller walks
     // past the table or into entries the file did not fill.
-    for (int i = 2; i <= MemberTable[1].Count; ++i) {
+    for (int i = 2; i <= members[1].Count; ++i) {
         if (i > kLastEntry || !file.read(i, bytes.data())) {
             return fail(i - 1);
         }
-        MemberTable[static_cast<std::size_t>(i)] = fromBytes(bytes);
+        members[static_cast<std::size_t>(i)] = fromBytes(bytes);
         show(i);
     }
     return true;
 }
 
-bool MemberMaster::WriteMasterFile() {
-    const int last = std::clamp<int>(MemberCount, 1, kLastEntry);
-    MemberTable[1].Count = static_cast<std::int16_t>(std::clamp<int>(MemberCount, 0, kLastEntry));
+bool MemberMaster::writeFile() {
+    const int last = std::clamp<int>(memberCount, 1, kLastEntry);
+    members[1].Count = static_cast<std::int16_t>(std::clamp<int>(memberCount, 0, kLastEntry));
     RecordFile file(MemberRecord::kSize);
     bool done = file.openForWriting(path_);
     for (int i = 1; done && i <= last; ++i) {
-        done = file.write(i, toBytes(MemberTable[static_cast<std::size_t>(i)]).data());
+        done = file.write(i, toBytes(members[static_cast<std::size_t>(i)]).data());
     }
     done = file.finish() && done;
     if (!done) {

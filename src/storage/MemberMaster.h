@@ -12,7 +12,7 @@ class Platform;
 // One member of the master "tennis.mst", a 178-byte record.
 struct MemberRecord {
     static constexpr std::size_t kSize = 178;
-    std::int16_t Count = 0;     // record 1 only: number of members
+    std::int16_t Count = 0; // record 1 only: number of members
     std::int16_t Unused = 0;
     std::int16_t ClassCode = 0; // 分類コード
     std::int16_t PhotoNo = 0;   // 写真ＮＯ
@@ -25,7 +25,7 @@ struct MemberRecord {
 };
 
 inline constexpr int kMemberTableSize = 101; // entries 0..100, entry 0 unused
-inline constexpr int kMaxMembers = 99;        // the editor's limit
+inline constexpr int kMaxMembers = 99;       // the editor's limit
 inline constexpr char kMasterFileName[] = "tennis.mst";
 
 // The member master in memory and its file in the working folder.
@@ -36,11 +36,11 @@ public:
     // Reads the file (a missing one is created empty) and hands each record
     // number, in file order, to `show`. Returns false after a failure, which
     // it has reported; the entries read so far stay.
-    bool ReadMasterFile(const std::function<void(int)>& show);
-    bool WriteMasterFile();
+    bool readFile(const std::function<void(int)>& show);
+    bool writeFile();
 
-    std::array<MemberRecord, kMemberTableSize> MemberTable{};
-    std::int16_t MemberCount = 0;
+    std::array<MemberRecord, kMemberTableSize> members{};
+    std::int16_t memberCount = 0;
 
 private:
     Platform& platform_;

@@ -9,13 +9,13 @@ std::string photoFileName(int photoNo) {
     return "tenis" + toUtf8(formatNumber(photoNo, u"000")) + ".bmp";
 }
 
-PictureLookup lookupPicture(const std::filesystem::path& workDir, int PicNo, int sexFlag) {
+PictureLookup lookupPicture(const std::filesystem::path& workDir, int photoNo, int sexFlag) {
     std::error_code ignored;
-    PictureLookup result{photoFileName(PicNo), true};
-    if (std::filesystem::is_regular_file(workDir / result.PicFile, ignored)) {
+    PictureLookup result{photoFileName(photoNo), true};
+    if (std::filesystem::is_regular_file(workDir / result.fileName, ignored)) {
         return result;
     }
-    result.PicFile = sexFlag == 0 ? "tenisman.bmp" : "teniswmn.bmp";
-    result.PicFound = std::filesystem::is_regular_file(workDir / result.PicFile, ignored);
+    result.fileName = sexFlag == 0 ? "tenisman.bmp" : "teniswmn.bmp";
+    result.found = std::filesystem::is_regular_file(workDir / result.fileName, ignored);
     return result;
 }

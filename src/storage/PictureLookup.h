@@ -7,11 +7,11 @@
 // ".bmp" in the working folder, else the default picture for the sex flag
 // ("tenisman.bmp" for 0, "teniswmn.bmp" for any other value).
 struct PictureLookup {
-    std::string PicFile;   // bare file name in the working folder
-    bool PicFound = false; // false: not even the default exists
+    std::string fileName; // bare file name in the working folder
+    bool found = false;   // false: not even the default exists
 };
 
-PictureLookup lookupPicture(const std::filesystem::path& workDir, int PicNo, int sexFlag);
+PictureLookup lookupPicture(const std::filesystem::path& workDir, int photoNo, int sexFlag);
 
 // "tenis" + the number in the pattern "000" + ".bmp".
 std::string photoFileName(int photoNo);

@@ -2,25 +2,25 @@
 
 #include "text/FixedText.h"
 
-void RecentFiles::AddRecentFile(const std::u16string& path) {
+void RecentFiles::add(const std::u16string& path) {
     const std::u16string entry = fitText(path, kEntryLength);
     separatorVisible = true;
-    for (int i = 1; i <= RecentCount; ++i) {
+    for (int i = 1; i <= entryCount; ++i) {
         if (captions_.at(i) == entry) {
-            for (int j = i; j < RecentCount; ++j) {
+            for (int j = i; j < entryCount; ++j) {
                 captions_.at(j) = captions_.at(j + 1);
             }
-            --RecentCount;
+            --entryCount;
             break;
         }
     }
-    if (RecentCount < kMaxEntries) {
-        ++RecentCount;
+    if (entryCount < kMaxEntries) {
+        ++entryCount;
     }
-    if (RecentLoaded < RecentCount) {
-        RecentLoaded = RecentCount;
+    if (loadedCount < entryCount) {
+        loadedCount = entryCount;
     }
-    for (int i = RecentCount - 1; i >= 1; --i) {
+    for (int i = entryCount - 1; i >= 1; --i) {
         captions_.at(i + 1) = captions_.at(i);
     }
     captions_.at(1) = entry;

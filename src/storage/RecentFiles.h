@@ -11,14 +11,14 @@ public:
     static constexpr int kMaxEntries = 5;
     static constexpr std::size_t kEntryLength = 32;
 
-    void AddRecentFile(const std::u16string& path);
+    void add(const std::u16string& path);
 
     // Entry i, 1-based, as stored (32 characters).
     const std::u16string& entry(int i) const { return captions_.at(i); }
     void setEntry(int i, const std::u16string& caption);
 
-    std::int16_t RecentCount = 0;
-    std::int16_t RecentLoaded = 0;
+    std::int16_t entryCount = 0;
+    std::int16_t loadedCount = 0;
     bool separatorVisible = false;
 
 private:

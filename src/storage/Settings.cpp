@@ -42,11 +42,11 @@ std::u16string signedText(std::int32_t value) {
 } // namespace
 
 int DisplaySettings::displayModeNumber() const {
-    return numberOf(DisplayMode);
+    return numberOf(displayMode);
 }
 
-void LoadSettings(const SettingsStore& store, RecentFiles& recent, DisplaySettings& display) {
-    display.FormHeight = 0;
+void loadSettings(const SettingsStore& store, RecentFiles& recent, DisplaySettings& display) {
+    display.windowHeight = 0;
     const int count = std::clamp<int>(numberOf(valueOr(store, kFileSection, u"RgFileNum", u"0")), 0,
                                       RecentFiles::kMaxEntries);
     for (int k = 1; k <= RecentFiles::kMaxEntries; ++k) {
@@ -55,17 +55,17 @@ void LoadSettings(const SettingsStore& store, RecentFiles& recent, DisplaySettin
             recent.setEntry(k, name);
         }
     }
-    display.DisplayMode = valueOr(store, kDisplaySection, u"RgDspMode", u"1");
-    display.FormHeight = numberOf(valueOr(store, kDisplaySection, u"RgFormH", u"0"));
-    display.FormWidth = numberOf(valueOr(store, kDisplaySection, u"RgFormW", u"0"));
-    display.GridHeight = numberOf(valueOr(store, kDisplaySection, u"RgGridH", u"0"));
-    display.GridWidth = numberOf(valueOr(store, kDisplaySection, u"RgGridW", u"0"));
-    recent.RecentCount = static_cast<std::int16_t>(count);
-    recent.RecentLoaded = static_cast<std::int16_t>(count);
+    display.displayMode = valueOr(store, kDisplaySection, u"RgDspMode", u"1");
+    display.windowHeight = numberOf(valueOr(store, kDisplaySection, u"RgFormH", u"0"));
+    display.windowWidth = numberOf(valueOr(store, kDisplaySection, u"RgFormW", u"0"));
+    display.gridHeight = numberOf(valueOr(store, kDisplaySection, u"RgGridH", u"0"));
+    display.gridWidth = numberOf(valueOr(store, kDisplaySection, u"RgGridW", u"0"));
+    recent.entryCount = static_cast<std::int16_t>(count);
+    recent.loadedCount = static_cast<std::int16_t>(count);
 }
 
-void SaveSettings(SettingsStore& store, const RecentFiles& recent, const DisplaySettings& display) {
-    const int count = std::clamp<int>(recent.RecentCount, 0, RecentFiles::kMaxEntries);
+void saveSettings(SettingsStore& store, const RecentFiles& recent, const DisplaySettings& display) {
+    const int count = std::clamp<int>(recent.entryCount, 0, RecentFiles::kMaxEntries);
     if (!store.setValue(kFileSection, u"RgFileNum", fromUtf8(std::to_string(count)))) {
         return;
     }
@@ -78,10 +78,10 @@ void SaveSettings(SettingsStore& store, const RecentFiles& recent, const Display
     }
     const std::pair<const char16_t*, std::int32_t> numbers[] = {
         {u"RgDspMode", display.displayModeNumber()},
-        {u"RgFormH", display.FormHeight},
-        {u"RgFormW", display.FormWidth},
-        {u"RgGridH", display.GridHeight},
-        {u"RgGridW", display.GridWidth},
+        {u"RgFormH", display.windowHeight},
+        {u"RgFormW", display.windowWidth},
+        {u"RgGridH", display.gridHeight},
+        {u"RgGridW", display.gridWidth},
     };
     for (const auto& [name, value] : numbers) {
         if (!store.setValue(kDisplaySection, name, signedText(value))) {

@@ -16,24 +16,24 @@ protected:
     void SetUp() override {
         MatchFixture::SetUp();
         MeetingState& s = state();
-        s.MatchMethod = 1;
-        s.ResultTable[0][3][1] = 6004;
-        s.ResultTable[0][1][3] = 6004;
+        s.matchMethod = 1;
+        s.resultTable[0][3][1] = 6004;
+        s.resultTable[0][1][3] = 6004;
         s.setPair(0, 3, 1, PairFinished);
-        s.CurrentTeam = 1;
-        ASSERT_TRUE(program().meetingFile.SaveMeeting(0));
+        s.currentTeam = 1;
+        ASSERT_TRUE(program().meetingFile.saveMeeting(0));
         platform_.clear();
     }
     bool complete(bool yes) {
         platform_.setNextAnswer(yes);
-        return mnenditem_Click(program(), 0);
+        return runCompletionMenuItem(program(), 0);
     }
     bool undo(bool yes) {
         platform_.setNextAnswer(yes);
-        return mnenditem_Click(program(), 2);
+        return runCompletionMenuItem(program(), 2);
     }
     std::uintmax_t fileSize() {
-        return std::filesystem::file_size(program().meetingFile.resolve(state().CurrentPath));
+        return std::filesystem::file_size(program().meetingFile.resolve(state().currentPath));
     }
 };
 
@@ -41,10 +41,10 @@ protected:
 
 TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
     MeetingState& s = state();
-    s.IntraTeamFlag = 1;
-    s.ViewState = 2;
-    s.ViewedMeeting = 1;
-    s.RunningCount = 1;
+    s.intraTeamFlag = 1;
+    s.viewState = 2;
+    s.viewedMeeting = 1;
+    s.runningCount = 1;
     const std::u16string messages[] = {
         u"１チーム制が宣言されています。解除後ご実行して下さい。",
         u"合計表示中です。",
@@ -53,38 +53,38 @@ TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
     };
     for (int index : {0, 2}) {
         platform_.clear();
-        s.IntraTeamFlag = 1;
-        s.ViewState = 2;
-        s.ViewedMeeting = 1;
+        s.intraTeamFlag = 1;
+        s.viewState = 2;
+        s.viewedMeeting = 1;
         for (const std::u16string& message : messages) {
-            EXPECT_FALSE(mnenditem_Click(program(), index));
+            EXPECT_FALSE(runCompletionMenuItem(program(), index));
             ASSERT_FALSE(platform_.messages().empty());
             EXPECT_EQ(platform_.messages().back(), message);
             EXPECT_EQ(platform_.events().back().title, kAppTitle);
             // Lift the condition just refused.
-            if (s.IntraTeamFlag == 1) {
-                s.IntraTeamFlag = 0;
-            } else if (s.ViewState == 2) {
-                s.ViewState = 0;
-            } else if (s.ViewedMeeting > 0) {
-                s.ViewedMeeting = 0;
+            if (s.intraTeamFlag == 1) {
+                s.intraTeamFlag = 0;
+            } else if (s.viewState == 2) {
+                s.viewState = 0;
+            } else if (s.viewedMeeting > 0) {
+                s.viewedMeeting = 0;
             }
         }
         EXPECT_TRUE(platform_.questions().empty());
     }
-    EXPECT_EQ(s.MeetingCount, 1);
-    EXPECT_EQ(s.ResultTable[0][3][1], 6004);
+    EXPECT_EQ(s.meetingCount, 1);
+    EXPECT_EQ(s.resultTable[0][3][1], 6004);
 
-    s.RunningCount = 0;
-    s.MeetingCount = 0;
+    s.runningCount = 0;
+    s.meetingCount = 0;
     platform_.clear();
-    EXPECT_FALSE(mnenditem_Click(program(), 0));
+    EXPECT_FALSE(runCompletionMenuItem(program(), 0));
     EXPECT_EQ(platform_.messages(), std::vector<std::u16string>{u"データが作成されていません。"});
 }
 
 TEST_F(CompletionTest, OtherMenuIndexesDoNothing) {
-    EXPECT_FALSE(mnenditem_Click(program(), 1));
-    EXPECT_FALSE(mnenditem_Click(program(), 3));
+    EXPECT_FALSE(runCompletionMenuItem(program(), 1));
+    EXPECT_FALSE(runCompletionMenuItem(program(), 3));
     EXPECT_TRUE(platform_.events().empty());
 }
 
@@ -93,14 +93,14 @@ TEST_F(CompletionTest, CompletingMeetingOneStartsMeetingTwo) {
     EXPECT_EQ(platform_.questions(),
               std::vector<std::u16string>{std::u16string(kCompleteQuestion)});
     const MeetingState& s = state();
-    EXPECT_EQ(s.MeetingCount, 2);
-    EXPECT_EQ(s.CurrentTeam, 0);
-    EXPECT_EQ(s.MatchMethod, 1);
-    EXPECT_EQ(s.TeamSize[0], 6);
-    EXPECT_EQ(s.MemberAbbrev[1][4], FixedText<8>(u"Ｂ乙4"));
-    EXPECT_EQ(s.ResultTable[0][3][1], 0);
-    EXPECT_EQ(s.PairState[0][3][1], PairSecondClass);
-    EXPECT_EQ(s.PairState[1][6][2], PairSecondClass);
+    EXPECT_EQ(s.meetingCount, 2);
+    EXPECT_EQ(s.currentTeam, 0);
+    EXPECT_EQ(s.matchMethod, 1);
+    EXPECT_EQ(s.teamSize[0], 6);
+    EXPECT_EQ(s.memberAbbrev[1][4], FixedText<8>(u"Ｂ乙4"));
+    EXPECT_EQ(s.resultTable[0][3][1], 0);
+    EXPECT_EQ(s.pairState[0][3][1], PairSecondClass);
+    EXPECT_EQ(s.pairState[1][6][2], PairSecondClass);
 
     EXPECT_EQ(fileSize(), 2 * MeetingRecord::kSize);
     const MeetingRecord first = record(1);
@@ -112,8 +112,8 @@ TEST_F(CompletionTest, CompletingMeetingOneStartsMeetingTwo) {
 
 TEST_F(CompletionTest, NoToTheQuestionChangesNothing) {
     EXPECT_FALSE(complete(false));
-    EXPECT_EQ(state().MeetingCount, 1);
-    EXPECT_EQ(state().ResultTable[0][3][1], 6004);
+    EXPECT_EQ(state().meetingCount, 1);
+    EXPECT_EQ(state().resultTable[0][3][1], 6004);
     EXPECT_EQ(fileSize(), MeetingRecord::kSize);
 }
 
@@ -125,34 +125,34 @@ TEST_F(CompletionTest, UndoBringsBackTheCompletedMeeting) {
     platform_.clear();
 
     ASSERT_TRUE(complete(true));
-    state().ResultTable[0][6][5] = 3006;
+    state().resultTable[0][6][5] = 3006;
     EXPECT_FALSE(undo(false));
-    EXPECT_EQ(state().MeetingCount, 2);
+    EXPECT_EQ(state().meetingCount, 2);
 
     platform_.clear();
     ASSERT_TRUE(undo(true));
     EXPECT_EQ(platform_.questions().size(), 1U);
     const MeetingState& s = state();
-    EXPECT_EQ(s.MeetingCount, 1);
-    EXPECT_EQ(s.ResultTable[0][3][1], 6004);
-    EXPECT_EQ(s.ResultTable[0][6][5], 0);
-    EXPECT_EQ(s.PairState[0][3][1], PairFinished);
+    EXPECT_EQ(s.meetingCount, 1);
+    EXPECT_EQ(s.resultTable[0][3][1], 6004);
+    EXPECT_EQ(s.resultTable[0][6][5], 0);
+    EXPECT_EQ(s.pairState[0][3][1], PairFinished);
     // Record 1 still counts two meetings until the next completion.
     EXPECT_EQ(record(1).count(), 2);
     EXPECT_NE(logText().find(u"完了戻し 1回 "), std::u16string::npos);
 }
 
 TEST_F(CompletionTest, AFailedSaveLeavesTheMeetingInMemory) {
-    const std::u16string path = state().CurrentPath;
-    state().CurrentPath = fromUtf8((dir_ / "missing" / "club.rly").string());
+    const std::u16string path = state().currentPath;
+    state().currentPath = fromUtf8((dir_ / "missing" / "club.rly").string());
     EXPECT_FALSE(complete(true));
-    EXPECT_EQ(state().MeetingCount, 1);
-    EXPECT_EQ(state().ResultTable[0][3][1], 6004);
-    EXPECT_EQ(state().PairState[0][3][1], PairFinished);
-    EXPECT_EQ(state().CurrentTeam, 1);
+    EXPECT_EQ(state().meetingCount, 1);
+    EXPECT_EQ(state().resultTable[0][3][1], 6004);
+    EXPECT_EQ(state().pairState[0][3][1], PairFinished);
+    EXPECT_EQ(state().currentTeam, 1);
     EXPECT_EQ(platform_.messages().size(), 1U);
     EXPECT_EQ(logText().find(u"完了報告"), std::u16string::npos);
-    state().CurrentPath = path;
+    state().currentPath = path;
 }
 
 TEST_F(CompletionTest, AFailedSaveOfTheNewMeetingStaysOnTheCompletedOne) {
@@ -168,9 +168,9 @@ TEST_F(CompletionTest, AFailedSaveOfTheNewMeetingStaysOnTheCompletedOne) {
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_FALSE(completed);
-    EXPECT_EQ(state().MeetingCount, 1);
-    EXPECT_EQ(state().ResultTable[0][3][1], 6004);
-    EXPECT_EQ(state().PairState[0][3][1], PairFinished);
+    EXPECT_EQ(state().meetingCount, 1);
+    EXPECT_EQ(state().resultTable[0][3][1], 6004);
+    EXPECT_EQ(state().pairState[0][3][1], PairFinished);
     EXPECT_EQ(fileSize(), MeetingRecord::kSize);
     EXPECT_EQ(record(1).count(), 1);
     EXPECT_EQ(logText().find(u"完了報告"), std::u16string::npos);
@@ -178,10 +178,10 @@ TEST_F(CompletionTest, AFailedSaveOfTheNewMeetingStaysOnTheCompletedOne) {
 
 TEST_F(CompletionTest, AFailedReadOnUndoKeepsTheCurrentMeeting) {
     ASSERT_TRUE(complete(true));
-    state().ResultTable[0][6][5] = 3006;
-    state().CurrentPath = fromUtf8((dir_ / "missing" / "club.rly").string());
+    state().resultTable[0][6][5] = 3006;
+    state().currentPath = fromUtf8((dir_ / "missing" / "club.rly").string());
     EXPECT_FALSE(undo(true));
-    EXPECT_EQ(state().MeetingCount, 2);
-    EXPECT_EQ(state().ResultTable[0][6][5], 3006);
+    EXPECT_EQ(state().meetingCount, 2);
+    EXPECT_EQ(state().resultTable[0][6][5], 3006);
     EXPECT_EQ(logText().find(u"完了戻し"), std::u16string::npos);
 }

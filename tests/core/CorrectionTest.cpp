@@ -10,12 +10,12 @@ protected:
     void SetUp() override {
         MatchFixture::SetUp();
         finish(state(), 6004);
-        ASSERT_TRUE(program().meetingFile.SaveMeeting(0));
-        state().CorrectionCell = {3, 1};
+        ASSERT_TRUE(program().meetingFile.saveMeeting(0));
+        state().correctionCell = {3, 1};
     }
     static void finish(MeetingState& s, std::int32_t code) {
-        s.ResultTable[0][3][1] = code;
-        s.ResultTable[0][1][3] = code;
+        s.resultTable[0][3][1] = code;
+        s.resultTable[0][1][3] = code;
         s.setPair(0, 3, 1, PairFinished);
     }
 };
@@ -23,17 +23,17 @@ protected:
 } // namespace
 
 TEST_F(CorrectionTest, LoadShowsTheCellAndItsMembers) {
-    state().TeamNameB = u"赤組";
+    state().teamNameB = u"赤組";
     CorrectionView view = loadCorrection(state());
-    EXPECT_EQ(view.teamName, state().TeamNameA);
+    EXPECT_EQ(view.teamName, state().teamNameA);
     EXPECT_EQ(view.won, u"6");
     EXPECT_EQ(view.lost, u"4");
     EXPECT_EQ(view.member, FixedText<8>(u"Ａ甲3").str());
     EXPECT_EQ(view.otherMember, FixedText<8>(u"Ａ甲1").str());
     EXPECT_FALSE(view.singles);
 
-    state().CurrentTeam = 1;
-    state().MatchMethod = 2;
+    state().currentTeam = 1;
+    state().matchMethod = 2;
     view = loadCorrection(state());
     EXPECT_EQ(view.teamName, u"赤組");
     EXPECT_EQ(view.won, u"0");
@@ -44,29 +44,29 @@ TEST_F(CorrectionTest, LoadShowsTheCellAndItsMembers) {
 
 TEST_F(CorrectionTest, SixFourToSevenFiveInDoubles) {
     ASSERT_TRUE(correctResult(program(), u"7", u"5"));
-    EXPECT_EQ(state().ResultTable[0][3][1], 7005);
-    EXPECT_EQ(state().ResultTable[0][1][3], 7005);
-    EXPECT_EQ(state().PairState[0][3][1], PairFinished);
-    EXPECT_EQ(state().PairState[0][1][3], PairFinished);
+    EXPECT_EQ(state().resultTable[0][3][1], 7005);
+    EXPECT_EQ(state().resultTable[0][1][3], 7005);
+    EXPECT_EQ(state().pairState[0][3][1], PairFinished);
+    EXPECT_EQ(state().pairState[0][1][3], PairFinished);
     EXPECT_EQ(storedResult(record(1), 0, 1, 3), 7005);
     EXPECT_NE(logText().find(u"訂正 (Ａ甲3      +Ａ甲1      ) 6:4 -> 7:5"), std::u16string::npos);
 }
 
 TEST_F(CorrectionTest, SinglesMirrorsTheScoreForTheOpponent) {
-    state().MatchMethod = 2;
+    state().matchMethod = 2;
     ASSERT_TRUE(correctResult(program(), u"3", u"6"));
-    EXPECT_EQ(state().ResultTable[0][3][1], 3006);
-    EXPECT_EQ(state().ResultTable[0][1][3], 6003);
+    EXPECT_EQ(state().resultTable[0][3][1], 3006);
+    EXPECT_EQ(state().resultTable[0][1][3], 6003);
     // The second name is written in singles too.
     EXPECT_NE(logText().find(u"訂正 (Ａ甲3      +Ａ甲1      ) 6:4 -> 3:6"), std::u16string::npos);
 }
 
 TEST_F(CorrectionTest, ZeroAndZeroDeletesTheResult) {
     ASSERT_TRUE(correctResult(program(), u"0", u"0"));
-    EXPECT_EQ(state().ResultTable[0][3][1], 0);
-    EXPECT_EQ(state().ResultTable[0][1][3], 0);
-    EXPECT_EQ(state().PairState[0][3][1], PairFirstClass);
-    EXPECT_EQ(state().PairState[0][1][3], PairFirstClass);
+    EXPECT_EQ(state().resultTable[0][3][1], 0);
+    EXPECT_EQ(state().resultTable[0][1][3], 0);
+    EXPECT_EQ(state().pairState[0][3][1], PairFirstClass);
+    EXPECT_EQ(state().pairState[0][1][3], PairFirstClass);
     EXPECT_EQ(storedPair(record(1), 0, 3, 1), PairFirstClass);
     EXPECT_NE(logText().find(u"6:4 -> 0:0"), std::u16string::npos);
 }
@@ -79,8 +79,8 @@ TEST_F(CorrectionTest, NumbersBeyondTheLimitsAreRefused) {
     for (const Case& c : {Case{u"1000", u"0"}, Case{u"0", u"1000"}, Case{u"99999999999", u"1"},
                           Case{u"-99999999", u"0"}}) {
         EXPECT_FALSE(correctResult(program(), c.won, c.lost));
-        EXPECT_EQ(state().ResultTable[0][3][1], 6004);
-        EXPECT_EQ(state().ResultTable[0][1][3], 6004);
+        EXPECT_EQ(state().resultTable[0][3][1], 6004);
+        EXPECT_EQ(state().resultTable[0][1][3], 6004);
     }
     EXPECT_EQ(platform_.beepCount(), 4);
     EXPECT_EQ(logText().find(u"訂正"), std::u16string::npos);
@@ -88,25 +88,25 @@ TEST_F(CorrectionTest, NumbersBeyondTheLimitsAreRefused) {
 
 TEST_F(CorrectionTest, NegativeAndFractionalNumbersPass) {
     ASSERT_TRUE(correctResult(program(), u"-1", u"0"));
-    EXPECT_EQ(state().ResultTable[0][3][1], -1000);
-    EXPECT_EQ(state().PairState[0][3][1], PairFinished);
+    EXPECT_EQ(state().resultTable[0][3][1], -1000);
+    EXPECT_EQ(state().pairState[0][3][1], PairFinished);
     ASSERT_TRUE(correctResult(program(), u"2.5", u"0"));
-    EXPECT_EQ(state().ResultTable[0][3][1], 2500);
+    EXPECT_EQ(state().resultTable[0][3][1], 2500);
 }
 
 TEST_F(CorrectionTest, AnEarlierMeetingIsSavedIntoItsOwnRecord) {
     MeetingState& s = state();
     // Meeting 2 is current, with a result of its own.
-    s.MeetingCount = 2;
+    s.meetingCount = 2;
     finish(s, 0);
     s.setPair(0, 3, 1, PairSecondClass);
-    s.ResultTable[0][5][4] = 2006;
-    ASSERT_TRUE(program().meetingFile.SaveMeeting(1));
+    s.resultTable[0][5][4] = 2006;
+    ASSERT_TRUE(program().meetingFile.saveMeeting(1));
 
-    SaveSnapshot(s);
-    s.ViewedMeeting = 1;
-    ASSERT_TRUE(program().meetingFile.ReadMeeting(1));
-    ASSERT_EQ(s.ResultTable[0][3][1], 6004);
+    saveSnapshot(s);
+    s.viewedMeeting = 1;
+    ASSERT_TRUE(program().meetingFile.readMeeting(1));
+    ASSERT_EQ(s.resultTable[0][3][1], 6004);
     ASSERT_TRUE(correctResult(program(), u"7", u"5"));
 
     EXPECT_EQ(storedResult(record(1), 0, 3, 1), 7005);

@@ -28,11 +28,11 @@ int nextProgress(int progress) {
 // Step s sets the result cell to s in meeting (s − 1) / 5 + 1; a completed
 // meeting k holds 5k, a new one 0.
 int progressOf(const MeetingState& state) {
-    const int value = state.ResultTable[0][1][2];
-    if (value > 0 || state.MeetingCount == 1) {
+    const int value = state.resultTable[0][1][2];
+    if (value > 0 || state.meetingCount == 1) {
         return 2 * value;
     }
-    return 2 * kStepsPerMeeting * (state.MeetingCount - 1) + 1;
+    return 2 * kStepsPerMeeting * (state.meetingCount - 1) + 1;
 }
 
 [[noreturn]] void enterResults(const std::filesystem::path& folder, int report) {
@@ -41,21 +41,21 @@ int progressOf(const MeetingState& state) {
     MemorySettingsStore settings;
     Program program(platform, clock, settings, folder);
     MeetingState& state = program.state;
-    if (!program.meetingFile.OpenMeetingFile(u"取りあえず.rlw")) {
+    if (!program.meetingFile.openMeetingFile(u"取りあえず.rlw")) {
         ::_exit(2);
     }
     int progress = progressOf(state);
     for (;;) {
         progress = nextProgress(progress);
         if (progress % 2 == 0) {
-            state.ResultTable[0][1][2] = progress / 2;
-            if (!program.meetingFile.SaveMeeting(0)) {
+            state.resultTable[0][1][2] = progress / 2;
+            if (!program.meetingFile.saveMeeting(0)) {
                 ::_exit(4);
             }
         } else {
-            ResetMeeting(state, 1);
-            ++state.MeetingCount;
-            if (!program.meetingFile.SaveMeeting(1)) {
+            resetMeeting(state, 1);
+            ++state.meetingCount;
+            if (!program.meetingFile.saveMeeting(1)) {
                 ::_exit(5);
             }
         }
@@ -92,8 +92,8 @@ TEST_F(CrashTest, KilledWhileSavingKeepsEverySaveThatReturned) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> pause(5, 400);
-    state.MeetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.CreateScratchFile());
+    state.meetingCount = 1;
+    ASSERT_TRUE(program.meetingFile.createScratchFile());
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(8);
     int acknowledged = 0;
     int rounds = 0;
@@ -117,14 +117,14 @@ TEST_F(CrashTest, KilledWhileSavingKeepsEverySaveThatReturned) {
         ::close(pipe[0]);
 
         auto after = restart();
-        ASSERT_TRUE(after->meetingFile.OpenMeetingFile(u"取りあえず.rlw")) << "round " << rounds;
+        ASSERT_TRUE(after->meetingFile.openMeetingFile(u"取りあえず.rlw")) << "round " << rounds;
         ASSERT_TRUE(platform.events().empty()) << "round " << rounds;
         const int found = progressOf(after->state);
         EXPECT_TRUE(found == acknowledged || found == nextProgress(acknowledged))
             << "round " << rounds << ": acknowledged " << acknowledged << ", found " << found;
-        for (int k = 1; k < after->state.MeetingCount; ++k) {
-            ASSERT_TRUE(after->meetingFile.ReadMeeting(k));
-            EXPECT_EQ(after->state.ResultTable[0][1][2], kStepsPerMeeting * k) << "meeting " << k;
+        for (int k = 1; k < after->state.meetingCount; ++k) {
+            ASSERT_TRUE(after->meetingFile.readMeeting(k));
+            EXPECT_EQ(after->state.resultTable[0][1][2], kStepsPerMeeting * k) << "meeting " << k;
         }
         acknowledged = std::max(acknowledged, found);
     }

@@ -11,8 +11,8 @@ void writeDataFile(const std::filesystem::path& file, int records, std::int16_t 
     std::vector<std::uint8_t> bytes;
     for (int r = 1; r <= records; ++r) {
         MeetingState meeting;
-        ResetMeeting(meeting, 0);
-        meeting.TeamSize = {4, 4, 0};
+        resetMeeting(meeting, 0);
+        meeting.teamSize = {4, 4, 0};
         MeetingRecord record;
         packMeeting(meeting, record);
         if (r == 1) {

@@ -20,7 +20,7 @@ class FileCommandsTest : public ProgramFixture {
 protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        Form_Load(program(), layout_, designed());
+        startProgram(program(), layout_, designed());
     }
 
     std::u16string path(const std::string& name) const {
@@ -32,9 +32,9 @@ protected:
 
     // New, then Save As under `name`: a named file with one meeting.
     void makeNamedFile(const std::string& name) {
-        mnfileitem_Click(program(), layout_, FileNew);
+        runFileMenuItem(program(), layout_, FileNew);
         platform_.setNextFileName(path(name));
-        mnfileitem_Click(program(), layout_, FileSaveAs);
+        runFileMenuItem(program(), layout_, FileSaveAs);
         platform_.clear();
     }
 
@@ -43,7 +43,7 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    FileOutcome click(int index) { return mnfileitem_Click(program(), layout_, index); }
+    FileOutcome click(int index) { return runFileMenuItem(program(), layout_, index); }
 };
 
 } // namespace
@@ -51,43 +51,43 @@ protected:
 TEST_F(FileCommandsTest, NewWithoutAFileAsksNothingAndStartsTheScratchFile) {
     EXPECT_EQ(click(FileNew), FileOutcome::Stay);
     EXPECT_TRUE(platform_.questions().empty());
-    EXPECT_EQ(state().MeetingCount, 1);
-    EXPECT_EQ(state().CurrentPath, u"取りあえず.rlw");
-    EXPECT_EQ(state().OpenName, u"取りあえず.rlw");
+    EXPECT_EQ(state().meetingCount, 1);
+    EXPECT_EQ(state().currentPath, u"取りあえず.rlw");
+    EXPECT_EQ(state().openName, u"取りあえず.rlw");
     EXPECT_EQ(std::filesystem::file_size(program().meetingFile.resolve(u"取りあえず.rlw")),
               MeetingRecord::kSize);
 }
 
 TEST_F(FileCommandsTest, NewOnTheScratchFileAsksOnlyTheUnsavedQuestion) {
     click(FileNew);
-    state().MeetingTitle = u"夏の練習会";
+    state().meetingTitle = u"夏の練習会";
     platform_.clear();
 
     click(FileNew); // No: nothing happens
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kScratchQuestion)});
-    EXPECT_EQ(state().MeetingTitle.str().substr(0, 5), u"夏の練習会");
+    EXPECT_EQ(state().meetingTitle.str().substr(0, 5), u"夏の練習会");
 
     platform_.clear();
     platform_.setNextAnswer(true);
     click(FileNew);
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kScratchQuestion)});
-    EXPECT_EQ(state().MeetingTitle.str().substr(0, 6), u"テニスの試合");
-    EXPECT_EQ(state().MeetingCount, 1);
+    EXPECT_EQ(state().meetingTitle.str().substr(0, 6), u"テニスの試合");
+    EXPECT_EQ(state().meetingCount, 1);
 }
 
 TEST_F(FileCommandsTest, NewWithANamedFileAndYesSavesWithoutTheOverwriteQuestion) {
     makeNamedFile("club.rly");
-    state().MeetingTitle = u"秋の大会";
+    state().meetingTitle = u"秋の大会";
     platform_.setNextAnswer(true);
     click(FileNew);
 
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kDiscardQuestion)});
-    EXPECT_EQ(state().CurrentPath, u"取りあえず.rlw");
+    EXPECT_EQ(state().currentPath, u"取りあえず.rlw");
 
     platform_.setNextAnswer(true); // leave the scratch file
-    mnfilearray_Click(program(), 1);
-    EXPECT_EQ(state().CurrentPath, rel("club.rly"));
-    EXPECT_EQ(state().MeetingTitle.str().substr(0, 4), u"秋の大会");
+    openRecentFile(program(), 1);
+    EXPECT_EQ(state().currentPath, rel("club.rly"));
+    EXPECT_EQ(state().meetingTitle.str().substr(0, 4), u"秋の大会");
 }
 
 TEST_F(FileCommandsTest, NewWithANamedFileAndNoAsksToOverwriteTheFile) {
@@ -97,30 +97,30 @@ TEST_F(FileCommandsTest, NewWithANamedFileAndNoAsksToOverwriteTheFile) {
     click(FileNew);
     EXPECT_EQ(platform_.questions(), (Texts{std::u16string(kDiscardQuestion),
                                             std::u16string(kExpectedOverwriteQuestion)}));
-    EXPECT_EQ(state().CurrentPath, rel("club.rly"));
+    EXPECT_EQ(state().currentPath, rel("club.rly"));
 }
 
 TEST_F(FileCommandsTest, CloseAlwaysAsksTheOverwriteQuestionAndNoChangesNothing) {
     makeNamedFile("club.rly");
-    state().MeetingTitle = u"雨天中止";
+    state().meetingTitle = u"雨天中止";
     const std::string before = bytes("club.rly");
 
     click(FileClose);
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kExpectedOverwriteQuestion)});
     EXPECT_EQ(bytes("club.rly"), before);
-    EXPECT_EQ(state().CurrentPath, rel("club.rly"));
-    EXPECT_EQ(state().MeetingTitle.str().substr(0, 4), u"雨天中止");
+    EXPECT_EQ(state().currentPath, rel("club.rly"));
+    EXPECT_EQ(state().meetingTitle.str().substr(0, 4), u"雨天中止");
 
     platform_.setNextAnswer(true);
     click(FileClose);
     EXPECT_NE(bytes("club.rly"), before);
-    EXPECT_EQ(state().OpenName, rel("club.rly"));
+    EXPECT_EQ(state().openName, rel("club.rly"));
 }
 
 TEST_F(FileCommandsTest, CloseWithoutAFileDoesNothing) {
     click(FileClose);
     EXPECT_TRUE(platform_.events().empty());
-    EXPECT_TRUE(state().OpenName.empty());
+    EXPECT_TRUE(state().openName.empty());
 }
 
 TEST_F(FileCommandsTest, TheGuardsRefuseEveryItemExitIncluded) {
@@ -136,27 +136,27 @@ TEST_F(FileCommandsTest, TheGuardsRefuseEveryItemExitIncluded) {
     for (const Case& c : cases) {
         for (int index : {FileNew, FileOpen, FileSaveAs, FileClose, FileExit}) {
             platform_.clear();
-            state().IntraTeamFlag = c.intraTeam;
-            state().ViewedMeeting = c.viewed;
+            state().intraTeamFlag = c.intraTeam;
+            state().viewedMeeting = c.viewed;
             EXPECT_EQ(click(index), FileOutcome::Stay);
             ASSERT_EQ(platform_.events().size(), 1u);
             EXPECT_EQ(platform_.events()[0].text, c.message);
             EXPECT_EQ(platform_.events()[0].title, u"ラリーノート");
-            EXPECT_EQ(program().log.LogCount, 1);
+            EXPECT_EQ(program().log.entryCount, 1);
         }
     }
 }
 
 TEST_F(FileCommandsTest, ExitAsksAboutRunningMatchesAndLogsAForcedEnd) {
     makeNamedFile("club.rly");
-    state().RunningCount = 1;
+    state().runningCount = 1;
     EXPECT_EQ(click(FileExit), FileOutcome::Stay);
-    EXPECT_EQ(program().log.LogCount, 1);
+    EXPECT_EQ(program().log.entryCount, 1);
 
     platform_.setNextAnswer(true);
     EXPECT_EQ(click(FileExit), FileOutcome::Quit);
     std::u16string text;
-    program().log.ReadLog(text);
+    program().log.readText(text);
     EXPECT_NE(text.find(u"強制終了"), std::u16string::npos);
     EXPECT_TRUE(settings_.value(u"RgFile", u"RgFileName1").has_value());
 }
@@ -179,27 +179,27 @@ TEST_F(FileCommandsTest, SaveAsWithoutAFileBeepsAndACancelledDialogChangesNothin
     platform_.clear();
     click(FileSaveAs); // cancelled
     EXPECT_TRUE(platform_.events().empty());
-    EXPECT_EQ(state().TargetPath, u"取りあえず.rlw");
+    EXPECT_EQ(state().targetPath, u"取りあえず.rlw");
 }
 
 TEST_F(FileCommandsTest, OpenAsksBeforeReplacingTheMeetingAndNoKeepsIt) {
     makeNamedFile("a.rly");
     makeNamedFile("b.rly");
-    state().MeetingTitle = u"残す";
+    state().meetingTitle = u"残す";
     platform_.setNextFileName(path("a.rly"));
     click(FileOpen);
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kDiscardQuestion)});
-    EXPECT_EQ(state().CurrentPath, rel("b.rly"));
-    EXPECT_EQ(state().MeetingTitle.str().substr(0, 2), u"残す");
+    EXPECT_EQ(state().currentPath, rel("b.rly"));
+    EXPECT_EQ(state().meetingTitle.str().substr(0, 2), u"残す");
 
     platform_.clear();
     platform_.setNextFileName(path("a.rly"));
     platform_.setNextAnswer(true);
     layout_.selectedTab = 2;
     click(FileOpen);
-    EXPECT_EQ(state().CurrentPath, rel("a.rly"));
+    EXPECT_EQ(state().currentPath, rel("a.rly"));
     EXPECT_EQ(layout_.openedFileLabel, u"ﾌｧｲﾙ：" + rel("a.rly"));
-    EXPECT_EQ(state().CurrentTeam, 1);
+    EXPECT_EQ(state().currentTeam, 1);
 }
 
 TEST_F(FileCommandsTest, ASixthRecentFileDropsTheOldest) {
@@ -214,7 +214,7 @@ TEST_F(FileCommandsTest, ASixthRecentFileDropsTheOldest) {
         click(FileOpen);
     }
     RecentFiles& recent = program().recent;
-    ASSERT_EQ(recent.RecentCount, 5);
+    ASSERT_EQ(recent.entryCount, 5);
     for (int i = 1; i <= 5; ++i) {
         const std::u16string expected = rel(names[6 - i]);
         EXPECT_EQ(recent.entry(i).substr(0, expected.size()), expected) << i;
@@ -230,8 +230,8 @@ TEST_F(FileCommandsTest, ARecentEntryOpensItsPathWithoutThePadding) {
     ASSERT_EQ(program().recent.entry(2), u"club.rly" + std::u16string(24, u' '));
 
     platform_.setNextAnswer(true);
-    mnfilearray_Click(program(), 2);
-    EXPECT_EQ(state().CurrentPath, rel("club.rly"));
+    openRecentFile(program(), 2);
+    EXPECT_EQ(state().currentPath, rel("club.rly"));
     EXPECT_EQ(program().recent.entry(1), u"club.rly" + std::u16string(24, u' '));
     EXPECT_FALSE(std::filesystem::exists(dir_ / "club.rly                "));
 }

@@ -11,10 +11,10 @@
 
 TEST(HelpTest, OnlyTheHelpKeyOpensThePageUnderHtml) {
     ScriptedPlatform platform;
-    ShowHelp(platform, "/club", HelpPage::kRoster, 113);
-    ShowHelp(platform, "/club", HelpPage::kRoster, 13);
+    showHelp(platform, "/club", HelpPage::kRoster, 113);
+    showHelp(platform, "/club", HelpPage::kRoster, 13);
     EXPECT_TRUE(platform.helpPages().empty());
-    ShowHelp(platform, "/club", HelpPage::kRoster, kHelpKey);
+    showHelp(platform, "/club", HelpPage::kRoster, kHelpKey);
     EXPECT_EQ(platform.helpPages(), std::vector<std::string>{"/club/html/TENIS4.htm"});
 }
 
@@ -40,9 +40,9 @@ class GridAndLogTest : public ProgramFixture {
 protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        Form_Load(program(), layout_, designed());
-        state().TeamSize[0] = 6;
-        state().TeamSize[1] = 4;
+        startProgram(program(), layout_, designed());
+        state().teamSize[0] = 6;
+        state().teamSize[1] = 4;
     }
 };
 
@@ -70,38 +70,38 @@ TEST_F(GridAndLogTest, DoubleClickOutcomes) {
     };
     for (const Case& c : cases) {
         platform_.clear();
-        state().CurrentTeam = static_cast<std::int16_t>(c.team);
-        state().ViewedMeeting = c.viewed;
-        state().CorrectionCell = {0, 0};
-        Grid1_MouseDown(program(), c.button);
-        EXPECT_EQ(state().LastGridButton, c.button);
-        const GridOutcome outcome = Grid1_DblClick(program(), c.column, c.row);
+        state().currentTeam = static_cast<std::int16_t>(c.team);
+        state().viewedMeeting = c.viewed;
+        state().correctionCell = {0, 0};
+        rememberGridButton(program(), c.button);
+        EXPECT_EQ(state().lastGridButton, c.button);
+        const GridOutcome outcome = handleGridDoubleClick(program(), c.column, c.row);
         EXPECT_EQ(outcome, c.outcome) << c.column << "," << c.row;
         EXPECT_EQ(platform_.beepCount(), outcome == GridOutcome::Refused ? 1 : 0);
         if (outcome == GridOutcome::Correction) {
-            EXPECT_EQ(state().CorrectionCell,
+            EXPECT_EQ(state().correctionCell,
                       (std::array<std::int16_t, 2>{static_cast<std::int16_t>(c.column),
                                                    static_cast<std::int16_t>(c.row)}));
         } else {
-            EXPECT_EQ(state().CorrectionCell, (std::array<std::int16_t, 2>{0, 0}));
+            EXPECT_EQ(state().correctionCell, (std::array<std::int16_t, 2>{0, 0}));
         }
     }
 }
 
 TEST_F(GridAndLogTest, ClearingTheLogAsksAndRestartsAtEntryOne) {
-    program().log.AppendLog(u"結果 テスト");
-    EXPECT_FALSE(mnlogitem_Click(program(), LogClear));
+    program().log.append(u"結果 テスト");
+    EXPECT_FALSE(runLogMenuItem(program(), LogClear));
     EXPECT_EQ(platform_.questions(),
               std::vector<std::u16string>{
                   u"ログをｸﾘｱｰしますか ?　はい(Y)を選ぶと全てのログﾃﾞｰﾀがｸﾘｱｰされます。"});
-    EXPECT_EQ(program().log.LogCount, 2);
+    EXPECT_EQ(program().log.entryCount, 2);
 
     platform_.setNextAnswer(true);
-    mnlogitem_Click(program(), LogClear);
-    EXPECT_EQ(program().log.LogCount, 1);
+    runLogMenuItem(program(), LogClear);
+    EXPECT_EQ(program().log.entryCount, 1);
     EXPECT_NE(logText().find(u"ｸﾘｱｰ"), std::u16string::npos);
     EXPECT_EQ(logText().find(u"起動"), std::u16string::npos);
-    EXPECT_TRUE(mnlogitem_Click(program(), LogView));
+    EXPECT_TRUE(runLogMenuItem(program(), LogView));
 }
 
 TEST(LogViewerTextTest, CaptionAndHeader) {

@@ -9,7 +9,7 @@ class MainLayoutTest : public ProgramFixture {
 protected:
     void SetUp() override {
         ProgramFixture::SetUp();
-        Form_Load(program(), layout_, designed());
+        startProgram(program(), layout_, designed());
     }
 
     // The designed window with its edges dragged by (dW, dH) twips.
@@ -26,47 +26,47 @@ protected:
 
 TEST_F(MainLayoutTest, OnlyChangesOfMoreThanFiftyTwipsResizeTheGrid) {
     const WindowGeometry base = designed();
-    layout_.Form_Resize(program(), dragged(30, -30));
-    EXPECT_EQ(program().display.GridHeight, base.grid.height);
-    EXPECT_EQ(program().display.FormWidth, base.window.width);
+    layout_.applyResize(program(), dragged(30, -30));
+    EXPECT_EQ(program().display.gridHeight, base.grid.height);
+    EXPECT_EQ(program().display.windowWidth, base.window.width);
 
-    layout_.Form_Resize(program(), dragged(60, 0));
+    layout_.applyResize(program(), dragged(60, 0));
     // The redraw shares the new inner width among the columns.
     const int columns = program().view.tableSize + 2;
     const int width = base.window.width + 60 - base.grid.left - 150;
-    EXPECT_EQ(program().display.GridWidth, width);
+    EXPECT_EQ(program().display.gridWidth, width);
     EXPECT_EQ(layout_.gridWidth, width);
     EXPECT_EQ(program().view.gridInnerWidth, width - base.gridFixedColumnWidth);
     EXPECT_EQ(program().view.grid.columnWidths.at(1),
               (width - base.gridFixedColumnWidth + columns / 2) / columns);
-    EXPECT_EQ(program().display.FormWidth, base.window.width + 60);
+    EXPECT_EQ(program().display.windowWidth, base.window.width + 60);
     const int height = base.window.height - base.grid.top - 600;
-    EXPECT_EQ(program().display.GridHeight, height);
+    EXPECT_EQ(program().display.gridHeight, height);
     EXPECT_EQ(program().view.gridInnerHeight, height - base.gridFixedRowHeight - 30);
 }
 
 TEST_F(MainLayoutTest, AShortWindowKeepsTheGridHeight) {
     WindowGeometry g = dragged(0, -500);
     g.window.top = g.window.height - 1500; // height less top is below 2000
-    layout_.Form_Resize(program(), g);
-    EXPECT_EQ(program().display.GridHeight, designed().grid.height);
-    EXPECT_EQ(program().display.FormHeight, g.window.height);
+    layout_.applyResize(program(), g);
+    EXPECT_EQ(program().display.gridHeight, designed().grid.height);
+    EXPECT_EQ(program().display.windowHeight, g.window.height);
 }
 
 TEST_F(MainLayoutTest, MinimizingOrNotBeingReadyChangesNothing) {
     WindowGeometry g = dragged(-3000, -3000);
     g.minimized = true;
-    layout_.Form_Resize(program(), g);
-    EXPECT_EQ(program().display.FormHeight, designed().window.height);
+    layout_.applyResize(program(), g);
+    EXPECT_EQ(program().display.windowHeight, designed().window.height);
 
-    state().FormReady = 0;
-    layout_.Form_Resize(program(), dragged(-3000, -3000));
-    EXPECT_EQ(program().display.FormHeight, designed().window.height);
+    state().windowReady = 0;
+    layout_.applyResize(program(), dragged(-3000, -3000));
+    EXPECT_EQ(program().display.windowHeight, designed().window.height);
 }
 
 TEST_F(MainLayoutTest, TheTabStripFillsTheSpaceRightOfTheFrame) {
     const WindowGeometry g = dragged(10, 10);
-    layout_.Form_Resize(program(), g);
+    layout_.applyResize(program(), g);
     EXPECT_EQ(layout_.tabStrip.left, g.frame.left + g.frame.width + 200);
     EXPECT_EQ(layout_.tabStrip.top, g.frame.top);
     EXPECT_EQ(layout_.tabStrip.width, g.innerWidth - layout_.tabStrip.left);
@@ -92,7 +92,7 @@ TEST_F(MainLayoutTest, FontSizesFollowTheScreenSize) {
     };
     for (const Case& c : cases) {
         layout_.gridFontBold = c.boldBefore;
-        layout_.FontSizeChg(c.width, c.height);
+        layout_.adjustFontSizes(c.width, c.height);
         EXPECT_EQ(layout_.gridFontSize, c.gridSize) << c.width;
         EXPECT_EQ(layout_.gridFontBold, c.bold) << c.width;
         EXPECT_EQ(layout_.tabFontSize, c.tabSize) << c.width;
@@ -100,42 +100,42 @@ TEST_F(MainLayoutTest, FontSizesFollowTheScreenSize) {
 }
 
 TEST_F(MainLayoutTest, TheSecondTabShowsTeamBInDarkRedItalics) {
-    layout_.tabPage_Click(program(), 2);
-    EXPECT_EQ(state().CurrentTeam, 1);
+    layout_.selectTab(program(), 2);
+    EXPECT_EQ(state().currentTeam, 1);
     EXPECT_EQ(layout_.gridFore, (Rgb{170, 32, 32}));
     EXPECT_TRUE(layout_.gridItalic);
     EXPECT_EQ(program().view.grid.at(0, 0), u"Ｂチ－ム");
     EXPECT_EQ(program().view.teamLabel.substr(0, 2), u"☆ ");
 
-    layout_.tabPage_Click(program(), 1);
-    EXPECT_EQ(state().CurrentTeam, 0);
+    layout_.selectTab(program(), 1);
+    EXPECT_EQ(state().currentTeam, 0);
     EXPECT_EQ(layout_.gridFore, (Rgb{0, 128, 128}));
     EXPECT_FALSE(layout_.gridItalic);
     EXPECT_EQ(program().view.grid.at(0, 0), u"Ａチ－ム");
 }
 
 TEST_F(MainLayoutTest, TheDisplayModeMenuSetsTheModeAndRedraws) {
-    layout_.mndspitem_Click(program(), 0);
+    layout_.selectDisplayMode(program(), 0);
     EXPECT_EQ(program().display.displayModeNumber(), 0);
     const int fullScreenRow = program().view.grid.rowHeights.at(1);
-    layout_.mndspitem_Click(program(), 1);
+    layout_.selectDisplayMode(program(), 1);
     EXPECT_EQ(program().display.displayModeNumber(), 1);
     EXPECT_GT(program().view.grid.rowHeights.at(1), fullScreenRow);
 }
 
 TEST_F(MainLayoutTest, TeamSwitchWorksOnlyInTwoTeamDoubles) {
-    Command4_Click(program(), layout_);
-    EXPECT_EQ(state().CurrentTeam, 1);
+    showOtherTeam(program(), layout_);
+    EXPECT_EQ(state().currentTeam, 1);
     EXPECT_EQ(layout_.selectedTab, 2);
-    Command4_Click(program(), layout_);
-    EXPECT_EQ(state().CurrentTeam, 0);
+    showOtherTeam(program(), layout_);
+    EXPECT_EQ(state().currentTeam, 0);
     EXPECT_EQ(layout_.selectedTab, 1);
 
     for (auto [method, intra] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{0, 1}}) {
-        state().MatchMethod = static_cast<std::int16_t>(method);
-        state().IntraTeamFlag = static_cast<std::int16_t>(intra);
-        Command4_Click(program(), layout_);
-        EXPECT_EQ(state().CurrentTeam, 0);
+        state().matchMethod = static_cast<std::int16_t>(method);
+        state().intraTeamFlag = static_cast<std::int16_t>(intra);
+        showOtherTeam(program(), layout_);
+        EXPECT_EQ(state().currentTeam, 0);
     }
     EXPECT_EQ(platform_.beepCount(), 0);
 }
@@ -143,17 +143,17 @@ TEST_F(MainLayoutTest, TeamSwitchWorksOnlyInTwoTeamDoubles) {
 TEST_F(MainLayoutTest, RunningListButtonRefusals) {
     int opened = 0;
     const auto open = [&opened] { ++opened; };
-    EXPECT_FALSE(Command6_Click(program(), open)); // no meeting
-    state().MeetingCount = 2;
-    state().ViewState = 2;
-    EXPECT_FALSE(Command6_Click(program(), open));
-    state().ViewState = 0;
-    state().ViewedMeeting = 1;
-    EXPECT_FALSE(Command6_Click(program(), open));
+    EXPECT_FALSE(showRunningMatches(program(), open)); // no meeting
+    state().meetingCount = 2;
+    state().viewState = 2;
+    EXPECT_FALSE(showRunningMatches(program(), open));
+    state().viewState = 0;
+    state().viewedMeeting = 1;
+    EXPECT_FALSE(showRunningMatches(program(), open));
     EXPECT_EQ(platform_.beepCount(), 3);
     EXPECT_EQ(opened, 0);
 
-    state().ViewedMeeting = 0;
-    EXPECT_TRUE(Command6_Click(program(), open));
+    state().viewedMeeting = 0;
+    EXPECT_TRUE(showRunningMatches(program(), open));
     EXPECT_EQ(opened, 1);
 }

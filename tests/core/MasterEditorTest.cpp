@@ -15,7 +15,7 @@ protected:
         return editor;
     }
     const MemberRecord& member(int i) const {
-        return program->master.MemberTable[static_cast<std::size_t>(i)];
+        return program->master.members[static_cast<std::size_t>(i)];
     }
 };
 
@@ -50,10 +50,10 @@ TEST_F(MasterEditorTest, GridHasTitlesPatternsAndARowForEveryMember) {
 
 TEST_F(MasterEditorTest, EmptyMasterShowsBlankGridAndAddPutsMemberOneAtTheTop) {
     auto editor = openEditor();
-    EXPECT_EQ(program->master.MemberCount, 0);
+    EXPECT_EQ(program->master.memberCount, 0);
     EXPECT_EQ(editor->grid().at(2, 0), u"");
     editor->add();
-    EXPECT_EQ(program->master.MemberCount, 1);
+    EXPECT_EQ(program->master.memberCount, 1);
     EXPECT_EQ(member(1).Sex, 0);
     EXPECT_EQ(member(1).Name.str(), std::u16string(16, u' '));
     EXPECT_EQ(editor->grid().at(2, 0), u"1");
@@ -67,7 +67,7 @@ TEST_F(MasterEditorTest, NinetyNineMembersRefuseAdd) {
     ASSERT_TRUE(editor->clickRow(10));
     editor->add();
     EXPECT_EQ(platform.beepCount(), 1);
-    EXPECT_EQ(program->master.MemberCount, 99);
+    EXPECT_EQ(program->master.memberCount, 99);
     EXPECT_FALSE(editor->changed());
 }
 
@@ -92,7 +92,7 @@ TEST_F(MasterEditorTest, AddInsertsAfterTheSelectionAndKeepsIt) {
     auto editor = openEditor();
     ASSERT_TRUE(editor->clickRow(3)); // member 2
     editor->add();
-    EXPECT_EQ(program->master.MemberCount, 4);
+    EXPECT_EQ(program->master.memberCount, 4);
     EXPECT_EQ(editor->selection(), 2);
     EXPECT_EQ(member(3).Abbrev.str(), u"        ");
     EXPECT_EQ(member(4).Abbrev.str(), fitText(u"略3", 8));
@@ -173,7 +173,7 @@ TEST_F(MasterEditorTest, DeleteMovesTheFollowingMembersUp) {
     auto editor = openEditor();
     ASSERT_TRUE(editor->clickRow(2)); // member 1
     editor->remove();
-    EXPECT_EQ(program->master.MemberCount, 2);
+    EXPECT_EQ(program->master.memberCount, 2);
     EXPECT_EQ(editor->selection(), 1);
     EXPECT_EQ(member(1).Abbrev.str(), fitText(u"略2", 8));
     EXPECT_EQ(member(3).Sex, 9);
@@ -195,7 +195,7 @@ TEST_F(MasterEditorTest, AfterDeletingTheLastMemberTypingBeepsAndAddLeavesNoGap)
     EXPECT_EQ(platform.beepCount(), 2);
 
     editor->add();
-    EXPECT_EQ(program->master.MemberCount, 3);
+    EXPECT_EQ(program->master.memberCount, 3);
     EXPECT_EQ(member(3).Sex, 0);
     EXPECT_EQ(member(2).Abbrev.str(), fitText(u"略2", 8));
     EXPECT_EQ(editor->grid().at(4, 6), u"男性");
@@ -209,7 +209,7 @@ TEST_F(MasterEditorTest, DeletingTheOnlyMemberLeavesAnEmptyMaster) {
     ASSERT_TRUE(editor->update());
     EXPECT_EQ(std::filesystem::file_size(dir / "tennis.mst"), MemberRecord::kSize);
     auto again = openEditor();
-    EXPECT_EQ(program->master.MemberCount, 0);
+    EXPECT_EQ(program->master.memberCount, 0);
     EXPECT_EQ(again->grid().at(2, 0), u"");
 }
 
@@ -226,7 +226,7 @@ TEST_F(MasterEditorTest, UpdateWritesTheWholeTable) {
     EXPECT_EQ(std::filesystem::file_size(dir / "tennis.mst"), 3 * MemberRecord::kSize);
 
     auto again = openEditor();
-    EXPECT_EQ(program->master.MemberCount, 3);
+    EXPECT_EQ(program->master.memberCount, 3);
     EXPECT_EQ(member(3).Abbrev.str(), fitText(u"新人", 8));
     EXPECT_EQ(member(3).Sex, 1);
 }
@@ -250,7 +250,7 @@ TEST_F(MasterEditorTest, ClosingAfterEditsAsksAndLeavesTheFileAlone) {
 
     EXPECT_EQ(std::filesystem::file_size(dir / "tennis.mst"), sizeBefore);
     auto again = openEditor();
-    EXPECT_EQ(program->master.MemberCount, 2);
+    EXPECT_EQ(program->master.memberCount, 2);
 }
 
 TEST_F(MasterEditorTest, PictureOfTheSelectedMemberFallsBackBySex) {
@@ -260,9 +260,9 @@ TEST_F(MasterEditorTest, PictureOfTheSelectedMemberFallsBackBySex) {
     touch("teniswmn.bmp");
     auto editor = openEditor();
     ASSERT_TRUE(editor->clickRow(2)); // member 1: photo 1 missing, female
-    EXPECT_EQ(editor->selectedPicture().PicFile, "teniswmn.bmp");
+    EXPECT_EQ(editor->selectedPicture().fileName, "teniswmn.bmp");
     ASSERT_TRUE(editor->clickRow(3)); // member 2: tenis002.bmp exists
-    EXPECT_EQ(editor->selectedPicture().PicFile, "tenis002.bmp");
+    EXPECT_EQ(editor->selectedPicture().fileName, "tenis002.bmp");
 }
 
 TEST_F(MasterEditorTest, FailedWriteKeepsTheEditorOpenWithItsEdits) {
@@ -276,5 +276,5 @@ TEST_F(MasterEditorTest, FailedWriteKeepsTheEditorOpenWithItsEdits) {
     EXPECT_FALSE(editor->update());
     EXPECT_EQ(platform.messages().size(), 1u);
     EXPECT_TRUE(editor->changed());
-    EXPECT_EQ(program->master.MemberCount, 3);
+    EXPECT_EQ(program->master.memberCount, 3);
 }

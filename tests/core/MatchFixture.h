@@ -20,16 +20,16 @@ protected:
         dir_ = temp_.path();
         program_ = std::make_unique<Program>(platform_, clock_, settings_, dir_);
         MeetingState& s = state();
-        ASSERT_TRUE(program_->meetingFile.CreateScratchFile());
-        s.MeetingCount = 1;
-        s.TeamSize = {6, 6, 0};
+        ASSERT_TRUE(program_->meetingFile.createScratchFile());
+        s.meetingCount = 1;
+        s.teamSize = {6, 6, 0};
         for (int slot = 1; slot <= 6; ++slot) {
             const std::u16string digit(1, static_cast<char16_t>(u'0' + slot));
-            s.MemberAbbrev[0][slot] = u"Ａ甲" + digit;
-            s.MemberAbbrev[1][slot] = u"Ｂ乙" + digit;
-            s.MemberStatus[1][slot] = 1;
+            s.memberAbbrev[0][slot] = u"Ａ甲" + digit;
+            s.memberAbbrev[1][slot] = u"Ｂ乙" + digit;
+            s.memberStatus[1][slot] = 1;
         }
-        ASSERT_TRUE(program_->meetingFile.SaveMeeting(0));
+        ASSERT_TRUE(program_->meetingFile.saveMeeting(0));
     }
 
     MeetingState& state() { return program_->state; }
@@ -38,18 +38,18 @@ protected:
     // Puts a match on the next running slot as the confirmation's decide does.
     void startRunning(int team0, int a0, int b0, int team1, int a1, int b1) {
         MeetingState& s = state();
-        s.PickTeam = {static_cast<std::int16_t>(team0), static_cast<std::int16_t>(team1), 0};
-        s.PickMember1 = {static_cast<std::int16_t>(a0), static_cast<std::int16_t>(a1), 0};
-        s.PickMember2 = {static_cast<std::int16_t>(b0), static_cast<std::int16_t>(b1), 0};
-        const int slot = s.RunningCount + 1;
-        s.RunningCount = static_cast<std::int16_t>(slot);
+        s.pickTeam = {static_cast<std::int16_t>(team0), static_cast<std::int16_t>(team1), 0};
+        s.pickMember1 = {static_cast<std::int16_t>(a0), static_cast<std::int16_t>(a1), 0};
+        s.pickMember2 = {static_cast<std::int16_t>(b0), static_cast<std::int16_t>(b1), 0};
+        const int slot = s.runningCount + 1;
+        s.runningCount = static_cast<std::int16_t>(slot);
         for (int side = 0; side < 2; ++side) {
-            s.SlotTeam[side][slot] = s.PickTeam[side];
-            s.SlotMember1[side][slot] = s.PickMember1[side];
-            s.SlotMember2[side][slot] = s.PickMember2[side];
-            s.setPair(s.PickTeam[side], s.PickMember1[side], s.PickMember2[side], PairRunning);
+            s.slotTeam[side][slot] = s.pickTeam[side];
+            s.slotMember1[side][slot] = s.pickMember1[side];
+            s.slotMember2[side][slot] = s.pickMember2[side];
+            s.setPair(s.pickTeam[side], s.pickMember1[side], s.pickMember2[side], PairRunning);
         }
-        s.RemoveSlot = static_cast<std::int16_t>(slot);
+        s.removeSlot = static_cast<std::int16_t>(slot);
     }
 
     // The stored record n of the data file.
@@ -70,7 +70,7 @@ protected:
     // The activity log as the viewer shows it.
     std::u16string logText() {
         std::u16string text;
-        program_->log.ReadLog(text);
+        program_->log.readText(text);
         return text;
     }
 

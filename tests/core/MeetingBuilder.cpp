@@ -10,42 +10,42 @@
 MeetingBuilder::MeetingBuilder(int sizeA, int sizeB, int method)
     : state_(std::make_unique<MeetingState>()) {
     MeetingState& s = *state_;
-    ResetMeeting(s, 9);
-    ResetMeeting(s, 0);
-    s.TeamSize[0] = static_cast<std::int16_t>(sizeA);
-    s.TeamSize[1] = static_cast<std::int16_t>(sizeB);
-    s.MatchMethod = static_cast<std::int16_t>(method);
-    s.MeetingCount = 1;
-    s.CurrentPath = u"club.rly";
-    s.OpenName = s.CurrentPath;
+    resetMeeting(s, 9);
+    resetMeeting(s, 0);
+    s.teamSize[0] = static_cast<std::int16_t>(sizeA);
+    s.teamSize[1] = static_cast<std::int16_t>(sizeB);
+    s.matchMethod = static_cast<std::int16_t>(method);
+    s.meetingCount = 1;
+    s.currentPath = u"club.rly";
+    s.openName = s.currentPath;
     for (int slot = 1; slot <= kMaxTeamSize; ++slot) {
-        s.MemberAbbrev[0][slot] = u"A" + formatNumber(slot, u"#0");
-        s.MemberAbbrev[1][slot] = u"B" + formatNumber(slot, u"#0");
+        s.memberAbbrev[0][slot] = u"A" + formatNumber(slot, u"#0");
+        s.memberAbbrev[1][slot] = u"B" + formatNumber(slot, u"#0");
     }
 }
 
 MeetingBuilder& MeetingBuilder::name(int team, int slot, std::u16string_view abbrev) {
-    state_->MemberAbbrev[team][slot] = abbrev;
+    state_->memberAbbrev[team][slot] = abbrev;
     return *this;
 }
 
 MeetingBuilder& MeetingBuilder::woman(int team, int slot) {
-    state_->MemberStatus[team][slot] =
-        static_cast<std::int16_t>(state_->MemberStatus[team][slot] + 1);
+    state_->memberStatus[team][slot] =
+        static_cast<std::int16_t>(state_->memberStatus[team][slot] + 1);
     return *this;
 }
 
 MeetingBuilder& MeetingBuilder::resting(int team, int slot) {
-    state_->MemberStatus[team][slot] =
-        static_cast<std::int16_t>(state_->MemberStatus[team][slot] + 10);
+    state_->memberStatus[team][slot] =
+        static_cast<std::int16_t>(state_->memberStatus[team][slot] + 10);
     return *this;
 }
 
 namespace {
 
 void doublesSide(MeetingState& s, int team, int m1, int m2, int code) {
-    s.ResultTable[team][m1][m2] = code;
-    s.ResultTable[team][m2][m1] = code;
+    s.resultTable[team][m1][m2] = code;
+    s.resultTable[team][m2][m1] = code;
     s.setPair(team, m1, m2, PairFinished);
 }
 
@@ -65,8 +65,8 @@ MeetingBuilder& MeetingBuilder::oneTeam(int team, int p1, int p2, int q1, int q2
 }
 
 MeetingBuilder& MeetingBuilder::singles(int c, int r, int gamesC, int gamesR) {
-    state_->ResultTable[0][c][r] = gamesC * 1000 + gamesR;
-    state_->ResultTable[0][r][c] = gamesR * 1000 + gamesC;
+    state_->resultTable[0][c][r] = gamesC * 1000 + gamesR;
+    state_->resultTable[0][r][c] = gamesR * 1000 + gamesC;
     state_->setPair(0, c, r, PairFinished);
     return *this;
 }
@@ -78,13 +78,13 @@ MeetingBuilder& MeetingBuilder::forfeit(int team, int a, int b) {
 
 MeetingBuilder& MeetingBuilder::runningTwoTeam(int a1, int a2, int b1, int b2) {
     MeetingState& s = *state_;
-    const int k = ++s.RunningCount;
-    s.SlotTeam[0][k] = 0;
-    s.SlotMember1[0][k] = static_cast<std::int16_t>(a2);
-    s.SlotMember2[0][k] = static_cast<std::int16_t>(a1);
-    s.SlotTeam[1][k] = 1;
-    s.SlotMember1[1][k] = static_cast<std::int16_t>(b2);
-    s.SlotMember2[1][k] = static_cast<std::int16_t>(b1);
+    const int k = ++s.runningCount;
+    s.slotTeam[0][k] = 0;
+    s.slotMember1[0][k] = static_cast<std::int16_t>(a2);
+    s.slotMember2[0][k] = static_cast<std::int16_t>(a1);
+    s.slotTeam[1][k] = 1;
+    s.slotMember1[1][k] = static_cast<std::int16_t>(b2);
+    s.slotMember2[1][k] = static_cast<std::int16_t>(b1);
     s.setPair(0, a1, a2, PairRunning);
     s.setPair(1, b1, b2, PairRunning);
     return *this;
@@ -92,7 +92,7 @@ MeetingBuilder& MeetingBuilder::runningTwoTeam(int a1, int a2, int b1, int b2) {
 
 void computeStandings(MeetingState& meeting) {
     MainView view;
-    TaisenDsp(meeting, view, 1);
+    buildPairingTable(meeting, view, 1);
 }
 
 void writeMeetingFile(const std::filesystem::path& file,

@@ -12,7 +12,7 @@
 // forfeits, running matches.
 class MeetingBuilder {
 public:
-    // A file just opened: ResetMeeting(0), the given team sizes and method,
+    // A file just opened: resetMeeting(0), the given team sizes and method,
     // names "A1".."A20" / "B1".."B20", meeting 1 of 1.
     MeetingBuilder(int sizeA, int sizeB, int method = 0);
 

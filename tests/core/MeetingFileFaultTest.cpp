@@ -29,13 +29,13 @@ protected:
     // the open meeting as it was and leave the file untouched.
     void expectRefused(const std::string& name) {
         const auto before = readBytes(dir.file(name));
-        const auto title = state.MeetingTitle;
-        EXPECT_FALSE(program.meetingFile.OpenMeetingFile(fromName(name)));
+        const auto title = state.meetingTitle;
+        EXPECT_FALSE(program.meetingFile.openMeetingFile(fromName(name)));
         ASSERT_EQ(platform.events().size(), 1u);
         EXPECT_EQ(platform.events()[0].text, kOpenError);
         EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
-        EXPECT_EQ(state.MeetingTitle, title);
-        EXPECT_EQ(state.CurrentPath, u"取りあえず.rlw");
+        EXPECT_EQ(state.meetingTitle, title);
+        EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
         EXPECT_EQ(readBytes(dir.file(name)), before);
         platform.clear();
     }
@@ -44,7 +44,7 @@ protected:
     }
     void SetUp() override {
         makeMeetings(1);
-        state.MeetingTitle = u"開いている会";
+        state.meetingTitle = u"開いている会";
     }
 };
 
@@ -81,10 +81,10 @@ TEST_F(MeetingFileFaultTest, FileCutShortOpensAtItsLastWholeRecord) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto before = readBytes(dir.file(c.name));
-        ASSERT_TRUE(program.meetingFile.OpenMeetingFile(fromName(c.name)));
-        EXPECT_EQ(state.MeetingCount, c.held);
-        EXPECT_EQ(state.MeetingTitle.str(), fitText(title(c.held), 40));
-        EXPECT_EQ(state.CurrentPath, fromName(c.name));
+        ASSERT_TRUE(program.meetingFile.openMeetingFile(fromName(c.name)));
+        EXPECT_EQ(state.meetingCount, c.held);
+        EXPECT_EQ(state.meetingTitle.str(), fitText(title(c.held), 40));
+        EXPECT_EQ(state.currentPath, fromName(c.name));
         ASSERT_EQ(platform.events().size(), 1u);
         EXPECT_EQ(platform.events()[0].text, u"ﾌｧｲﾙが途中で切れています。読み込めた" +
                                                  fromUtf8(std::to_string(c.held)) +
@@ -94,27 +94,27 @@ TEST_F(MeetingFileFaultTest, FileCutShortOpensAtItsLastWholeRecord) {
         platform.clear();
     }
     // The meetings it kept can be viewed, saved and copied.
-    ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"four.rly"));
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"four.rly"));
     platform.clear();
-    ASSERT_TRUE(program.meetingFile.ReadMeeting(1));
-    EXPECT_EQ(state.MeetingTitle.str(), fitText(title(1), 40));
-    ASSERT_TRUE(program.meetingFile.ReadMeeting(3));
-    state.ResultTable[0][1][2] = 6002;
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
-    ASSERT_TRUE(program.meetingFile.CopyMeetingFile(u"copy.rly"));
+    ASSERT_TRUE(program.meetingFile.readMeeting(1));
+    EXPECT_EQ(state.meetingTitle.str(), fitText(title(1), 40));
+    ASSERT_TRUE(program.meetingFile.readMeeting(3));
+    state.resultTable[0][1][2] = 6002;
+    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"copy.rly"));
     EXPECT_TRUE(platform.messages().empty());
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"copy.rly"));
-    EXPECT_EQ(again->state.MeetingCount, 3);
-    EXPECT_EQ(again->state.ResultTable[0][1][2], 6002);
+    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"copy.rly"));
+    EXPECT_EQ(again->state.meetingCount, 3);
+    EXPECT_EQ(again->state.resultTable[0][1][2], 6002);
     EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(MeetingFileFaultTest, MissingFileIsReportedAndNotCreated) {
-    EXPECT_FALSE(program.meetingFile.OpenMeetingFile(u"nothing.rly"));
+    EXPECT_FALSE(program.meetingFile.openMeetingFile(u"nothing.rly"));
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kOpenError)});
     EXPECT_FALSE(std::filesystem::exists(dir.file("nothing.rly")));
-    EXPECT_EQ(state.CurrentPath, u"取りあえず.rlw");
+    EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
 }
 
 TEST_F(MeetingFileFaultTest, ValuesOutOfRangeAreHeldToSoundOnes) {
@@ -130,28 +130,28 @@ TEST_F(MeetingFileFaultTest, ValuesOutOfRangeAreHeldToSoundOnes) {
         record.setInt32At(R::kResultOffset + 4 * R::resultIndex(0, 2, 1), 1000000);
         record.setInt32At(R::kResultOffset + 4 * R::resultIndex(1, 3, 4), 6004);
     });
-    ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"odd.rly"));
-    EXPECT_EQ(state.TeamSize[0], 20);
-    EXPECT_EQ(state.TeamSize[1], 0);
-    EXPECT_EQ(state.MatchMethod, 0);
-    EXPECT_EQ(state.PairState[0][1][2], PairUnavailable);
-    EXPECT_EQ(state.PairState[0][2][1], PairUnavailable);
-    EXPECT_EQ(state.PairState[1][3][4], 0);
-    EXPECT_EQ(state.PairState[1][4][3], PairFinished);
-    EXPECT_EQ(state.ResultTable[0][1][2], 0);
-    EXPECT_EQ(state.ResultTable[0][2][1], 0);
-    EXPECT_EQ(state.ResultTable[1][3][4], 6004);
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"odd.rly"));
+    EXPECT_EQ(state.teamSize[0], 20);
+    EXPECT_EQ(state.teamSize[1], 0);
+    EXPECT_EQ(state.matchMethod, 0);
+    EXPECT_EQ(state.pairState[0][1][2], PairUnavailable);
+    EXPECT_EQ(state.pairState[0][2][1], PairUnavailable);
+    EXPECT_EQ(state.pairState[1][3][4], 0);
+    EXPECT_EQ(state.pairState[1][4][3], PairFinished);
+    EXPECT_EQ(state.resultTable[0][1][2], 0);
+    EXPECT_EQ(state.resultTable[0][2][1], 0);
+    EXPECT_EQ(state.resultTable[1][3][4], 6004);
 }
 
 TEST_F(MeetingFileFaultTest, ReadingAMeetingTheFileLacksIsRefused) {
-    const auto title = state.MeetingTitle;
+    const auto title = state.meetingTitle;
     for (int n : {0, -1, 2, 30000}) {
-        EXPECT_FALSE(program.meetingFile.ReadMeeting(n));
+        EXPECT_FALSE(program.meetingFile.readMeeting(n));
     }
     ASSERT_EQ(platform.events().size(), 4u);
     EXPECT_EQ(platform.events()[0].text, kOpenError);
     EXPECT_EQ(platform.events()[0].title, u"ﾃｷｽﾄ ｴﾃﾞｨﾀ");
-    EXPECT_EQ(state.MeetingTitle, title);
+    EXPECT_EQ(state.meetingTitle, title);
     MeetingRecord record;
     EXPECT_FALSE(program.meetingFile.readRecord(2, record));
     EXPECT_TRUE(program.meetingFile.readRecord(1, record));
@@ -160,41 +160,41 @@ TEST_F(MeetingFileFaultTest, ReadingAMeetingTheFileLacksIsRefused) {
 
 TEST_F(MeetingFileFaultTest, SaveIntoAnUnreachableFolderFails) {
     writeBytes(dir.file("plain"), {1, 2, 3});
-    state.CurrentPath = u"plain/club.rly";
-    EXPECT_FALSE(program.meetingFile.SaveMeeting(0));
+    state.currentPath = u"plain/club.rly";
+    EXPECT_FALSE(program.meetingFile.saveMeeting(0));
     EXPECT_EQ(platform.events().size(), 1u);
     EXPECT_EQ(platform.events()[0].text, kWriteError);
     EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
     EXPECT_EQ(readBytes(dir.file("plain")), (std::vector<std::uint8_t>{1, 2, 3}));
     platform.clear();
-    EXPECT_FALSE(program.meetingFile.CopyMeetingFile(u"plain/copy.rly"));
+    EXPECT_FALSE(program.meetingFile.copyMeetingFile(u"plain/copy.rly"));
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kOpenError)});
 }
 
 TEST_F(MeetingFileFaultTest, FullDiskKeepsEarlierRecordsAndTheState) {
     const auto file = dir.file("取りあえず.rlw");
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
     const auto before = readBytes(file);
     // Room for one record and a little: completing the meeting cannot add
     // the second record, and what it began to write is taken back.
     const int code = runWithFileSizeLimit(R::kSize + 100, [&]() {
-        if (!program.meetingFile.SaveMeeting(0)) {
+        if (!program.meetingFile.saveMeeting(0)) {
             return 1;
         }
-        ResetMeeting(state, 1);
-        ++state.MeetingCount;
-        state.MeetingTitle = u"第2回";
-        if (program.meetingFile.SaveMeeting(1)) {
+        resetMeeting(state, 1);
+        ++state.meetingCount;
+        state.meetingTitle = u"第2回";
+        if (program.meetingFile.saveMeeting(1)) {
             return 2;
         }
         if (platform.messages() != std::vector<std::u16string>{std::u16string(kWriteError)}) {
             return 3;
         }
-        if (state.MeetingTitle.str() != fitText(u"第2回", 40) || state.MeetingCount != 2) {
+        if (state.meetingTitle.str() != fitText(u"第2回", 40) || state.meetingCount != 2) {
             return 4;
         }
-        state.MeetingCount = 1;
-        return program.meetingFile.CopyMeetingFile(u"copy.rly") ? 0 : 5;
+        state.meetingCount = 1;
+        return program.meetingFile.copyMeetingFile(u"copy.rly") ? 0 : 5;
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(readBytes(file), before);
@@ -203,14 +203,14 @@ TEST_F(MeetingFileFaultTest, FullDiskKeepsEarlierRecordsAndTheState) {
 TEST_F(MeetingFileFaultTest, FullDiskDuringNewKeepsTheMeeting) {
     std::filesystem::remove(dir.file("取りあえず.rlw"));
     const int code = runWithFileSizeLimit(R::kSize / 2, [&]() {
-        if (program.meetingFile.CreateScratchFile()) {
+        if (program.meetingFile.createScratchFile()) {
             return 1;
         }
         if (platform.events().size() != 1 || platform.events()[0].text != kCloseError ||
             !platform.events()[0].title.empty()) {
             return 2;
         }
-        if (state.MeetingTitle.str() != fitText(u"開いている会", 40)) {
+        if (state.meetingTitle.str() != fitText(u"開いている会", 40)) {
             return 3;
         }
         return 0;
@@ -222,13 +222,13 @@ TEST_F(MeetingFileFaultTest, FullDiskDuringNewKeepsTheMeeting) {
 TEST_F(MeetingFileFaultTest, FailedSaveAsLeavesNoPartFile) {
     makeMeetings(3);
     const int code = runWithFileSizeLimit(2 * R::kSize, [&]() {
-        if (program.meetingFile.CopyMeetingFile(u"copy.rly")) {
+        if (program.meetingFile.copyMeetingFile(u"copy.rly")) {
             return 1;
         }
         if (platform.messages() != std::vector<std::u16string>{std::u16string(kOpenError)}) {
             return 2;
         }
-        return state.CurrentPath == u"取りあえず.rlw" ? 0 : 3;
+        return state.currentPath == u"取りあえず.rlw" ? 0 : 3;
     });
     EXPECT_EQ(code, 0);
     EXPECT_FALSE(std::filesystem::exists(dir.file("copy.rly")));

@@ -21,20 +21,20 @@ std::size_t pairByte(int record, int team, int a, int b) {
 using MeetingFileTest = StorageFixture;
 
 TEST_F(MeetingFileTest, ScratchFileIsOneRecordAndOpensAsOneMeeting) {
-    state.MeetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.CreateScratchFile());
-    EXPECT_EQ(state.CurrentPath, u"取りあえず.rlw");
-    EXPECT_EQ(state.OpenName, state.CurrentPath);
+    state.meetingCount = 1;
+    ASSERT_TRUE(program.meetingFile.createScratchFile());
+    EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
+    EXPECT_EQ(state.openName, state.currentPath);
     const auto bytes = readBytes(dir.file("取りあえず.rlw"));
     ASSERT_EQ(bytes.size(), R::kSize);
     EXPECT_EQ(int16In(bytes, 0), 0);
     EXPECT_EQ(int16In(bytes, R::kTeamSizeOffset), 10);
 
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
-    EXPECT_EQ(again->state.MeetingCount, 1);
-    EXPECT_EQ(again->state.MeetingTitle.str(), fitText(u"テニスの試合", 40));
-    EXPECT_EQ(again->state.PairState[1][3][4], 0);
+    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    EXPECT_EQ(again->state.meetingCount, 1);
+    EXPECT_EQ(again->state.meetingTitle.str(), fitText(u"テニスの試合", 40));
+    EXPECT_EQ(again->state.pairState[1][3][4], 0);
     EXPECT_EQ(again->recent.entry(1), fitText(u"取りあえず.rlw", 32));
     EXPECT_TRUE(platform.messages().empty());
 }
@@ -46,70 +46,70 @@ TEST_F(MeetingFileTest, CompletionAddsARecordAndRaisesTheCount) {
     EXPECT_EQ(int16In(bytes, 0), 2);
 
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
-    EXPECT_EQ(again->state.MeetingCount, 2);
-    EXPECT_EQ(again->state.ResultTable[0][1][2], 2);
-    ASSERT_TRUE(again->meetingFile.ReadMeeting(1));
-    EXPECT_EQ(again->state.ResultTable[0][1][2], 1);
-    EXPECT_EQ(again->state.MeetingTitle.str(), fitText(u"第1回", 40));
+    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    EXPECT_EQ(again->state.meetingCount, 2);
+    EXPECT_EQ(again->state.resultTable[0][1][2], 2);
+    ASSERT_TRUE(again->meetingFile.readMeeting(1));
+    EXPECT_EQ(again->state.resultTable[0][1][2], 1);
+    EXPECT_EQ(again->state.meetingTitle.str(), fitText(u"第1回", 40));
 }
 
 TEST_F(MeetingFileTest, RunningPairIsStoredAsZero) {
     makeMeetings(1);
     state.setPair(1, 2, 5, PairRunning);
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
     const auto bytes = readBytes(dir.file("取りあえず.rlw"));
     EXPECT_EQ(int16In(bytes, pairByte(1, 1, 2, 5)), 0);
     EXPECT_EQ(int16In(bytes, pairByte(1, 1, 5, 2)), 0);
-    EXPECT_EQ(state.PairState[1][2][5], PairRunning);
+    EXPECT_EQ(state.pairState[1][2][5], PairRunning);
 }
 
 TEST_F(MeetingFileTest, TextFieldsAreCutToTheirBytes) {
     makeMeetings(1);
     const std::u16string title = u"一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十";
-    state.MeetingTitle = title;
-    state.MemberAbbrev[0][1] = u"山田太郎様";
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+    state.meetingTitle = title;
+    state.memberAbbrev[0][1] = u"山田太郎様";
+    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
-    EXPECT_EQ(again->state.MeetingTitle.str(), fitText(title.substr(0, 20), 40));
-    EXPECT_EQ(again->state.MemberAbbrev[0][1].str(), fitText(u"山田太郎", 8));
+    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    EXPECT_EQ(again->state.meetingTitle.str(), fitText(title.substr(0, 20), 40));
+    EXPECT_EQ(again->state.memberAbbrev[0][1].str(), fitText(u"山田太郎", 8));
 }
 
 TEST_F(MeetingFileTest, JapaneseMeetingComesBackExactly) {
     makeMeetings(1);
-    state.MeetingTitle = u"秋季ﾃﾆｽ練習会 だい３回";
-    state.TeamNameA = fitText(u"東京ｸﾗﾌﾞ", 20);
-    state.TeamNameB = fitText(u"さくら会", 20);
-    state.MatchMethod = 2;
-    state.TeamSize = {7, 3, 0};
-    state.MemberAbbrev[0][1] = u"ｽｽﾞｷ";
-    state.MemberAbbrev[1][3] = u"佐藤";
-    state.MemberAbbrev[0][7] = u"ﾀﾅｶ花子";
-    state.MemberPhotoNo[1][2] = 123;
-    state.MemberStatus[0][4] = 11;
-    state.ResultTable[0][1][7] = 6004;
-    state.ResultTable[0][21][23] = 999999;
+    state.meetingTitle = u"秋季ﾃﾆｽ練習会 だい３回";
+    state.teamNameA = fitText(u"東京ｸﾗﾌﾞ", 20);
+    state.teamNameB = fitText(u"さくら会", 20);
+    state.matchMethod = 2;
+    state.teamSize = {7, 3, 0};
+    state.memberAbbrev[0][1] = u"ｽｽﾞｷ";
+    state.memberAbbrev[1][3] = u"佐藤";
+    state.memberAbbrev[0][7] = u"ﾀﾅｶ花子";
+    state.memberPhotoNo[1][2] = 123;
+    state.memberStatus[0][4] = 11;
+    state.resultTable[0][1][7] = 6004;
+    state.resultTable[0][21][23] = 999999;
     state.setPair(0, 1, 7, PairFinished);
     state.setPair(1, 2, 3, PairUnavailable);
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
     MeetingSnapshot saved;
     copyStoredMeeting(state, saved);
 
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
     MeetingSnapshot read;
     copyStoredMeeting(again->state, read);
-    EXPECT_EQ(read.MeetingTitle, saved.MeetingTitle);
-    EXPECT_EQ(read.MatchMethod, saved.MatchMethod);
-    EXPECT_EQ(read.TeamSize, saved.TeamSize);
-    EXPECT_EQ(read.TeamNameA, saved.TeamNameA);
-    EXPECT_EQ(read.TeamNameB, saved.TeamNameB);
-    EXPECT_EQ(read.MemberPhotoNo, saved.MemberPhotoNo);
-    EXPECT_EQ(read.MemberStatus, saved.MemberStatus);
-    EXPECT_EQ(read.MemberAbbrev, saved.MemberAbbrev);
-    EXPECT_EQ(read.ResultTable, saved.ResultTable);
-    EXPECT_EQ(read.PairState, saved.PairState);
+    EXPECT_EQ(read.meetingTitle, saved.meetingTitle);
+    EXPECT_EQ(read.matchMethod, saved.matchMethod);
+    EXPECT_EQ(read.teamSize, saved.teamSize);
+    EXPECT_EQ(read.teamNameA, saved.teamNameA);
+    EXPECT_EQ(read.teamNameB, saved.teamNameB);
+    EXPECT_EQ(read.memberPhotoNo, saved.memberPhotoNo);
+    EXPECT_EQ(read.memberStatus, saved.memberStatus);
+    EXPECT_EQ(read.memberAbbrev, saved.memberAbbrev);
+    EXPECT_EQ(read.resultTable, saved.resultTable);
+    EXPECT_EQ(read.pairState, saved.pairState);
 }
 
 TEST_F(MeetingFileTest, BytesTheProgramDoesNotUseSurviveASave) {
@@ -124,10 +124,10 @@ TEST_F(MeetingFileTest, BytesTheProgramDoesNotUseSurviveASave) {
         }
     });
     const auto before = readBytes(dir.file("club.rly"));
-    ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"club.rly"));
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
     EXPECT_EQ(readBytes(dir.file("club.rly")), before);
-    state.ResultTable[0][1][2] = 6003;
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+    state.resultTable[0][1][2] = 6003;
+    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
     auto after = readBytes(dir.file("club.rly"));
     const std::size_t changed = R::kResultOffset + 4 * R::resultIndex(0, 1, 2);
     EXPECT_NE(after, before);
@@ -138,11 +138,11 @@ TEST_F(MeetingFileTest, BytesTheProgramDoesNotUseSurviveASave) {
 TEST_F(MeetingFileTest, CorrectionOfAnEarlierMeetingRewritesOnlyThatRecord) {
     makeMeetings(3);
     const auto before = readBytes(dir.file("取りあえず.rlw"));
-    SaveSnapshot(state);
-    state.ViewedMeeting = 1;
-    ASSERT_TRUE(program.meetingFile.ReadMeeting(1));
-    state.ResultTable[0][1][2] = 4006;
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(9));
+    saveSnapshot(state);
+    state.viewedMeeting = 1;
+    ASSERT_TRUE(program.meetingFile.readMeeting(1));
+    state.resultTable[0][1][2] = 4006;
+    ASSERT_TRUE(program.meetingFile.saveMeeting(9));
     const auto after = readBytes(dir.file("取りあえず.rlw"));
     ASSERT_EQ(after.size(), 3 * R::kSize);
     EXPECT_EQ(int16In(after, 0), 3);
@@ -153,20 +153,20 @@ TEST_F(MeetingFileTest, CorrectionOfAnEarlierMeetingRewritesOnlyThatRecord) {
 
 TEST_F(MeetingFileTest, SaveAsCopiesEveryMeeting) {
     makeMeetings(4);
-    ASSERT_TRUE(program.meetingFile.CopyMeetingFile(u"club.rly"));
+    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"club.rly"));
     const auto copy = readBytes(dir.file("club.rly"));
     ASSERT_EQ(copy.size(), 4 * R::kSize);
     EXPECT_EQ(int16In(copy, 0), 4);
     EXPECT_EQ(copy, readBytes(dir.file("取りあえず.rlw")));
-    EXPECT_EQ(state.CurrentPath, u"club.rly");
-    EXPECT_EQ(state.OpenName, u"club.rly");
+    EXPECT_EQ(state.currentPath, u"club.rly");
+    EXPECT_EQ(state.openName, u"club.rly");
     EXPECT_EQ(program.recent.entry(1), fitText(u"club.rly", 32));
 }
 
 TEST_F(MeetingFileTest, SaveAsToItselfOnlyBeeps) {
     makeMeetings(2);
     const auto before = readBytes(dir.file("取りあえず.rlw"));
-    EXPECT_FALSE(program.meetingFile.CopyMeetingFile(u"取りあえず.rlw"));
+    EXPECT_FALSE(program.meetingFile.copyMeetingFile(u"取りあえず.rlw"));
     EXPECT_EQ(platform.beepCount(), 1);
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_TRUE(platform.questions().empty());
@@ -177,14 +177,14 @@ TEST_F(MeetingFileTest, SaveAsOverAnExistingFileAsksFirst) {
     makeMeetings(2);
     writeDataFile(dir.file("old.rly"), 3, 3);
     const auto old = readBytes(dir.file("old.rly"));
-    EXPECT_FALSE(program.meetingFile.CopyMeetingFile(u"old.rly"));
+    EXPECT_FALSE(program.meetingFile.copyMeetingFile(u"old.rly"));
     ASSERT_EQ(platform.questions().size(), 1u);
     EXPECT_EQ(platform.questions()[0], u"既存のﾌｧｲﾙに上書きしますか ?");
     EXPECT_EQ(readBytes(dir.file("old.rly")), old);
-    EXPECT_EQ(state.CurrentPath, u"取りあえず.rlw");
+    EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
 
     platform.setNextAnswer(true);
-    ASSERT_TRUE(program.meetingFile.CopyMeetingFile(u"old.rly"));
+    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"old.rly"));
     const auto copied = readBytes(dir.file("old.rly"));
     ASSERT_EQ(copied.size(), 3 * R::kSize); // the third record stays behind the count
     EXPECT_EQ(int16In(copied, 0), 2);
@@ -193,27 +193,27 @@ TEST_F(MeetingFileTest, SaveAsOverAnExistingFileAsksFirst) {
 }
 
 TEST_F(MeetingFileTest, SaveAsOfAFreshScratchFileKeepsItsMeeting) {
-    state.MeetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.CreateScratchFile());
-    ASSERT_TRUE(program.meetingFile.CopyMeetingFile(u"new.rly"));
+    state.meetingCount = 1;
+    ASSERT_TRUE(program.meetingFile.createScratchFile());
+    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"new.rly"));
     EXPECT_EQ(readBytes(dir.file("new.rly")).size(), R::kSize);
 }
 
 TEST_F(MeetingFileTest, CountZeroOpensAsOneMeeting) {
     writeDataFile(dir.file("zero.rly"), 2, 0);
-    ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"zero.rly"));
-    EXPECT_EQ(state.MeetingCount, 1);
-    EXPECT_EQ(state.TeamSize[0], 4);
-    EXPECT_EQ(state.OpenName, u"zero.rly");
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"zero.rly"));
+    EXPECT_EQ(state.meetingCount, 1);
+    EXPECT_EQ(state.teamSize[0], 4);
+    EXPECT_EQ(state.openName, u"zero.rly");
 }
 
 TEST_F(MeetingFileTest, AbsolutePathsAreUsedAsGiven) {
     TempDir other;
     writeDataFile(other.file("外部.rly"), 1, 1);
     const std::u16string path = fromUtf8(other.file("外部.rly").string());
-    ASSERT_TRUE(program.meetingFile.OpenMeetingFile(path));
-    EXPECT_EQ(state.CurrentPath, path);
-    EXPECT_TRUE(program.meetingFile.SaveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(path));
+    EXPECT_EQ(state.currentPath, path);
+    EXPECT_TRUE(program.meetingFile.saveMeeting(0));
 }
 
 TEST(ScratchPath, EndsInRlw) {
@@ -226,20 +226,20 @@ TEST(ScratchPath, EndsInRlw) {
 
 TEST_F(MeetingFileTest, SaveOfNewAndCloseWritesTheMeetingAndTheCount) {
     makeMeetings(3);
-    ASSERT_TRUE(program.meetingFile.CopyMeetingFile(u"club.rly"));
-    state.ResultTable[1][2][3] = 6001;
-    ASSERT_TRUE(program.meetingFile.SaveMeetingTo(u"club.rly"));
-    EXPECT_EQ(state.CurrentPath, u"club.rly");
+    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"club.rly"));
+    state.resultTable[1][2][3] = 6001;
+    ASSERT_TRUE(program.meetingFile.saveMeetingTo(u"club.rly"));
+    EXPECT_EQ(state.currentPath, u"club.rly");
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"club.rly"));
-    EXPECT_EQ(again->state.MeetingCount, 3);
-    EXPECT_EQ(again->state.ResultTable[1][2][3], 6001);
+    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"club.rly"));
+    EXPECT_EQ(again->state.meetingCount, 3);
+    EXPECT_EQ(again->state.resultTable[1][2][3], 6001);
 
     writeBytes(dir.file("plain"), {1});
-    EXPECT_FALSE(program.meetingFile.SaveMeetingTo(u"plain/x.rly"));
+    EXPECT_FALSE(program.meetingFile.saveMeetingTo(u"plain/x.rly"));
     ASSERT_EQ(platform.events().size(), 1u);
     EXPECT_EQ(platform.events()[0].text,
               u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。");
     EXPECT_TRUE(platform.events()[0].title.empty());
-    EXPECT_EQ(state.CurrentPath, u"club.rly");
+    EXPECT_EQ(state.currentPath, u"club.rly");
 }

@@ -5,15 +5,15 @@
 
 TEST(MeetingState, StartUpShowsPlaceholdersAndNoPairs) {
     MeetingState state;
-    ResetMeeting(state, 9);
-    state.TeamSize = {10, 10, 0};
-    EXPECT_EQ(state.MemberAbbrev[0][1].str(), fitText(u"Ａ01", 8));
-    EXPECT_EQ(state.MemberAbbrev[1][10].str(), fitText(u"Ｂ10", 8));
-    EXPECT_EQ(state.TeamNameA, u"未設定です");
+    resetMeeting(state, 9);
+    state.teamSize = {10, 10, 0};
+    EXPECT_EQ(state.memberAbbrev[0][1].str(), fitText(u"Ａ01", 8));
+    EXPECT_EQ(state.memberAbbrev[1][10].str(), fitText(u"Ｂ10", 8));
+    EXPECT_EQ(state.teamNameA, u"未設定です");
     for (int team = 0; team < 2; ++team) {
         for (int a = 0; a < kSlots; ++a) {
             for (int b = 0; b < kSlots; ++b) {
-                ASSERT_EQ(state.PairState[team][a][b], PairUnavailable);
+                ASSERT_EQ(state.pairState[team][a][b], PairUnavailable);
             }
         }
     }
@@ -21,70 +21,70 @@ TEST(MeetingState, StartUpShowsPlaceholdersAndNoPairs) {
 
 TEST(MeetingState, ClearingMatchDataKeepsTheRoster) {
     MeetingState state;
-    ResetMeeting(state, 0);
-    EXPECT_EQ(state.TeamNameA, u"チーム　Ａ");
-    EXPECT_EQ(state.TeamNameB, u"チーム  Ｂ");
-    state.MeetingTitle = u"春の会";
-    state.TeamNameA = u"赤";
-    state.MemberAbbrev[0][3] = u"ｽｽﾞｷ";
-    state.MemberPhotoNo[1][2] = 12;
-    state.MemberStatus[1][2] = 11;
-    state.ResultTable[0][3][5] = 6004;
-    state.ResultTable[0][3][29] = 77;
+    resetMeeting(state, 0);
+    EXPECT_EQ(state.teamNameA, u"チーム　Ａ");
+    EXPECT_EQ(state.teamNameB, u"チーム  Ｂ");
+    state.meetingTitle = u"春の会";
+    state.teamNameA = u"赤";
+    state.memberAbbrev[0][3] = u"ｽｽﾞｷ";
+    state.memberPhotoNo[1][2] = 12;
+    state.memberStatus[1][2] = 11;
+    state.resultTable[0][3][5] = 6004;
+    state.resultTable[0][3][29] = 77;
     state.setPair(0, 3, 5, PairFinished);
-    state.RunningCount = 2;
-    state.PickTeam[0] = 1;
-    state.IntraTeamFlag = 1;
-    ResetMeeting(state, 1);
-    EXPECT_EQ(state.MeetingTitle.str(), fitText(u"春の会", 40));
-    EXPECT_EQ(state.TeamNameA, u"赤");
-    EXPECT_EQ(state.MemberAbbrev[0][3].str(), fitText(u"ｽｽﾞｷ", 8));
-    EXPECT_EQ(state.MemberPhotoNo[1][2], 12);
-    EXPECT_EQ(state.MemberStatus[1][2], 11);
-    EXPECT_EQ(state.ResultTable[0][3][5], 0);
-    EXPECT_EQ(state.ResultTable[0][3][29], 77);
-    EXPECT_EQ(state.PairState[0][3][5], PairSecondClass);
-    EXPECT_EQ(state.RunningCount, 0);
-    EXPECT_EQ(state.PickTeam[0], 0);
-    EXPECT_EQ(state.IntraTeamFlag, 0);
+    state.runningCount = 2;
+    state.pickTeam[0] = 1;
+    state.intraTeamFlag = 1;
+    resetMeeting(state, 1);
+    EXPECT_EQ(state.meetingTitle.str(), fitText(u"春の会", 40));
+    EXPECT_EQ(state.teamNameA, u"赤");
+    EXPECT_EQ(state.memberAbbrev[0][3].str(), fitText(u"ｽｽﾞｷ", 8));
+    EXPECT_EQ(state.memberPhotoNo[1][2], 12);
+    EXPECT_EQ(state.memberStatus[1][2], 11);
+    EXPECT_EQ(state.resultTable[0][3][5], 0);
+    EXPECT_EQ(state.resultTable[0][3][29], 77);
+    EXPECT_EQ(state.pairState[0][3][5], PairSecondClass);
+    EXPECT_EQ(state.runningCount, 0);
+    EXPECT_EQ(state.pickTeam[0], 0);
+    EXPECT_EQ(state.intraTeamFlag, 0);
 }
 
 TEST(MeetingState, ReturningFromAnEarlierMeetingRestoresTheCurrentOne) {
     MeetingState state;
-    ResetMeeting(state, 0);
-    state.MeetingTitle = u"今日の会";
-    state.MatchMethod = 1;
-    state.TeamSize = {8, 0, 0};
-    state.ResultTable[0][1][2] = 6002;
-    SaveSnapshot(state);
-    state.ViewedMeeting = 1;
-    state.MeetingTitle = u"前回の会";
-    state.MatchMethod = 0;
-    state.TeamSize = {5, 5, 0};
-    state.ResultTable[0][1][2] = 0;
-    RestoreSnapshot(state);
-    EXPECT_EQ(state.MeetingTitle.str(), fitText(u"今日の会", 40));
-    EXPECT_EQ(state.MatchMethod, 1);
-    EXPECT_EQ(state.TeamSize[0], 8);
-    EXPECT_EQ(state.ResultTable[0][1][2], 6002);
+    resetMeeting(state, 0);
+    state.meetingTitle = u"今日の会";
+    state.matchMethod = 1;
+    state.teamSize = {8, 0, 0};
+    state.resultTable[0][1][2] = 6002;
+    saveSnapshot(state);
+    state.viewedMeeting = 1;
+    state.meetingTitle = u"前回の会";
+    state.matchMethod = 0;
+    state.teamSize = {5, 5, 0};
+    state.resultTable[0][1][2] = 0;
+    restoreSnapshot(state);
+    EXPECT_EQ(state.meetingTitle.str(), fitText(u"今日の会", 40));
+    EXPECT_EQ(state.matchMethod, 1);
+    EXPECT_EQ(state.teamSize[0], 8);
+    EXPECT_EQ(state.resultTable[0][1][2], 6002);
 }
 
 TEST(MeetingState, RemovingSlotOneOfThreeMovesTheOthersDown) {
     MeetingState state;
-    state.RunningCount = 3;
+    state.runningCount = 3;
     for (std::int16_t n = 1; n <= 3; ++n) {
         for (int side = 0; side < 2; ++side) {
-            state.SlotTeam[side][n] = static_cast<std::int16_t>(side);
-            state.SlotMember1[side][n] = static_cast<std::int16_t>(10 * n + side);
-            state.SlotMember2[side][n] = static_cast<std::int16_t>(10 * n + side + 5);
+            state.slotTeam[side][n] = static_cast<std::int16_t>(side);
+            state.slotMember1[side][n] = static_cast<std::int16_t>(10 * n + side);
+            state.slotMember2[side][n] = static_cast<std::int16_t>(10 * n + side + 5);
         }
     }
-    state.CurrentPath = u"club.rly";
-    state.RemoveSlot = 1;
-    RemoveRunningSlot(state);
-    EXPECT_EQ(state.RunningCount, 2);
-    EXPECT_EQ(state.SlotMember1[0][1], 20);
-    EXPECT_EQ(state.SlotMember2[1][1], 26);
-    EXPECT_EQ(state.SlotMember1[1][2], 31);
-    EXPECT_EQ(state.OpenName, u"club.rly");
+    state.currentPath = u"club.rly";
+    state.removeSlot = 1;
+    removeRunningSlot(state);
+    EXPECT_EQ(state.runningCount, 2);
+    EXPECT_EQ(state.slotMember1[0][1], 20);
+    EXPECT_EQ(state.slotMember2[1][1], 26);
+    EXPECT_EQ(state.slotMember1[1][2], 31);
+    EXPECT_EQ(state.openName, u"club.rly");
 }

@@ -36,11 +36,11 @@ protected:
 };
 
 TEST_F(MemberMasterTest, MissingMasterListsOneEmptyEntryAndCreatesNothing) {
-    ASSERT_TRUE(master.ReadMasterFile(show));
+    ASSERT_TRUE(master.readFile(show));
     EXPECT_EQ(listed, std::vector<int>{1});
-    EXPECT_EQ(master.MemberCount, 0);
-    EXPECT_EQ(master.MemberTable[1].Count, 0);
-    EXPECT_EQ(master.MemberTable[1].Sex, 9);
+    EXPECT_EQ(master.memberCount, 0);
+    EXPECT_EQ(master.members[1].Count, 0);
+    EXPECT_EQ(master.members[1].Sex, 9);
     EXPECT_FALSE(std::filesystem::exists(dir.file("tennis.mst")));
     EXPECT_TRUE(platform.events().empty());
 }
@@ -48,7 +48,7 @@ TEST_F(MemberMasterTest, MissingMasterListsOneEmptyEntryAndCreatesNothing) {
 TEST_F(MemberMasterTest, WrittenMembersReadBackWithTheirFields) {
     const std::u16string names[] = {u"山田　太郎", u"ｽｽﾞｷ ﾊﾅｺ", u"さとう一郎"};
     for (int i = 1; i <= 3; ++i) {
-        MemberRecord& member = master.MemberTable[static_cast<std::size_t>(i)];
+        MemberRecord& member = master.members[static_cast<std::size_t>(i)];
         member.Name = names[i - 1];
         member.Abbrev = i == 1 ? u"山田太郎様" : names[i - 1].substr(0, 3);
         member.ClassCode = static_cast<std::int16_t>(100 + i);
@@ -58,20 +58,20 @@ TEST_F(MemberMasterTest, WrittenMembersReadBackWithTheirFields) {
         member.Address = u"東京都千代田区１－２－３";
         member.Memo = u"ﾒﾓ";
     }
-    master.MemberCount = 3;
-    ASSERT_TRUE(master.WriteMasterFile());
+    master.memberCount = 3;
+    ASSERT_TRUE(master.writeFile());
     const auto bytes = readBytes(dir.file("tennis.mst"));
     ASSERT_EQ(bytes.size(), 3 * kRecord);
     EXPECT_EQ(bytes[0], 3);
     EXPECT_EQ(bytes[1], 0);
 
     auto again = restart();
-    ASSERT_TRUE(again->master.ReadMasterFile(show));
+    ASSERT_TRUE(again->master.readFile(show));
     EXPECT_EQ(listed, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(again->master.MemberCount, 3);
+    EXPECT_EQ(again->master.memberCount, 3);
     for (int i = 1; i <= 3; ++i) {
-        const MemberRecord& read = again->master.MemberTable[static_cast<std::size_t>(i)];
-        const MemberRecord& written = master.MemberTable[static_cast<std::size_t>(i)];
+        const MemberRecord& read = again->master.members[static_cast<std::size_t>(i)];
+        const MemberRecord& written = master.members[static_cast<std::size_t>(i)];
         EXPECT_EQ(read.Name, written.Name);
         EXPECT_EQ(read.ClassCode, written.ClassCode);
         EXPECT_EQ(read.PhotoNo, written.PhotoNo);
@@ -80,13 +80,13 @@ TEST_F(MemberMasterTest, WrittenMembersReadBackWithTheirFields) {
         EXPECT_EQ(read.Address, written.Address);
         EXPECT_EQ(read.Memo, written.Memo);
     }
-    EXPECT_EQ(again->master.MemberTable[1].Abbrev.str(), fitText(u"山田太郎", 8));
+    EXPECT_EQ(again->master.members[1].Abbrev.str(), fitText(u"山田太郎", 8));
 }
 
 TEST_F(MemberMasterTest, ShorterTableLeavesTheOldTailBehindTheCount) {
     writeMaster(dir.file("tennis.mst"), 5, 5);
-    master.MemberCount = 2;
-    ASSERT_TRUE(master.WriteMasterFile());
+    master.memberCount = 2;
+    ASSERT_TRUE(master.writeFile());
     const auto bytes = readBytes(dir.file("tennis.mst"));
     EXPECT_EQ(bytes.size(), 5 * kRecord);
     EXPECT_EQ(bytes[0], 2);
@@ -94,11 +94,11 @@ TEST_F(MemberMasterTest, ShorterTableLeavesTheOldTailBehindTheCount) {
 
 TEST_F(MemberMasterTest, ClaimOfMoreThanAHundredListsAHundredThenReports) {
     writeMaster(dir.file("tennis.mst"), 120, 120);
-    EXPECT_FALSE(master.ReadMasterFile(show));
+    EXPECT_FALSE(master.readFile(show));
     ASSERT_EQ(listed.size(), 100u);
     EXPECT_EQ(listed.back(), 100);
-    EXPECT_EQ(master.MemberCount, 100);
-    EXPECT_EQ(master.MemberTable[100].PhotoNo, 100);
+    EXPECT_EQ(master.memberCount, 100);
+    EXPECT_EQ(master.members[100].PhotoNo, 100);
     ASSERT_EQ(platform.events().size(), 2u);
     EXPECT_EQ(platform.events()[0].kind, ScriptedPlatform::Kind::Beep);
     EXPECT_EQ(platform.events()[1].text, kReadError);
@@ -107,30 +107,30 @@ TEST_F(MemberMasterTest, ClaimOfMoreThanAHundredListsAHundredThenReports) {
 
 TEST_F(MemberMasterTest, DamagedCountsNeverReadPastTheFile) {
     writeMaster(dir.file("tennis.mst"), 10, 50);
-    EXPECT_FALSE(master.ReadMasterFile(show));
+    EXPECT_FALSE(master.readFile(show));
     EXPECT_EQ(listed.size(), 10u);
-    EXPECT_EQ(master.MemberCount, 10);
+    EXPECT_EQ(master.memberCount, 10);
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kReadError)});
 
     listed.clear();
     platform.clear();
     writeMaster(dir.file("tennis.mst"), 3, -5);
-    EXPECT_FALSE(master.ReadMasterFile(show));
+    EXPECT_FALSE(master.readFile(show));
     EXPECT_TRUE(listed.empty());
-    EXPECT_EQ(master.MemberCount, 0);
+    EXPECT_EQ(master.memberCount, 0);
     EXPECT_EQ(platform.beepCount(), 1);
 }
 
 TEST_F(MemberMasterTest, UnwritableMasterIsReported) {
     std::filesystem::create_directory(dir.file("tennis.mst"));
-    master.MemberCount = 1;
-    EXPECT_FALSE(master.WriteMasterFile());
+    master.memberCount = 1;
+    EXPECT_FALSE(master.writeFile());
     ASSERT_EQ(platform.events().size(), 1u);
     EXPECT_EQ(platform.events()[0].text,
               u"ﾏｽﾀｰﾌｧｲﾙを開くまたは、書き込み時にｴﾗｰが発生しました。もう一度実行してください。");
     EXPECT_EQ(platform.events()[0].title, u"ﾃｷｽﾄ ｴﾃﾞｨﾀ");
     platform.clear();
-    EXPECT_FALSE(master.ReadMasterFile(show));
+    EXPECT_FALSE(master.readFile(show));
     EXPECT_EQ(platform.messages().size(), 1u);
 }
 
@@ -138,8 +138,8 @@ TEST_F(MemberMasterTest, FullDiskIsReportedAndLeavesTheFileAsItWas) {
     writeMaster(dir.file("tennis.mst"), 2, 2);
     const auto before = readBytes(dir.file("tennis.mst"));
     const int code = runWithFileSizeLimit(3 * kRecord + 50, [&]() {
-        master.MemberCount = 5;
-        if (master.WriteMasterFile()) {
+        master.memberCount = 5;
+        if (master.writeFile()) {
             return 1;
         }
         return platform.messages().size() == 1 ? 0 : 2;

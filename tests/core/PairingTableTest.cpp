@@ -22,13 +22,13 @@ std::vector<std::u16string> rowsOf(const GridModel& grid) {
 
 MainView draw(MeetingState& s, int displayMode = 1) {
     MainView view;
-    TaisenDsp(s, view, displayMode);
+    buildPairingTable(s, view, displayMode);
     return view;
 }
 
 } // namespace
 
-TEST(TaisenDsp, WholeTableOfASmallTwoTeamMeeting) {
+TEST(PairingTable, WholeTableOfASmallTwoTeamMeeting) {
     MeetingBuilder b(3, 2);
     b.twoTeam(1, 2, 1, 2, 6, 4).forfeit(0, 1, 3);
     MeetingState& s = b.state();
@@ -57,17 +57,17 @@ TEST(TaisenDsp, WholeTableOfASmallTwoTeamMeeting) {
     EXPECT_EQ(view.statusLabel, u"組合せ表示");
     EXPECT_EQ(view.windowBack, (Rgb{0, 128, 128}));
     EXPECT_EQ(view.methodLabelBack, (Rgb{128, 128, 255}));
-    EXPECT_EQ(s.TeamSize[1], 2) << "team B is not raised while team A has 3";
-    EXPECT_EQ(s.PlayedTotal, 4);
-    EXPECT_EQ(s.ResultTable[1][kTotalsRow][PlayedCount], 2);
-    EXPECT_EQ(s.ViewState, 0);
+    EXPECT_EQ(s.teamSize[1], 2) << "team B is not raised while team A has 3";
+    EXPECT_EQ(s.playedTotal, 4);
+    EXPECT_EQ(s.resultTable[1][kTotalsRow][PlayedCount], 2);
+    EXPECT_EQ(s.viewState, 0);
 }
 
-TEST(TaisenDsp, TeamBTableLeavesColumnsBeyondItsMembersEmpty) {
+TEST(PairingTable, TeamBTableLeavesColumnsBeyondItsMembersEmpty) {
     MeetingBuilder b(3, 2);
     b.twoTeam(1, 2, 1, 2, 6, 4);
     MeetingState& s = b.state();
-    s.CurrentTeam = 1;
+    s.currentTeam = 1;
     const MainView view = draw(s);
     const auto rows = rowsOf(view.grid);
     EXPECT_EQ(rows[0], u"|B1      |B2      |||[合計]");
@@ -79,39 +79,39 @@ TEST(TaisenDsp, TeamBTableLeavesColumnsBeyondItsMembersEmpty) {
     EXPECT_EQ(view.windowBack, (Rgb{170, 32, 32}));
 }
 
-TEST(TaisenDsp, BothTeamsUnderThreeStillGiveAThreeByThreeTable) {
+TEST(PairingTable, BothTeamsUnderThreeStillGiveAThreeByThreeTable) {
     MeetingBuilder b(2, 1);
     MeetingState& s = b.state();
     const MainView view = draw(s);
     EXPECT_EQ(view.tableSize, 3);
     EXPECT_EQ(view.grid.rows, 12);
     EXPECT_EQ(view.grid.columns, 6);
-    EXPECT_EQ(s.TeamSize[0], 3);
-    EXPECT_EQ(s.TeamSize[1], 3);
+    EXPECT_EQ(s.teamSize[0], 3);
+    EXPECT_EQ(s.teamSize[1], 3);
     EXPECT_EQ(view.grid.at(0, 3), u"A3      ");
     EXPECT_EQ(view.grid.at(2, 3), u"  ●");
 }
 
-TEST(TaisenDsp, SizesComeFromTheInnerSizeAndTheDisplayMode) {
+TEST(PairingTable, SizesComeFromTheInnerSizeAndTheDisplayMode) {
     MeetingBuilder b(3, 3);
     MeetingState& s = b.state();
     MainView view;
     view.gridInnerWidth = 9001;
     view.gridInnerHeight = 6000;
-    TaisenDsp(s, view, 1);
+    buildPairingTable(s, view, 1);
     EXPECT_EQ(view.grid.columnWidths, (std::vector<int>{1800, 1800, 1800, 1800, 20, 1800}));
     EXPECT_EQ(view.grid.rowHeights[0], 1200);
     EXPECT_EQ(view.grid.rowHeights[4], 20);
     EXPECT_EQ(view.grid.rowHeights[11], 1200);
     EXPECT_EQ(view.grid.centred, (std::vector<bool>{false, true, true, true, true, true}));
-    TaisenDsp(s, view, 0);
+    buildPairingTable(s, view, 0);
     EXPECT_EQ(view.grid.rowHeights[0], 500);
     view.gridInnerHeight = 6250;
-    TaisenDsp(s, view, 0);
+    buildPairingTable(s, view, 0);
     EXPECT_EQ(view.grid.rowHeights[0], 521) << "6250 / 12 rounded";
 }
 
-TEST(TaisenDsp, RunningPairsShowInBothCellsAndCountWhileDrawn) {
+TEST(PairingTable, RunningPairsShowInBothCellsAndCountWhileDrawn) {
     MeetingBuilder b(4, 4);
     b.runningTwoTeam(1, 2, 3, 4);
     MeetingState& s = b.state();
@@ -124,19 +124,19 @@ TEST(TaisenDsp, RunningPairsShowInBothCellsAndCountWhileDrawn) {
     EXPECT_EQ(view.grid.at(6, 1), u"   1 ") << "the running match counts in 試合数";
     EXPECT_EQ(view.grid.at(1, 6), u"   1 ");
     EXPECT_EQ(view.grid.at(6, 6), u"  2 ");
-    EXPECT_EQ(s.ResultTable[0][1][PlayedCount], 0) << "and is taken out afterwards";
-    EXPECT_EQ(s.PlayedTotal, 0);
+    EXPECT_EQ(s.resultTable[0][1][PlayedCount], 0) << "and is taken out afterwards";
+    EXPECT_EQ(s.playedTotal, 0);
 }
 
-TEST(TaisenDsp, AnEarlierMeetingShowsResultsButNoSymbols) {
+TEST(PairingTable, AnEarlierMeetingShowsResultsButNoSymbols) {
     MeetingBuilder b(3, 3);
     b.twoTeam(1, 2, 1, 2, 6, 4);
     MeetingState& s = b.state();
-    s.ResultTable[0][1][3] = 3006;
-    s.ResultTable[0][3][1] = 3006;
+    s.resultTable[0][1][3] = 3006;
+    s.resultTable[0][3][1] = 3006;
     s.setPair(0, 1, 3, PairUnavailable);
-    s.MeetingCount = 4;
-    s.ViewedMeeting = 2;
+    s.meetingCount = 4;
+    s.viewedMeeting = 2;
     const MainView view = draw(s);
     EXPECT_EQ(rowsOf(view.grid)[1], u"A1      |＼＼| 6:4| 3:6||   1 ");
     EXPECT_EQ(view.grid.at(2, 3), u"");
@@ -144,61 +144,61 @@ TEST(TaisenDsp, AnEarlierMeetingShowsResultsButNoSymbols) {
     EXPECT_EQ(view.statusLabel, u"前回表示中");
 }
 
-TEST(TaisenDsp, PicksInTwoTeamDoublesMarkBothMirrorCells) {
+TEST(PairingTable, PicksInTwoTeamDoublesMarkBothMirrorCells) {
     MeetingBuilder b(4, 4);
     MeetingState& s = b.state();
-    s.PickTeam[0] = 0;
-    s.PickMember1[0] = 3;
-    s.PickMember2[0] = 1;
-    s.PickTeam[1] = 1;
-    s.PickMember1[1] = 4;
-    s.PickMember2[1] = 2;
+    s.pickTeam[0] = 0;
+    s.pickMember1[0] = 3;
+    s.pickMember2[0] = 1;
+    s.pickTeam[1] = 1;
+    s.pickMember1[1] = 4;
+    s.pickMember2[1] = 2;
     MainView view = draw(s);
     EXPECT_EQ(view.grid.at(1, 3), u"選択");
     EXPECT_EQ(view.grid.at(3, 1), u"選択");
     EXPECT_EQ(view.grid.at(0, 0), u"");
-    s.CurrentTeam = 1;
+    s.currentTeam = 1;
     view = draw(s);
     EXPECT_EQ(view.grid.at(2, 4), u"選択");
     EXPECT_EQ(view.grid.at(4, 2), u"選択");
     EXPECT_EQ(view.grid.at(1, 3), u"  ●");
 }
 
-TEST(TaisenDsp, OneTeamMethodsMarkTheCornerUntilTheSecondSideIsPicked) {
+TEST(PairingTable, OneTeamMethodsMarkTheCornerUntilTheSecondSideIsPicked) {
     MeetingBuilder b(4, 0, 1);
     MeetingState& s = b.state();
     MainView view = draw(s);
     EXPECT_EQ(view.grid.at(0, 0), u"選択") << "even with no pick at all";
     EXPECT_EQ(view.methodLabel, u"１チーム制(ﾀﾞﾌﾞﾙｽ)");
-    s.PickMember1[0] = 2;
-    s.PickMember2[0] = 1;
+    s.pickMember1[0] = 2;
+    s.pickMember2[0] = 1;
     view = draw(s);
     EXPECT_EQ(view.grid.at(1, 2), u"選択");
     EXPECT_EQ(view.grid.at(2, 1), u"");
     EXPECT_EQ(view.grid.at(0, 0), u"選択");
-    s.PickMember1[1] = 4;
-    s.PickMember2[1] = 3;
+    s.pickMember1[1] = 4;
+    s.pickMember2[1] = 3;
     view = draw(s);
     EXPECT_EQ(view.grid.at(0, 0), u"");
     EXPECT_EQ(view.grid.at(3, 4), u"  ●") << "side 1 is not marked";
 
-    s.MatchMethod = 0;
-    s.IntraTeamFlag = 1;
+    s.matchMethod = 0;
+    s.intraTeamFlag = 1;
     s.clearPicks();
     view = draw(s);
     EXPECT_EQ(view.grid.at(0, 0), u"選択");
     EXPECT_EQ(view.methodLabel, u"2ﾁｰﾑ制(1ﾁｰﾑﾀﾞﾌﾞﾙｽ)");
     EXPECT_EQ(view.methodLabelBack, (Rgb{255, 0, 0}));
-    s.MatchMethod = 2;
-    s.IntraTeamFlag = 0;
+    s.matchMethod = 2;
+    s.intraTeamFlag = 0;
     view = draw(s);
     EXPECT_EQ(view.methodLabel, u"１チーム制(ｼﾝｸﾞﾙｽ)");
 }
 
-TEST(TaisenDsp, NoFileShowsPlaceholdersAndCrosses) {
+TEST(PairingTable, NoFileShowsPlaceholdersAndCrosses) {
     MeetingState s;
-    ResetMeeting(s, 9);
-    s.TeamSize = {10, 10, 0};
+    resetMeeting(s, 9);
+    s.teamSize = {10, 10, 0};
     const MainView view = draw(s);
     EXPECT_EQ(view.fileLabel, u"ﾌｧｲﾙ名称：開かれていません");
     EXPECT_EQ(view.meetingLabel, u"開催回数: 0");
@@ -208,17 +208,17 @@ TEST(TaisenDsp, NoFileShowsPlaceholdersAndCrosses) {
     EXPECT_EQ(view.grid.rows, 19);
 }
 
-TEST(TaisenDsp, DamagedValuesShowASoundReading) {
+TEST(PairingTable, DamagedValuesShowASoundReading) {
     MeetingBuilder b(25, -3);
     MeetingState& s = b.state();
-    s.ResultTable[0][1][2] = -7;
-    s.ResultTable[0][1][3] = 5000000;
+    s.resultTable[0][1][2] = -7;
+    s.resultTable[0][1][3] = 5000000;
     s.setPair(0, 1, 3, PairFinished);
     s.setPair(0, 1, 4, 42);
-    s.PickMember1[0] = 300;
-    s.PickMember2[0] = -2;
-    s.CurrentTeam = 5;
-    s.MemberAbbrev[0][2] = std::u16string(u"X\0Y", 3);
+    s.pickMember1[0] = 300;
+    s.pickMember2[0] = -2;
+    s.currentTeam = 5;
+    s.memberAbbrev[0][2] = std::u16string(u"X\0Y", 3);
     const MainView view = draw(s);
     EXPECT_EQ(view.tableSize, 20);
     EXPECT_EQ(view.grid.rows, 29);

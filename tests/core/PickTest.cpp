@@ -14,19 +14,19 @@ namespace {
 class PickTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetMeeting(s, 0);
-        s.MeetingCount = 1;
-        s.TeamSize = {6, 5, 0};
+        resetMeeting(s, 0);
+        s.meetingCount = 1;
+        s.teamSize = {6, 5, 0};
     }
     void use(int method, int intra = 0) {
-        s.MatchMethod = static_cast<std::int16_t>(method);
-        s.IntraTeamFlag = static_cast<std::int16_t>(intra);
+        s.matchMethod = static_cast<std::int16_t>(method);
+        s.intraTeamFlag = static_cast<std::int16_t>(intra);
     }
     PickOutcome pick(int column, int row) { return selectPair(s, platform, column, row); }
     void expectSide(int side, int team, int first, int second) {
-        EXPECT_EQ(s.PickTeam[side], team) << "side " << side;
-        EXPECT_EQ(s.PickMember1[side], first) << "side " << side;
-        EXPECT_EQ(s.PickMember2[side], second) << "side " << side;
+        EXPECT_EQ(s.pickTeam[side], team) << "side " << side;
+        EXPECT_EQ(s.pickMember1[side], first) << "side " << side;
+        EXPECT_EQ(s.pickMember2[side], second) << "side " << side;
     }
     void expectNoPick() {
         expectSide(0, 0, 0, 0);
@@ -63,13 +63,13 @@ TEST_F(PickTest, RefusedCellsBeepAndChangeNothing) {
         s.setPair(0, 2, 1, code);
         EXPECT_TRUE(isPickableCell(s, 2, 1)) << code;
     }
-    s.ViewedMeeting = 1;
+    s.viewedMeeting = 1;
     EXPECT_FALSE(isPickableCell(s, 2, 1));
 }
 
 TEST_F(PickTest, TeamSizeOfTheShownTeamLimitsTheCells) {
     use(0);
-    s.CurrentTeam = 1;
+    s.currentTeam = 1;
     EXPECT_EQ(pick(6, 1), PickOutcome::Refused);
     EXPECT_EQ(pick(5, 1), PickOutcome::Picked);
 }
@@ -77,21 +77,21 @@ TEST_F(PickTest, TeamSizeOfTheShownTeamLimitsTheCells) {
 TEST_F(PickTest, TwoTeamDoublesSwitchesToTeamBAndBack) {
     use(0);
     EXPECT_EQ(pick(3, 1), PickOutcome::Picked);
-    EXPECT_EQ(s.CurrentTeam, 1);
+    EXPECT_EQ(s.currentTeam, 1);
     expectSide(0, 0, 3, 1);
     EXPECT_EQ(pick(5, 2), PickOutcome::Complete);
     expectSide(1, 1, 5, 2);
-    EXPECT_EQ(s.CurrentTeam, 1);
+    EXPECT_EQ(s.currentTeam, 1);
     endSelection(s);
     expectNoPick();
-    EXPECT_EQ(s.CurrentTeam, 0);
+    EXPECT_EQ(s.currentTeam, 0);
 }
 
 TEST_F(PickTest, TwoTeamDoublesStartingInTeamBGoesToTeamA) {
     use(0);
-    s.CurrentTeam = 1;
+    s.currentTeam = 1;
     EXPECT_EQ(pick(2, 1), PickOutcome::Picked);
-    EXPECT_EQ(s.CurrentTeam, 0);
+    EXPECT_EQ(s.currentTeam, 0);
     expectSide(1, 1, 2, 1);
     EXPECT_EQ(pick(4, 3), PickOutcome::Complete);
     expectSide(0, 0, 4, 3);
@@ -100,11 +100,11 @@ TEST_F(PickTest, TwoTeamDoublesStartingInTeamBGoesToTeamA) {
 TEST_F(PickTest, TwoTeamDoublesSecondPickInTheSameTeamReplacesTheFirst) {
     use(0);
     pick(3, 1);
-    s.CurrentTeam = 0; // the user goes back to team A's tab
+    s.currentTeam = 0; // the user goes back to team A's tab
     EXPECT_EQ(pick(6, 4), PickOutcome::Picked);
     expectSide(0, 0, 6, 4);
-    EXPECT_EQ(s.PickMember1[1], 0);
-    EXPECT_EQ(s.CurrentTeam, 1);
+    EXPECT_EQ(s.pickMember1[1], 0);
+    EXPECT_EQ(s.currentTeam, 1);
 }
 
 TEST_F(PickTest, OneTeamDoublesSharedMemberStartsAgain) {
@@ -120,7 +120,7 @@ TEST_F(PickTest, OneTeamDoublesSharedMemberStartsAgain) {
         expectSide(0, 0, 4, 2);
         EXPECT_EQ(pick(second.column, second.row), PickOutcome::Picked);
         expectNoPick();
-        EXPECT_EQ(s.CurrentTeam, 0);
+        EXPECT_EQ(s.currentTeam, 0);
     }
     EXPECT_EQ(platform.beepCount(), 0);
 }
@@ -129,27 +129,27 @@ TEST_F(PickTest, OneTeamDoublesDisjointPairsCompleteInTheShownTeam) {
     for (int intra : {0, 1}) {
         use(intra == 1 ? 0 : 1, intra);
         s.clearPicks();
-        s.CurrentTeam = 1;
+        s.currentTeam = 1;
         EXPECT_EQ(pick(4, 2), PickOutcome::Picked);
-        EXPECT_EQ(s.CurrentTeam, 1) << "no team switch outside two-team doubles";
+        EXPECT_EQ(s.currentTeam, 1) << "no team switch outside two-team doubles";
         EXPECT_EQ(pick(5, 3), PickOutcome::Complete);
         expectSide(0, 1, 4, 2);
         expectSide(1, 1, 5, 3);
         endSelection(s);
         expectNoPick();
-        EXPECT_EQ(s.CurrentTeam, 1);
+        EXPECT_EQ(s.currentTeam, 1);
     }
 }
 
 TEST_F(PickTest, SinglesOneCellInEitherTriangleIsTheMatch) {
     use(2);
-    s.CurrentTeam = 0;
+    s.currentTeam = 0;
     EXPECT_EQ(pick(2, 5), PickOutcome::Complete);
     expectSide(0, 0, 2, 5);
     expectSide(1, 0, 5, 2);
     ASSERT_TRUE(startMatch(s, platform));
-    EXPECT_EQ(s.PairState[0][2][5], PairRunning);
-    EXPECT_EQ(s.PairState[0][5][2], PairRunning);
+    EXPECT_EQ(s.pairState[0][2][5], PairRunning);
+    EXPECT_EQ(s.pairState[0][5][2], PairRunning);
 }
 
 TEST_F(PickTest, StartFillsTheNextSlotAndMarksBothPairsRunning) {
@@ -157,37 +157,37 @@ TEST_F(PickTest, StartFillsTheNextSlotAndMarksBothPairsRunning) {
     pick(3, 1);
     pick(5, 2);
     ASSERT_TRUE(startMatch(s, platform));
-    EXPECT_EQ(s.RunningCount, 1);
-    EXPECT_EQ(s.SlotTeam[0][1], 0);
-    EXPECT_EQ(s.SlotMember1[0][1], 3);
-    EXPECT_EQ(s.SlotMember2[0][1], 1);
-    EXPECT_EQ(s.SlotTeam[1][1], 1);
-    EXPECT_EQ(s.SlotMember1[1][1], 5);
-    EXPECT_EQ(s.SlotMember2[1][1], 2);
+    EXPECT_EQ(s.runningCount, 1);
+    EXPECT_EQ(s.slotTeam[0][1], 0);
+    EXPECT_EQ(s.slotMember1[0][1], 3);
+    EXPECT_EQ(s.slotMember2[0][1], 1);
+    EXPECT_EQ(s.slotTeam[1][1], 1);
+    EXPECT_EQ(s.slotMember1[1][1], 5);
+    EXPECT_EQ(s.slotMember2[1][1], 2);
     for (auto [team, a, b] :
          {std::tuple{0, 3, 1}, std::tuple{0, 1, 3}, std::tuple{1, 5, 2}, std::tuple{1, 2, 5}}) {
-        EXPECT_EQ(s.PairState[team][a][b], PairRunning);
+        EXPECT_EQ(s.pairState[team][a][b], PairRunning);
     }
     expectNoPick();
 }
 
 TEST_F(PickTest, TenMatchesRunAndAnEleventhBeeps) {
     use(2);
-    s.TeamSize = {20, 0, 0};
+    s.teamSize = {20, 0, 0};
     for (int k = 1; k <= 10; ++k) {
         ASSERT_EQ(pick(2 * k, 2 * k - 1), PickOutcome::Complete);
         ASSERT_TRUE(startMatch(s, platform));
         endSelection(s);
     }
-    EXPECT_EQ(s.RunningCount, 10);
-    EXPECT_EQ(s.SlotMember1[0][10], 20);
+    EXPECT_EQ(s.runningCount, 10);
+    EXPECT_EQ(s.slotMember1[0][10], 20);
     EXPECT_EQ(platform.beepCount(), 0);
 
     ASSERT_EQ(pick(3, 1), PickOutcome::Complete);
     EXPECT_FALSE(startMatch(s, platform));
     EXPECT_EQ(platform.beepCount(), 1);
-    EXPECT_EQ(s.RunningCount, 10);
-    EXPECT_EQ(s.PairState[0][3][1], PairFirstClass);
+    EXPECT_EQ(s.runningCount, 10);
+    EXPECT_EQ(s.pairState[0][3][1], PairFirstClass);
     expectNoPick();
 }
 
@@ -196,10 +196,10 @@ TEST_F(PickTest, CancelLetsThePickedMembersGo) {
     pick(4, 2);
     pick(5, 3);
     cancelPairing(s);
-    EXPECT_EQ(s.PickMember1[0], 0);
-    EXPECT_EQ(s.PickMember2[1], 0);
-    EXPECT_EQ(s.RunningCount, 0);
-    EXPECT_EQ(s.PairState[0][4][2], PairFirstClass);
+    EXPECT_EQ(s.pickMember1[0], 0);
+    EXPECT_EQ(s.pickMember2[1], 0);
+    EXPECT_EQ(s.runningCount, 0);
+    EXPECT_EQ(s.pairState[0][4][2], PairFirstClass);
 }
 
 namespace {
@@ -211,8 +211,8 @@ protected:
         char pattern[] = "/tmp/rallynote-sides-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         dir = pattern;
-        s.TeamNameA = u"青組";
-        s.TeamNameB = u"赤組";
+        s.teamNameA = u"青組";
+        s.teamNameB = u"赤組";
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
@@ -235,7 +235,7 @@ TEST_F(MatchSidesTest, TeamNamesFollowTheMethod) {
     };
     for (const Case& c : cases) {
         use(c.method, c.intra);
-        s.CurrentTeam = static_cast<std::int16_t>(c.shownTeam);
+        s.currentTeam = static_cast<std::int16_t>(c.shownTeam);
         const MatchSides sides = loadMatchSides(s, dir);
         EXPECT_EQ(sides.teamNames[0], c.side0) << c.method << c.intra << c.shownTeam;
         EXPECT_EQ(sides.teamNames[1], c.side1) << c.method << c.intra << c.shownTeam;
@@ -245,28 +245,28 @@ TEST_F(MatchSidesTest, TeamNamesFollowTheMethod) {
 
 TEST_F(MatchSidesTest, NamesAndPicturesOfTheFourMembers) {
     use(0);
-    s.MemberAbbrev[0][3] = u"山田";
-    s.MemberAbbrev[0][1] = u"川口";
-    s.MemberAbbrev[1][5] = u"佐藤";
-    s.MemberAbbrev[1][2] = u"鈴木";
-    s.MemberPhotoNo[0][3] = 7;
-    s.MemberStatus[1][2] = 11; // a resting woman
+    s.memberAbbrev[0][3] = u"山田";
+    s.memberAbbrev[0][1] = u"川口";
+    s.memberAbbrev[1][5] = u"佐藤";
+    s.memberAbbrev[1][2] = u"鈴木";
+    s.memberPhotoNo[0][3] = 7;
+    s.memberStatus[1][2] = 11; // a resting woman
     std::ofstream(dir / "tenis007.bmp") << "BM";
     std::ofstream(dir / "tenisman.bmp") << "BM";
     std::ofstream(dir / "teniswmn.bmp") << "BM";
-    s.PickTeam = {0, 1, 0};
-    s.PickMember1 = {3, 5, 0};
-    s.PickMember2 = {1, 2, 0};
+    s.pickTeam = {0, 1, 0};
+    s.pickMember1 = {3, 5, 0};
+    s.pickMember2 = {1, 2, 0};
     const MatchSides sides = loadMatchSides(s, dir);
     EXPECT_EQ(sides.memberNames[0], u"山田      ");
     EXPECT_EQ(sides.memberNames[1], u"川口      ");
     EXPECT_EQ(sides.memberNames[2], u"佐藤      ");
     EXPECT_EQ(sides.memberNames[3], u"鈴木      ");
-    EXPECT_EQ(sides.pictures[0].PicFile, "tenis007.bmp");
-    EXPECT_EQ(sides.pictures[1].PicFile, "tenisman.bmp");
-    EXPECT_EQ(sides.pictures[2].PicFile, "tenisman.bmp");
-    EXPECT_EQ(sides.pictures[3].PicFile, "teniswmn.bmp");
+    EXPECT_EQ(sides.pictures[0].fileName, "tenis007.bmp");
+    EXPECT_EQ(sides.pictures[1].fileName, "tenisman.bmp");
+    EXPECT_EQ(sides.pictures[2].fileName, "tenisman.bmp");
+    EXPECT_EQ(sides.pictures[3].fileName, "teniswmn.bmp");
     for (const PictureLookup& p : sides.pictures) {
-        EXPECT_TRUE(p.PicFound);
+        EXPECT_TRUE(p.found);
     }
 }

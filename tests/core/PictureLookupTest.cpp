@@ -1,5 +1,5 @@
-#include "TempDir.h"
 #include "storage/PictureLookup.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -22,20 +22,20 @@ TEST_F(PictureLookupTest, PhotoNumberGivesThreeDigitName) {
     EXPECT_EQ(photoFileName(123), "tenis123.bmp");
     touch("tenis045.bmp");
     const PictureLookup found = lookupPicture(dir_, 45, 1);
-    EXPECT_EQ(found.PicFile, "tenis045.bmp");
-    EXPECT_TRUE(found.PicFound);
+    EXPECT_EQ(found.fileName, "tenis045.bmp");
+    EXPECT_TRUE(found.found);
 }
 
 TEST_F(PictureLookupTest, MissingPhotoFallsBackToTheDefaultBySexFlag) {
     touch("tenisman.bmp");
     touch("teniswmn.bmp");
-    EXPECT_EQ(lookupPicture(dir_, 0, 1).PicFile, "teniswmn.bmp");
-    EXPECT_EQ(lookupPicture(dir_, 0, 0).PicFile, "tenisman.bmp");
+    EXPECT_EQ(lookupPicture(dir_, 0, 1).fileName, "teniswmn.bmp");
+    EXPECT_EQ(lookupPicture(dir_, 0, 0).fileName, "tenisman.bmp");
     // A resting participant's status code (10 or 11) selects the female default.
-    EXPECT_EQ(lookupPicture(dir_, 3, 10).PicFile, "teniswmn.bmp");
-    EXPECT_EQ(lookupPicture(dir_, 3, 11).PicFile, "teniswmn.bmp");
+    EXPECT_EQ(lookupPicture(dir_, 3, 10).fileName, "teniswmn.bmp");
+    EXPECT_EQ(lookupPicture(dir_, 3, 11).fileName, "teniswmn.bmp");
 }
 
 TEST_F(PictureLookupTest, NoDefaultMeansNotFound) {
-    EXPECT_FALSE(lookupPicture(dir_, 5, 0).PicFound);
+    EXPECT_FALSE(lookupPicture(dir_, 5, 0).found);
 }

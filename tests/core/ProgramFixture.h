@@ -53,7 +53,7 @@ protected:
 
     std::u16string logText() {
         std::u16string text;
-        program_->log.ReadLog(text);
+        program_->log.readText(text);
         return text;
     }
 

@@ -125,10 +125,10 @@ TEST_F(JournalTest, OpeningFinishesAnInterruptedSave) {
         SCOPED_TRACE(written);
         crashDuringCompletion(written);
         auto again = restart();
-        ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
+        ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
         EXPECT_TRUE(platform.events().empty());
-        EXPECT_EQ(again->state.MeetingCount, 4);
-        EXPECT_EQ(again->state.ResultTable[0][1][2], 4);
+        EXPECT_EQ(again->state.meetingCount, 4);
+        EXPECT_EQ(again->state.resultTable[0][1][2], 4);
         const auto after = readBytes(file());
         ASSERT_EQ(after.size(), 4 * R::kSize);
         EXPECT_EQ(slice(after, 3 * R::kSize, R::kSize),
@@ -144,12 +144,12 @@ TEST_F(JournalTest, ReadOnlyOpeningSeesAnInterruptedSaveWithoutWritingIt) {
     const auto journalBefore = readBytes(journal::pathOf(file()));
     RecordFile::setFinishSavesWhenReading(false);
     auto again = restart();
-    const bool opened = again->meetingFile.OpenMeetingFile(u"取りあえず.rlw");
+    const bool opened = again->meetingFile.openMeetingFile(u"取りあえず.rlw");
     RecordFile::setFinishSavesWhenReading(true);
     ASSERT_TRUE(opened);
     EXPECT_TRUE(platform.events().empty());
-    EXPECT_EQ(again->state.MeetingCount, 4);
-    EXPECT_EQ(again->state.ResultTable[0][1][2], 4);
+    EXPECT_EQ(again->state.meetingCount, 4);
+    EXPECT_EQ(again->state.resultTable[0][1][2], 4);
     EXPECT_EQ(readBytes(file()), fileBefore);
     EXPECT_EQ(readBytes(journal::pathOf(file())), journalBefore);
     EXPECT_TRUE(fault::unfinishedSave(file())) << "the next writer still finishes it";
@@ -158,17 +158,17 @@ TEST_F(JournalTest, ReadOnlyOpeningSeesAnInterruptedSaveWithoutWritingIt) {
 TEST_F(JournalTest, TornJournalIsIgnoredAndTheOldRecordsStay) {
     // The journal was being written: the file itself was not touched yet.
     crashDuringCompletion(0, R::kSize);
-    ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_TRUE(platform.events().empty());
-    EXPECT_EQ(state.MeetingCount, 3);
+    EXPECT_EQ(state.meetingCount, 3);
     EXPECT_EQ(readBytes(file()), before);
-    state.ResultTable[0][1][2] = 33;
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+    state.resultTable[0][1][2] = 33;
+    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
     EXPECT_FALSE(fault::unfinishedSave(file()));
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
-    EXPECT_EQ(again->state.MeetingCount, 3);
-    EXPECT_EQ(again->state.ResultTable[0][1][2], 33);
+    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    EXPECT_EQ(again->state.meetingCount, 3);
+    EXPECT_EQ(again->state.resultTable[0][1][2], 33);
 }
 
 TEST_F(JournalTest, JournalThatDoesNotFitTheFileIsNotApplied) {
@@ -177,18 +177,18 @@ TEST_F(JournalTest, JournalThatDoesNotFitTheFileIsNotApplied) {
     auto longer = before;
     longer.resize(5 * R::kSize);
     writeBytes(file(), longer);
-    ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"取りあえず.rlw"));
-    EXPECT_EQ(state.MeetingCount, 3);
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    EXPECT_EQ(state.meetingCount, 3);
     EXPECT_EQ(readBytes(file()), longer);
-    ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
     EXPECT_FALSE(fault::unfinishedSave(file()));
 }
 
 TEST_F(JournalTest, JournalOfARemovedFileIsDropped) {
     crashDuringCompletion(0);
     std::filesystem::remove(file());
-    state.MeetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.CreateScratchFile());
+    state.meetingCount = 1;
+    ASSERT_TRUE(program.meetingFile.createScratchFile());
     EXPECT_EQ(readBytes(file()).size(), R::kSize);
     EXPECT_FALSE(fault::unfinishedSave(file()));
 }
@@ -199,8 +199,8 @@ TEST_F(JournalTest, SaveFailingHalfwayPutsBackTheOldRecords) {
     const int code = fault::inChild([&]() {
         CHILD_CHECK(fault::limitFileSize(3 * R::kSize - 100));
         std::filesystem::resize_file(file(), 2 * R::kSize);
-        state.MeetingCount = 3;
-        CHILD_CHECK(!program.meetingFile.SaveMeeting(1));
+        state.meetingCount = 3;
+        CHILD_CHECK(!program.meetingFile.saveMeeting(1));
         CHILD_CHECK(platform.messages().size() == 1);
         return 0;
     });

@@ -30,16 +30,16 @@ protected:
     // photo number i, name "氏名i", short name "略i" and sex i % 2.
     void writeMaster(int count) {
         MemberMaster& master = program->master;
-        master.MemberCount = static_cast<std::int16_t>(count);
+        master.memberCount = static_cast<std::int16_t>(count);
         for (int i = 1; i <= count; ++i) {
-            MemberRecord& entry = master.MemberTable[static_cast<std::size_t>(i)];
+            MemberRecord& entry = master.members[static_cast<std::size_t>(i)];
             entry.ClassCode = static_cast<std::int16_t>(10 + i);
             entry.PhotoNo = static_cast<std::int16_t>(i);
             entry.Name = u"氏名" + number(i);
             entry.Abbrev = u"略" + number(i);
             entry.Sex = static_cast<std::int16_t>(i % 2);
         }
-        ASSERT_TRUE(master.WriteMasterFile());
+        ASSERT_TRUE(master.writeFile());
     }
 
     // Makes "club.rly" the open data file holding `meetings` meetings; meeting
@@ -47,14 +47,14 @@ protected:
     void openDataFile(int meetings) {
         MeetingState& state = program->state;
         const std::u16string path = fromPath(dir / "club.rly");
-        state.CurrentPath = path;
-        state.OpenName = path;
-        ResetMeeting(state, 0);
-        state.TeamSize = {2, 2, 0};
+        state.currentPath = path;
+        state.openName = path;
+        resetMeeting(state, 0);
+        state.teamSize = {2, 2, 0};
         for (int k = 1; k <= meetings; ++k) {
-            state.MeetingCount = static_cast<std::int16_t>(k);
-            state.MeetingTitle = u"第" + number(k) + u"回";
-            ASSERT_TRUE(program->meetingFile.SaveMeeting(k == 1 ? 0 : 1));
+            state.meetingCount = static_cast<std::int16_t>(k);
+            state.meetingTitle = u"第" + number(k) + u"回";
+            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? 0 : 1));
         }
     }
 

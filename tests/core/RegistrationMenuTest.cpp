@@ -18,13 +18,13 @@ protected:
     void openFiveMeetings() {
         openDataFile(1);
         for (int k = 1; k <= 5; ++k) {
-            state().MeetingCount = static_cast<std::int16_t>(k);
-            state().MeetingTitle = u"第" + number(k) + u"回";
-            state().MemberAbbrev[0][1] = u"選手" + number(k);
-            state().MemberStatus[1][2] = 11;
-            state().ResultTable[0][1][2] = 6004;
+            state().meetingCount = static_cast<std::int16_t>(k);
+            state().meetingTitle = u"第" + number(k) + u"回";
+            state().memberAbbrev[0][1] = u"選手" + number(k);
+            state().memberStatus[1][2] = 11;
+            state().resultTable[0][1][2] = 6004;
             state().setPair(0, 1, 2, PairFinished);
-            ASSERT_TRUE(program->meetingFile.SaveMeeting(k == 1 ? 0 : 1));
+            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? 0 : 1));
         }
     }
     MeetingRecord record(int n) {
@@ -34,7 +34,7 @@ protected:
     }
     int logEntries() {
         std::u16string text;
-        program->log.ReadLog(text);
+        program->log.readText(text);
         int lines = 0;
         for (std::size_t at = text.find(u"\r\n"); at != std::u16string::npos;
              at = text.find(u"\r\n", at + 2)) {
@@ -44,7 +44,7 @@ protected:
     }
     std::u16string logText() {
         std::u16string text;
-        program->log.ReadLog(text);
+        program->log.readText(text);
         return text;
     }
 
@@ -71,10 +71,10 @@ TEST_F(RegistrationMenuTest, ChecksRunInOrderAndTheFirstThatHoldsSpeaks) {
     };
     for (const Case& c : cases) {
         platform.clear();
-        state().RunningCount = c.running;
-        state().IntraTeamFlag = c.intraTeam;
-        state().ViewedMeeting = c.viewed;
-        state().OpenName = c.fileOpen ? u"club.rly" : u"";
+        state().runningCount = c.running;
+        state().intraTeamFlag = c.intraTeam;
+        state().viewedMeeting = c.viewed;
+        state().openName = c.fileOpen ? u"club.rly" : u"";
         EXPECT_EQ(menu->mayRegister(), c.message.empty());
         if (!c.message.empty()) {
             ASSERT_EQ(platform.messages().size(), 1u);
@@ -86,7 +86,7 @@ TEST_F(RegistrationMenuTest, ChecksRunInOrderAndTheFirstThatHoldsSpeaks) {
 
 TEST_F(RegistrationMenuTest, RunningMatchBlocksEveryCheckedItem) {
     openFiveMeetings();
-    state().RunningCount = 1;
+    state().runningCount = 1;
     EXPECT_FALSE(menu->mayRegister());
     EXPECT_FALSE(menu->clearCurrentData());
     EXPECT_FALSE(menu->clearAllData());
@@ -98,10 +98,10 @@ TEST_F(RegistrationMenuTest, RunningMatchBlocksEveryCheckedItem) {
 
 TEST_F(RegistrationMenuTest, ClearsBeepInTheTotalsViewOrWithoutMeetings) {
     openDataFile(1);
-    state().ViewState = 2;
+    state().viewState = 2;
     EXPECT_FALSE(menu->clearCurrentData());
-    state().ViewState = 0;
-    state().MeetingCount = 0;
+    state().viewState = 0;
+    state().meetingCount = 0;
     EXPECT_FALSE(menu->clearAllData());
     EXPECT_EQ(platform.beepCount(), 2);
     EXPECT_TRUE(platform.questions().empty());
@@ -113,7 +113,7 @@ TEST_F(RegistrationMenuTest, ClearCurrentDataRewritesOnlyTheNewestMeeting) {
     for (int n = 1; n <= 4; ++n) {
         before.push_back(record(n));
     }
-    state().IntraTeamFlag = 0;
+    state().intraTeamFlag = 0;
     platform.setNextAnswer(true);
     ASSERT_TRUE(menu->clearCurrentData());
     EXPECT_EQ(platform.questions()[0], RegistrationMenu::kClearCurrentQuestion);
@@ -138,7 +138,7 @@ TEST_F(RegistrationMenuTest, ClearAllDataLeavesOneMeetingWithTheNewestNames) {
     platform.setNextAnswer(true);
     ASSERT_TRUE(menu->clearAllData());
     EXPECT_EQ(platform.questions()[0], RegistrationMenu::kClearAllQuestion);
-    EXPECT_EQ(state().MeetingCount, 1);
+    EXPECT_EQ(state().meetingCount, 1);
     const MeetingRecord first = record(1);
     EXPECT_EQ(first.count(), 1);
     EXPECT_EQ(cp932::readField(first.bytes.data() + MeetingRecord::kTitleOffset, 40),
@@ -151,9 +151,9 @@ TEST_F(RegistrationMenuTest, ClearAllDataLeavesOneMeetingWithTheNewestNames) {
     EXPECT_NE(logText().find(u"全ﾃﾞｰﾀｸﾘｱｰ"), std::u16string::npos);
 
     // Reopening the file finds one meeting.
-    ResetMeeting(state(), 0);
-    ASSERT_TRUE(program->meetingFile.OpenMeetingFile(state().CurrentPath));
-    EXPECT_EQ(state().MeetingCount, 1);
+    resetMeeting(state(), 0);
+    ASSERT_TRUE(program->meetingFile.openMeetingFile(state().currentPath));
+    EXPECT_EQ(state().meetingCount, 1);
 }
 
 TEST_F(RegistrationMenuTest, AnsweringNoChangesNothingAndLogsNothing) {
@@ -166,8 +166,8 @@ TEST_F(RegistrationMenuTest, AnsweringNoChangesNothingAndLogsNothing) {
     EXPECT_FALSE(menu->clearAllData());
     EXPECT_EQ(record(5).bytes, fifth.bytes);
     EXPECT_EQ(record(1).count(), 5);
-    EXPECT_EQ(state().MeetingCount, 5);
-    EXPECT_EQ(state().ResultTable[0][1][2], 6004);
+    EXPECT_EQ(state().meetingCount, 5);
+    EXPECT_EQ(state().resultTable[0][1][2], 6004);
     EXPECT_EQ(logEntries(), entries);
     EXPECT_EQ(redraws, 0);
 }
@@ -175,17 +175,17 @@ TEST_F(RegistrationMenuTest, AnsweringNoChangesNothingAndLogsNothing) {
 TEST_F(RegistrationMenuTest, IntraTeamModeKeepsTheSelectedTeamAndLocksTheTabs) {
     EXPECT_TRUE(menu->tabStripEnabled());
     ASSERT_TRUE(menu->toggleIntraTeam(2));
-    EXPECT_EQ(state().IntraTeamFlag, 1);
-    EXPECT_EQ(state().CurrentTeam, 1);
+    EXPECT_EQ(state().intraTeamFlag, 1);
+    EXPECT_EQ(state().currentTeam, 1);
     EXPECT_FALSE(menu->tabStripEnabled());
 
     ASSERT_TRUE(menu->toggleIntraTeam(2));
-    EXPECT_EQ(state().IntraTeamFlag, 0);
-    EXPECT_EQ(state().CurrentTeam, 1);
+    EXPECT_EQ(state().intraTeamFlag, 0);
+    EXPECT_EQ(state().currentTeam, 1);
     EXPECT_TRUE(menu->tabStripEnabled());
 
     ASSERT_TRUE(menu->toggleIntraTeam(1));
-    EXPECT_EQ(state().CurrentTeam, 0);
+    EXPECT_EQ(state().currentTeam, 0);
     EXPECT_EQ(redraws, 3);
 }
 
@@ -197,17 +197,17 @@ TEST_F(RegistrationMenuTest, IntraTeamModeMessageComesBeforeTheFileMessage) {
 }
 
 TEST_F(RegistrationMenuTest, IntraTeamSwitchRefusals) {
-    state().MatchMethod = 2;
+    state().matchMethod = 2;
     EXPECT_FALSE(menu->toggleIntraTeam(1));
     EXPECT_EQ(platform.beepCount(), 1);
-    state().MatchMethod = 0;
-    state().ViewedMeeting = 1;
+    state().matchMethod = 0;
+    state().viewedMeeting = 1;
     EXPECT_FALSE(menu->toggleIntraTeam(1));
     EXPECT_EQ(platform.messages().at(0), RegistrationMenu::kViewingMessage);
-    EXPECT_EQ(state().IntraTeamFlag, 0);
+    EXPECT_EQ(state().intraTeamFlag, 0);
     EXPECT_EQ(redraws, 0);
     // Running matches do not stop the switch.
-    state().ViewedMeeting = 0;
-    state().RunningCount = 2;
+    state().viewedMeeting = 0;
+    state().runningCount = 2;
     EXPECT_TRUE(menu->toggleIntraTeam(1));
 }

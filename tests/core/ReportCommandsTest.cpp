@@ -23,17 +23,17 @@ protected:
             computeStandings(b->state());
         }
         writeMeetingFile(dir.file("club.rly"), {&first.state(), &second.state(), &third.state()});
-        ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"club.rly"));
-        TaisenDsp(program);
-        current = state.ResultTable;
+        ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
+        buildPairingTable(program);
+        current = state.resultTable;
     }
 
     // Opens the report and notes what it would show.
     bool openReport() {
-        return mnpoint_Click(program, [this] {
+        return showStandingsReport(program, [this] {
             ++shown;
-            playedWhileShown = state.ResultTable[0][1][PlayedCount];
-            overall = point_dsp(state, ReportKind::Overall);
+            playedWhileShown = state.resultTable[0][1][PlayedCount];
+            overall = buildStandingsReport(state, ReportKind::Overall);
         });
     }
 
@@ -49,13 +49,13 @@ TEST_F(ReportCommand, ShowsTheSumsThenPutsTheCurrentMeetingBack) {
     ASSERT_TRUE(openReport());
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(playedWhileShown, 3) << "the report sees all three meetings";
-    EXPECT_EQ(overall.List1[1], u" 01      01     01:00 (00)  100%  075%   B3       ")
+    EXPECT_EQ(overall.memberLines[1], u" 01      01     01:00 (00)  100%  075%   B3       ")
         << "B3 won his only match 6-2, in the second meeting";
-    EXPECT_EQ(overall.Text1, u" 総試合数＝ 3");
+    EXPECT_EQ(overall.teamAMatches, u" 総試合数＝ 3");
 
-    EXPECT_EQ(state.ResultTable, current) << "closing redraws the current meeting";
-    EXPECT_EQ(state.ViewState, 0);
-    EXPECT_EQ(state.TotalsBusy, 0);
+    EXPECT_EQ(state.resultTable, current) << "closing redraws the current meeting";
+    EXPECT_EQ(state.viewState, 0);
+    EXPECT_EQ(state.totalsBusy, 0);
     EXPECT_EQ(program.view.statusLabel, u"組合せ表示");
     EXPECT_TRUE(platform.events().empty());
 
@@ -64,23 +64,23 @@ TEST_F(ReportCommand, ShowsTheSumsThenPutsTheCurrentMeetingBack) {
 }
 
 TEST_F(ReportCommand, NeedsAnOpenFile) {
-    state.OpenName.clear();
+    state.openName.clear();
     EXPECT_FALSE(openReport());
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(platform.messages(),
               std::vector<std::u16string>{
                   u"ﾌｧｲﾙ名称が指定されていません。 「新規」、または「開く」の後に行って下さい。"});
-    EXPECT_EQ(state.ResultTable, current);
+    EXPECT_EQ(state.resultTable, current);
 }
 
 TEST_F(ReportCommand, StaysClosedWhileTheTotalsAreShown) {
-    ASSERT_TRUE(Command1(program));
-    const ResultTableArray sums = state.ResultTable;
+    ASSERT_TRUE(switchToTotals(program));
+    const ResultTableArray sums = state.resultTable;
     EXPECT_FALSE(openReport());
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(platform.beepCount(), 1);
-    EXPECT_EQ(state.ResultTable, sums) << "the sums are neither added twice nor replaced";
-    EXPECT_EQ(state.ViewState, 2);
+    EXPECT_EQ(state.resultTable, sums) << "the sums are neither added twice nor replaced";
+    EXPECT_EQ(state.viewState, 2);
 }
 
 TEST_F(ReportCommand, StaysClosedWhenAMeetingCannotBeRead) {
@@ -92,12 +92,12 @@ TEST_F(ReportCommand, StaysClosedWhenAMeetingCannotBeRead) {
 }
 
 TEST_F(ReportCommand, RefusedWhileAnEarlierMeetingIsShown) {
-    ASSERT_TRUE(Command2(program));
-    ASSERT_EQ(state.ViewedMeeting, 2);
-    const ResultTableArray earlier = state.ResultTable;
+    ASSERT_TRUE(showPreviousMeeting(program));
+    ASSERT_EQ(state.viewedMeeting, 2);
+    const ResultTableArray earlier = state.resultTable;
     EXPECT_FALSE(openReport());
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(platform.beepCount(), 1);
-    EXPECT_EQ(state.ResultTable, earlier) << "the shown meeting is not summed";
-    EXPECT_EQ(state.ViewedMeeting, 2);
+    EXPECT_EQ(state.resultTable, earlier) << "the shown meeting is not summed";
+    EXPECT_EQ(state.viewedMeeting, 2);
 }

@@ -78,13 +78,13 @@ protected:
         for (MeetingBuilder* b : {&first, &second}) {
             b->name(0, 1, u"山田").name(0, 5, u"Li, \"J\"").name(1, 1, u"佐藤");
             b->woman(0, 4).woman(1, 2).resting(1, 5);
-            b->state().TeamNameA = u"東クラブ";
-            b->state().TeamNameB = u"西クラブ";
+            b->state().teamNameA = u"東クラブ";
+            b->state().teamNameB = u"西クラブ";
             computeStandings(b->state());
         }
         writeMeetingFile(dir.file("club.rly"), {&first.state(), &second.state()});
-        ASSERT_TRUE(program.meetingFile.OpenMeetingFile(u"club.rly"));
-        TaisenDsp(program);
+        ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
+        buildPairingTable(program);
         ASSERT_TRUE(prepareStandingsReport(program));
     }
 };
@@ -109,18 +109,19 @@ TEST(CsvField, QuotesOnlyWhatNeedsIt) {
 
 TEST_F(ReportCsv, TableCarriesTheFiguresOfEveryReportLine) {
     for (const ReportKind kind : {ReportKind::Overall, ReportKind::Men, ReportKind::Women}) {
-        const StandingsReport report = point_dsp(state, kind);
+        const StandingsReport report = buildStandingsReport(state, kind);
         const ReportTable table = reportTable(state, kind);
-        EXPECT_EQ(table.title, report.Text7);
-        ASSERT_EQ(table.members.size() + 1, report.List1.size());
+        EXPECT_EQ(table.title, report.title);
+        ASSERT_EQ(table.members.size() + 1, report.memberLines.size());
         for (std::size_t k = 0; k < table.members.size(); ++k) {
             const ReportTable::Row& row = table.members[k];
             std::vector<std::string> cells;
             for (std::size_t c = 0; c + 1 < row.size(); ++c) {
                 cells.push_back(toUtf8(row[c]));
             }
-            EXPECT_EQ(cells, lineFigures(report.List1[k + 1])) << toUtf8(report.List1[k + 1]);
-            EXPECT_EQ(plainName(report.List1[k + 1].substr(41)), row.back());
+            EXPECT_EQ(cells, lineFigures(report.memberLines[k + 1]))
+                << toUtf8(report.memberLines[k + 1]);
+            EXPECT_EQ(plainName(report.memberLines[k + 1].substr(41)), row.back());
         }
     }
 }
@@ -137,7 +138,8 @@ TEST_F(ReportCsv, FileIsUtf8WithBomAndEqualLines) {
     EXPECT_EQ(rows[1][0], "ﾌｧｲﾙ: club.rly　開催回数: 2回");
     EXPECT_EQ(rows[2], (std::vector<std::string>{"順位", "試合数", "勝", "敗", "引分", "勝率(%)",
                                                  "ﾎﾟ勝率(%)", "略称"}));
-    const std::size_t members = point_dsp(state, ReportKind::Overall).List1.size() - 1;
+    const std::size_t members =
+        buildStandingsReport(state, ReportKind::Overall).memberLines.size() - 1;
     ASSERT_EQ(rows.size(), 3 + members + 4);
     EXPECT_EQ(rows[3 + members], std::vector<std::string>(8));
     EXPECT_EQ(rows[4 + members], (std::vector<std::string>{"チーム", "総試合数", "勝", "敗", "引分",
@@ -156,15 +158,15 @@ TEST_F(ReportCsv, FileIsUtf8WithBomAndEqualLines) {
 }
 
 TEST_F(ReportCsv, TotalsMatchTheReportBoxes) {
-    const StandingsReport report = point_dsp(state, ReportKind::Overall);
+    const StandingsReport report = buildStandingsReport(state, ReportKind::Overall);
     const ReportTable table = reportTable(state, ReportKind::Overall);
     ASSERT_EQ(table.teams.size(), 2u);
     const auto& a = table.teams[0];
-    EXPECT_EQ(report.Text1, u" 総試合数＝ " + a[1]);
-    EXPECT_EQ(report.Text2, u" 総勝敗数＝ " + a[2] + u":" + a[3] + u"(" + a[4] + u")");
-    EXPECT_EQ(report.Text5, u" 総ﾎﾟｲﾝﾄ ＝ " + a[5] + u":" + a[6]);
+    EXPECT_EQ(report.teamAMatches, u" 総試合数＝ " + a[1]);
+    EXPECT_EQ(report.teamARecord, u" 総勝敗数＝ " + a[2] + u":" + a[3] + u"(" + a[4] + u")");
+    EXPECT_EQ(report.teamAGames, u" 総ﾎﾟｲﾝﾄ ＝ " + a[5] + u":" + a[6]);
     const auto& b = table.teams[1];
-    EXPECT_EQ(report.Text4, u" 総勝敗数＝ " + b[2] + u":" + b[3] + u"(" + b[4] + u")");
+    EXPECT_EQ(report.teamBRecord, u" 総勝敗数＝ " + b[2] + u":" + b[3] + u"(" + b[4] + u")");
 }
 
 TEST(ReportTableSingles, HidesTeamBAndRoundsHalvesLikeTheBoxes) {
@@ -173,13 +175,13 @@ TEST(ReportTableSingles, HidesTeamBAndRoundsHalvesLikeTheBoxes) {
     MeetingBuilder b(3, 0, 2);
     b.singles(1, 2, 6, 3).singles(1, 3, 6, 4).singles(2, 3, 4, 4);
     computeStandings(b.state());
-    const StandingsReport report = point_dsp(b.state(), ReportKind::Overall);
+    const StandingsReport report = buildStandingsReport(b.state(), ReportKind::Overall);
     const ReportTable table = reportTable(b.state(), ReportKind::Overall);
     ASSERT_EQ(table.teams.size(), 1u);
-    EXPECT_EQ(report.Text1, u" 総試合数＝ " + table.teams[0][1]);
-    EXPECT_EQ(report.Text5, u" 総ﾎﾟｲﾝﾄ ＝ " + table.teams[0][5] + u":" + table.teams[0][6]);
+    EXPECT_EQ(report.teamAMatches, u" 総試合数＝ " + table.teams[0][1]);
+    EXPECT_EQ(report.teamAGames, u" 総ﾎﾟｲﾝﾄ ＝ " + table.teams[0][5] + u":" + table.teams[0][6]);
     const auto rows = parseCsv(reportCsv(table).substr(3));
-    EXPECT_EQ(rows.back()[0], toUtf8(plainName(b.state().TeamNameA)));
+    EXPECT_EQ(rows.back()[0], toUtf8(plainName(b.state().teamNameA)));
 }
 
 TEST(ReportTableNames, DropNulAndPaddingButKeepInnerBlanks) {

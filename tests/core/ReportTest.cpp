@@ -18,16 +18,16 @@ MeetingBuilder twoTeamMeeting() {
     b.twoTeam(1, 2, 1, 2, 6, 4).twoTeam(3, 4, 3, 4, 5, 5).twoTeam(1, 3, 1, 3, 2, 6);
     b.woman(0, 4).woman(1, 2).resting(0, 1);
     MainView view;
-    TaisenDsp(b.state(), view, 1);
+    buildPairingTable(b.state(), view, 1);
     return b;
 }
 
 } // namespace
 
-TEST(PointDsp, OverallListSharesRanksInTeamThenMemberOrder) {
+TEST(StandingsReport, OverallListSharesRanksInTeamThenMemberOrder) {
     MeetingBuilder b = twoTeamMeeting();
-    const StandingsReport report = point_dsp(b.state(), ReportKind::Overall);
-    EXPECT_EQ(report.Text7, u"☆ 総合成績 ☆");
+    const StandingsReport report = buildStandingsReport(b.state(), ReportKind::Overall);
+    EXPECT_EQ(report.title, u"☆ 総合成績 ☆");
     const std::vector<std::u16string> expected{
         kHeading,
         u" 01      01     01:00 (00)  100%  060%   A2       ",
@@ -39,72 +39,72 @@ TEST(PointDsp, OverallListSharesRanksInTeamThenMemberOrder) {
         u" 07      02     00:01 (01)  033%  039%   A3       ",
         u" 08      01     00:01 (00)  000%  040%   B2       ",
     };
-    EXPECT_EQ(report.List1, expected);
-    EXPECT_EQ(report.Label3, u"チーム　Ａ");
-    EXPECT_EQ(report.Label4, u"チーム  Ｂ");
-    EXPECT_EQ(report.Text1, u" 総試合数＝ 3");
-    EXPECT_EQ(report.Text2, u" 総勝敗数＝ 1:1(1)");
-    EXPECT_EQ(report.Text5, u" 総ﾎﾟｲﾝﾄ ＝ 13:15");
-    EXPECT_EQ(report.Text3, u" 総試合数＝ 3");
-    EXPECT_EQ(report.Text4, u" 総勝敗数＝ 1:1(1)");
-    EXPECT_EQ(report.Text6, u" 総ﾎﾟｲﾝﾄ ＝ 15:13");
+    EXPECT_EQ(report.memberLines, expected);
+    EXPECT_EQ(report.teamAName, u"チーム　Ａ");
+    EXPECT_EQ(report.teamBName, u"チーム  Ｂ");
+    EXPECT_EQ(report.teamAMatches, u" 総試合数＝ 3");
+    EXPECT_EQ(report.teamARecord, u" 総勝敗数＝ 1:1(1)");
+    EXPECT_EQ(report.teamAGames, u" 総ﾎﾟｲﾝﾄ ＝ 13:15");
+    EXPECT_EQ(report.teamBMatches, u" 総試合数＝ 3");
+    EXPECT_EQ(report.teamBRecord, u" 総勝敗数＝ 1:1(1)");
+    EXPECT_EQ(report.teamBGames, u" 総ﾎﾟｲﾝﾄ ＝ 15:13");
     EXPECT_FALSE(report.teamBHidden);
 }
 
-TEST(PointDsp, SexListsLeaveOutTheOtherSexAndRestingMembers) {
+TEST(StandingsReport, SexListsLeaveOutTheOtherSexAndRestingMembers) {
     MeetingBuilder b = twoTeamMeeting();
-    const StandingsReport men = point_dsp(b.state(), ReportKind::Men);
-    EXPECT_EQ(men.Text7, u"☆ 男性成績 ☆");
-    ASSERT_EQ(men.List1.size(), 6u);
-    EXPECT_EQ(men.List1[1].substr(0, 3), u" 01");
-    EXPECT_EQ(men.List1[4], u" 04      01     00:00 (01)  050%  050%   B4       ");
-    EXPECT_EQ(men.List1[5].substr(0, 3), u" 05");
-    EXPECT_EQ(men.List1[5].substr(41), u"A3       ");
+    const StandingsReport men = buildStandingsReport(b.state(), ReportKind::Men);
+    EXPECT_EQ(men.title, u"☆ 男性成績 ☆");
+    ASSERT_EQ(men.memberLines.size(), 6u);
+    EXPECT_EQ(men.memberLines[1].substr(0, 3), u" 01");
+    EXPECT_EQ(men.memberLines[4], u" 04      01     00:00 (01)  050%  050%   B4       ");
+    EXPECT_EQ(men.memberLines[5].substr(0, 3), u" 05");
+    EXPECT_EQ(men.memberLines[5].substr(41), u"A3       ");
 
-    const StandingsReport women = point_dsp(b.state(), ReportKind::Women);
-    EXPECT_EQ(women.Text7, u"☆ 女性成績 ☆");
+    const StandingsReport women = buildStandingsReport(b.state(), ReportKind::Women);
+    EXPECT_EQ(women.title, u"☆ 女性成績 ☆");
     const std::vector<std::u16string> expected{
         kHeading,
         u" 01      01     00:00 (01)  050%  050%   A4       ",
         u" 02      01     00:01 (00)  000%  040%   B2       ",
     };
-    EXPECT_EQ(women.List1, expected);
+    EXPECT_EQ(women.memberLines, expected);
 }
 
-TEST(PointDsp, DrawsAreTakenOutOfWinsAndLosses) {
+TEST(StandingsReport, DrawsAreTakenOutOfWinsAndLosses) {
     MeetingBuilder b(6, 6);
     b.twoTeam(1, 2, 1, 2, 6, 4).twoTeam(1, 3, 1, 3, 6, 1).twoTeam(1, 4, 1, 4, 6, 0);
     b.twoTeam(1, 5, 1, 5, 3, 6).twoTeam(1, 6, 1, 6, 4, 4);
     MainView view;
-    TaisenDsp(b.state(), view, 1);
-    EXPECT_EQ(b.state().ResultTable[0][1][WinsLosses], 4002);
-    const StandingsReport report = point_dsp(b.state(), ReportKind::Overall);
+    buildPairingTable(b.state(), view, 1);
+    EXPECT_EQ(b.state().resultTable[0][1][WinsLosses], 4002);
+    const StandingsReport report = buildStandingsReport(b.state(), ReportKind::Overall);
     // A4, A3, B5 and A2 won their only match.
-    EXPECT_EQ(report.List1[5], u" 05      05     03:01 (01)  067%  062%   A1       ");
+    EXPECT_EQ(report.memberLines[5], u" 05      05     03:01 (01)  067%  062%   A1       ");
 }
 
-TEST(PointDsp, SinglesHidesTeamBAndHalvesTeamATotals) {
+TEST(StandingsReport, SinglesHidesTeamBAndHalvesTeamATotals) {
     MeetingBuilder b(3, 5, 2);
     b.singles(1, 2, 6, 3).singles(1, 3, 4, 6).singles(2, 3, 5, 5);
     MainView view;
-    TaisenDsp(b.state(), view, 1);
-    const StandingsReport report = point_dsp(b.state(), ReportKind::Overall);
+    buildPairingTable(b.state(), view, 1);
+    const StandingsReport report = buildStandingsReport(b.state(), ReportKind::Overall);
     EXPECT_TRUE(report.teamBHidden);
-    EXPECT_EQ(report.Text1, u" 総試合数＝ 3");
-    EXPECT_EQ(report.Text2, u" 総勝敗数＝ 1:1(1)");
-    EXPECT_EQ(report.Text5, u" 総ﾎﾟｲﾝﾄ ＝ 14:14") << "14.5 rounds to the even 14";
-    EXPECT_EQ(report.Text3, u"");
+    EXPECT_EQ(report.teamAMatches, u" 総試合数＝ 3");
+    EXPECT_EQ(report.teamARecord, u" 総勝敗数＝ 1:1(1)");
+    EXPECT_EQ(report.teamAGames, u" 総ﾎﾟｲﾝﾄ ＝ 14:14") << "14.5 rounds to the even 14";
+    EXPECT_EQ(report.teamBMatches, u"");
 }
 
-TEST(PointDsp, MembersWithoutRankNeverAppear) {
+TEST(StandingsReport, MembersWithoutRankNeverAppear) {
     MeetingBuilder b(3, 3);
     b.twoTeam(1, 2, 1, 2, 0, 6);
     MainView view;
-    TaisenDsp(b.state(), view, 1);
-    const StandingsReport report = point_dsp(b.state(), ReportKind::Overall);
-    ASSERT_EQ(report.List1.size(), 3u) << "A1 and A2 lost every game";
-    EXPECT_EQ(report.List1[1].substr(41), u"B1       ");
-    EXPECT_EQ(report.List1[2].substr(41), u"B2       ");
+    buildPairingTable(b.state(), view, 1);
+    const StandingsReport report = buildStandingsReport(b.state(), ReportKind::Overall);
+    ASSERT_EQ(report.memberLines.size(), 3u) << "A1 and A2 lost every game";
+    EXPECT_EQ(report.memberLines[1].substr(41), u"B1       ");
+    EXPECT_EQ(report.memberLines[2].substr(41), u"B2       ");
 }
 
 TEST(ReportName, CutsBeforeANulThatIsNotFirst) {
@@ -113,9 +113,9 @@ TEST(ReportName, CutsBeforeANulThatIsNotFirst) {
     EXPECT_EQ(reportName(std::u16string(u"\0AB     ", 8)), std::u16string(u"\0AB      ", 9));
 }
 
-TEST(PointDsp, DamagedSizesStayInsideTheArrays) {
+TEST(StandingsReport, DamagedSizesStayInsideTheArrays) {
     MeetingBuilder b(25, -3);
-    b.state().ResultTable[0][21][OverallRank] = 1;
-    const StandingsReport report = point_dsp(b.state(), ReportKind::Overall);
-    EXPECT_EQ(report.List1.size(), 1u);
+    b.state().resultTable[0][21][OverallRank] = 1;
+    const StandingsReport report = buildStandingsReport(b.state(), ReportKind::Overall);
+    EXPECT_EQ(report.memberLines.size(), 1u);
 }

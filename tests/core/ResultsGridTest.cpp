@@ -16,7 +16,7 @@ MainView shapedView(int d) {
 
 void standing(MeetingState& s, int team, int m, int matches, int winsLosses, int games, int rate,
               int points) {
-    auto& row = s.ResultTable[team][m];
+    auto& row = s.resultTable[team][m];
     row[PlayedCount] = matches;
     row[WinsLosses] = winsLosses;
     row[GamesWonLost] = games;
@@ -26,7 +26,7 @@ void standing(MeetingState& s, int team, int m, int matches, int winsLosses, int
 
 } // namespace
 
-TEST(KekkaDsp, MemberCellsFollowTheirPatterns) {
+TEST(ResultsGrid, MemberCellsFollowTheirPatterns) {
     MeetingBuilder b(3, 5);
     b.woman(0, 2);
     MeetingState& s = b.state();
@@ -35,7 +35,7 @@ TEST(KekkaDsp, MemberCellsFollowTheirPatterns) {
     standing(s, 0, 3, 4, 2002, 20020, 50, 50);
     standing(s, 1, 1, 4, 2002, 20020, 50, 60);
     MainView view = shapedView(5);
-    kekka_dsp(s, view);
+    buildResultsRows(s, view);
     const GridModel& g = view.grid;
 
     EXPECT_EQ(g.at(7, 0), u"試合数");
@@ -66,7 +66,7 @@ TEST(KekkaDsp, MemberCellsFollowTheirPatterns) {
     }
 }
 
-TEST(KekkaDsp, SexRankShowsAnAsteriskOnlyForWomenWhoAreNotResting) {
+TEST(ResultsGrid, SexRankShowsAnAsteriskOnlyForWomenWhoAreNotResting) {
     MeetingBuilder b(4, 0);
     b.woman(0, 1).woman(0, 2).woman(0, 3).resting(0, 3);
     MeetingState& s = b.state();
@@ -75,21 +75,21 @@ TEST(KekkaDsp, SexRankShowsAnAsteriskOnlyForWomenWhoAreNotResting) {
     standing(s, 0, 3, 2, 1001, 10010, 50, 50);
     standing(s, 0, 4, 2, 1001, 8012, 50, 40);
     MainView view = shapedView(4);
-    kekka_dsp(s, view);
+    buildResultsRows(s, view);
     EXPECT_EQ(view.grid.at(11, 2), u"*  2 ");
     EXPECT_EQ(view.grid.at(11, 3), u"   0 ") << "a resting woman has no sex rank";
     EXPECT_EQ(view.grid.at(11, 4), u"   1 ");
     EXPECT_EQ(view.grid.at(12, 3), u"   2");
 }
 
-TEST(KekkaDsp, SummaryColumnHoldsTheTeamTotals) {
+TEST(ResultsGrid, SummaryColumnHoldsTheTeamTotals) {
     MeetingBuilder b(3, 3);
     MeetingState& s = b.state();
     standing(s, 0, 1, 2, 1001, 10010, 50, 50);
     standing(s, 0, 2, 2, 2000, 12004, 100, 75);
     standing(s, 0, 3, 2, 2, 4012, 0, 25);
     MainView view = shapedView(3);
-    kekka_dsp(s, view);
+    buildResultsRows(s, view);
     const GridModel& g = view.grid;
     EXPECT_EQ(g.at(1, 5), u"   2 ");
     EXPECT_EQ(g.at(4, 5), u" ") << "separator row";
@@ -100,22 +100,22 @@ TEST(KekkaDsp, SummaryColumnHoldsTheTeamTotals) {
     EXPECT_EQ(g.at(9, 5), u" 50%");
     EXPECT_EQ(g.at(10, 5), u" ");
     EXPECT_EQ(g.at(11, 5), u" ");
-    EXPECT_EQ(s.ResultTable[0][kTotalsRow][PlayedCount], 6);
+    EXPECT_EQ(s.resultTable[0][kTotalsRow][PlayedCount], 6);
 }
 
-TEST(KekkaDsp, StatusLabelTellsWhichViewIsShown) {
+TEST(ResultsGrid, StatusLabelTellsWhichViewIsShown) {
     MeetingBuilder b(3, 3);
     MeetingState& s = b.state();
     MainView view = shapedView(3);
-    kekka_dsp(s, view);
+    buildResultsRows(s, view);
     EXPECT_EQ(view.statusLabel, u"組合せ表示");
     EXPECT_EQ(view.statusLabelBack, (Rgb{0, 0, 192}));
-    s.ViewState = 2;
-    kekka_dsp(s, view);
+    s.viewState = 2;
+    buildResultsRows(s, view);
     EXPECT_EQ(view.statusLabel, u"合計表示中");
     EXPECT_EQ(view.statusLabelBack, (Rgb{255, 0, 0}));
-    s.ViewedMeeting = 1;
-    kekka_dsp(s, view);
+    s.viewedMeeting = 1;
+    buildResultsRows(s, view);
     EXPECT_EQ(view.statusLabel, u"前回表示中");
     EXPECT_EQ(view.statusLabelBack, (Rgb{255, 0, 0}));
 }

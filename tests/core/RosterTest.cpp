@@ -12,7 +12,7 @@ protected:
         RegistrationFixture::SetUp();
         writeMaster(25);
         openDataFile(1);
-        state().TeamSize = {0, 0, 0};
+        state().teamSize = {0, 0, 0};
         roster = std::make_unique<Roster>(*program);
         roster->open();
     }
@@ -27,7 +27,7 @@ protected:
     }
     std::u16string abbrev(int team, int slot) {
         return state()
-            .MemberAbbrev[static_cast<std::size_t>(team)][static_cast<std::size_t>(slot)]
+            .memberAbbrev[static_cast<std::size_t>(team)][static_cast<std::size_t>(slot)]
             .str();
     }
 
@@ -54,12 +54,12 @@ TEST_F(RosterTest, ListLinesHaveTheFixedFormats) {
 
 TEST_F(RosterTest, AddFillsAnEmptyRosterFromPositionOneInTheOrderChosen) {
     addMembers({5, 1, 2});
-    EXPECT_EQ(state().TeamSize[0], 3);
+    EXPECT_EQ(state().teamSize[0], 3);
     EXPECT_EQ(roster->cursor(), 3);
     EXPECT_EQ(abbrev(0, 1), fitText(u"略5", 8));
     EXPECT_EQ(abbrev(0, 3), fitText(u"略2", 8));
-    EXPECT_EQ(state().MemberPhotoNo[0][1], 5);
-    EXPECT_EQ(state().MemberStatus[0][1], 1);
+    EXPECT_EQ(state().memberPhotoNo[0][1], 5);
+    EXPECT_EQ(state().memberStatus[0][1], 1);
     EXPECT_TRUE(roster->changed());
 }
 
@@ -77,7 +77,7 @@ TEST_F(RosterTest, AddNeedsAMasterSelection) {
     roster->add();
     roster->change();
     EXPECT_EQ(platform.beepCount(), 2);
-    EXPECT_EQ(state().TeamSize[0], 0);
+    EXPECT_EQ(state().teamSize[0], 0);
     EXPECT_FALSE(roster->changed());
 }
 
@@ -85,31 +85,31 @@ TEST_F(RosterTest, FullRosterRefusesAddButChangesDeletesAndRests) {
     for (int member = 1; member <= 20; ++member) {
         addMembers({member});
     }
-    ASSERT_EQ(state().TeamSize[0], 20);
+    ASSERT_EQ(state().teamSize[0], 20);
     ASSERT_TRUE(roster->clickRoster(4).has_value());
     addMembers({21});
     EXPECT_EQ(platform.beepCount(), 1);
-    EXPECT_EQ(state().TeamSize[0], 20);
+    EXPECT_EQ(state().teamSize[0], 20);
 
     roster->change();
     EXPECT_EQ(abbrev(0, 5), fitText(u"略21", 8));
     roster->clickResting(true);
     EXPECT_TRUE(state().isResting(0, 5));
     roster->remove();
-    EXPECT_EQ(state().TeamSize[0], 19);
+    EXPECT_EQ(state().teamSize[0], 19);
     EXPECT_EQ(abbrev(0, 5), fitText(u"略6", 8));
     EXPECT_EQ(platform.beepCount(), 1);
 }
 
 TEST_F(RosterTest, ClickingARestingEntryTicksTheBoxWithoutToggling) {
     addMembers({2});
-    state().MemberStatus[0][1] = 10;
+    state().memberStatus[0][1] = 10;
     const auto click = roster->clickRoster(0);
     ASSERT_TRUE(click.has_value());
     EXPECT_TRUE(click->resting);
-    EXPECT_EQ(state().MemberStatus[0][1], 10);
+    EXPECT_EQ(state().memberStatus[0][1], 10);
     roster->clickResting(false);
-    EXPECT_EQ(state().MemberStatus[0][1], 0);
+    EXPECT_EQ(state().memberStatus[0][1], 0);
     EXPECT_EQ(roster->cursor(), 1);
 }
 
@@ -125,10 +125,10 @@ TEST_F(RosterTest, ChangeClearsTheRestingMark) {
     addMembers({1, 3});
     ASSERT_TRUE(roster->clickRoster(1).has_value());
     roster->clickResting(true);
-    ASSERT_EQ(state().MemberStatus[0][2], 11);
+    ASSERT_EQ(state().memberStatus[0][2], 11);
     ASSERT_TRUE(roster->clickMaster(5).has_value()); // member 6, male
     roster->change();
-    EXPECT_EQ(state().MemberStatus[0][2], 0);
+    EXPECT_EQ(state().memberStatus[0][2], 0);
     EXPECT_EQ(abbrev(0, 2), fitText(u"略6", 8));
 }
 
@@ -136,31 +136,31 @@ TEST_F(RosterTest, DeletingTheLastEntryLeavesTheCursorOnNoEntry) {
     addMembers({1, 2, 3});
     ASSERT_TRUE(roster->clickRoster(2).has_value());
     roster->remove();
-    EXPECT_EQ(state().TeamSize[0], 2);
+    EXPECT_EQ(state().teamSize[0], 2);
     roster->remove();
     EXPECT_EQ(platform.beepCount(), 1);
     // 追加 then follows the last entry, so the roster keeps no gap.
     addMembers({7});
-    EXPECT_EQ(state().TeamSize[0], 3);
+    EXPECT_EQ(state().teamSize[0], 3);
     EXPECT_EQ(abbrev(0, 3), fitText(u"略7", 8));
     EXPECT_EQ(roster->rosterLines().size(), 3u);
 }
 
 TEST_F(RosterTest, TeamSwitchOnlyInTwoTeamModeWithoutIntraTeam) {
     roster->switchTeam();
-    EXPECT_EQ(state().CurrentTeam, 1);
+    EXPECT_EQ(state().currentTeam, 1);
     EXPECT_EQ(roster->teamName(), u"チーム  Ｂ");
     roster->switchTeam();
-    EXPECT_EQ(state().CurrentTeam, 0);
+    EXPECT_EQ(state().currentTeam, 0);
 
-    state().IntraTeamFlag = 1;
+    state().intraTeamFlag = 1;
     roster->switchTeam();
-    EXPECT_EQ(state().CurrentTeam, 0);
-    state().IntraTeamFlag = 0;
+    EXPECT_EQ(state().currentTeam, 0);
+    state().intraTeamFlag = 0;
     for (std::int16_t method : {1, 2}) {
-        state().MatchMethod = method;
+        state().matchMethod = method;
         roster->switchTeam();
-        EXPECT_EQ(state().CurrentTeam, 0);
+        EXPECT_EQ(state().currentTeam, 0);
     }
     EXPECT_EQ(platform.beepCount(), 0);
 }
@@ -181,12 +181,12 @@ TEST_F(RosterTest, CancelAfterChangesAsksAndReloadsOnYes) {
     addMembers({2});
     platform.setNextAnswer(false);
     EXPECT_FALSE(roster->leave(false));
-    EXPECT_EQ(state().TeamSize[0], 2);
+    EXPECT_EQ(state().teamSize[0], 2);
     EXPECT_EQ(platform.questions().back(), kDiscardChangesQuestion);
 
     platform.setNextAnswer(true);
     EXPECT_TRUE(roster->leave(true));
-    EXPECT_EQ(state().TeamSize[0], 1);
+    EXPECT_EQ(state().teamSize[0], 1);
 }
 
 TEST_F(RosterTest, CloseBoxWithoutChangesKeepsRestingMarks) {
@@ -207,21 +207,21 @@ TEST_F(RosterTest, UpdateSavesBothTeamsPaddedToEightCharacters) {
     roster->update();
     EXPECT_FALSE(roster->changed());
 
-    ResetMeeting(state(), 0);
-    ASSERT_TRUE(program->meetingFile.ReadMeeting(1));
-    EXPECT_EQ(state().TeamSize[0], 2);
-    EXPECT_EQ(state().TeamSize[1], 1);
+    resetMeeting(state(), 0);
+    ASSERT_TRUE(program->meetingFile.readMeeting(1));
+    EXPECT_EQ(state().teamSize[0], 2);
+    EXPECT_EQ(state().teamSize[1], 1);
     EXPECT_EQ(abbrev(0, 2), fitText(u"略2", 8));
     EXPECT_EQ(abbrev(1, 1), fitText(u"略3", 8));
-    EXPECT_EQ(state().MemberStatus[1][1], 11);
-    EXPECT_EQ(state().MemberPhotoNo[1][1], 3);
+    EXPECT_EQ(state().memberStatus[1][1], 11);
+    EXPECT_EQ(state().memberPhotoNo[1][1], 3);
 }
 
 TEST_F(RosterTest, OpeningShowsTeamAAndKeepsTheMasterSelection) {
     ASSERT_TRUE(roster->clickMaster(6).has_value());
     roster->switchTeam();
     roster->open();
-    EXPECT_EQ(state().CurrentTeam, 0);
+    EXPECT_EQ(state().currentTeam, 0);
     EXPECT_EQ(roster->cursor(), 0);
     EXPECT_EQ(roster->masterSelection(), 7);
 }
@@ -240,23 +240,23 @@ TEST_F(RosterTest, PicturesUseTheMaleDefaultForRosterLinesOnly) {
     touch("tenis123.bmp");
     const auto master = roster->clickMaster(0); // member 1, female, no photo file
     ASSERT_TRUE(master.has_value());
-    EXPECT_EQ(master->PicFile, "teniswmn.bmp");
+    EXPECT_EQ(master->fileName, "teniswmn.bmp");
     roster->add();
-    EXPECT_EQ(roster->clickRoster(0)->picture.PicFile, "tenisman.bmp");
+    EXPECT_EQ(roster->clickRoster(0)->picture.fileName, "tenisman.bmp");
 
     // A photo number above 999 lengthens the line; characters 5 to 7 then
     // hold only its first three digits.
-    state().MemberPhotoNo[0][1] = 1234;
+    state().memberPhotoNo[0][1] = 1234;
     EXPECT_EQ(roster->rosterLines()[0].size(), 22u);
-    EXPECT_EQ(roster->clickRoster(0)->picture.PicFile, "tenis123.bmp");
+    EXPECT_EQ(roster->clickRoster(0)->picture.fileName, "tenis123.bmp");
 }
 
 TEST_F(RosterTest, OpeningLeavesTheMasterEditorsTableAlone) {
     // Unsaved edits of an open master editor live in the program's table.
-    program->master.MemberCount = 2;
-    program->master.MemberTable[1].Abbrev = u"編集中";
+    program->master.memberCount = 2;
+    program->master.members[1].Abbrev = u"編集中";
     roster->open();
     EXPECT_EQ(roster->masterLines().size(), 25u);
-    EXPECT_EQ(program->master.MemberCount, 2);
-    EXPECT_EQ(program->master.MemberTable[1].Abbrev.str(), fitText(u"編集中", 8));
+    EXPECT_EQ(program->master.memberCount, 2);
+    EXPECT_EQ(program->master.members[1].Abbrev.str(), fitText(u"編集中", 8));
 }

@@ -13,27 +13,27 @@ constexpr int kHeight = 6000;
 class RunningListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetMeeting(s, 0);
-        s.MeetingCount = 1;
-        s.TeamSize = {8, 8, 0};
-        s.TeamNameA = u"青組";
-        s.TeamNameB = u"赤組";
+        resetMeeting(s, 0);
+        s.meetingCount = 1;
+        s.teamSize = {8, 8, 0};
+        s.teamNameA = u"青組";
+        s.teamNameB = u"赤組";
         for (int slot = 1; slot <= 8; ++slot) {
-            s.MemberAbbrev[0][slot] = u"あ" + std::u16string(1, static_cast<char16_t>(u'0' + slot));
-            s.MemberAbbrev[1][slot] = u"べ" + std::u16string(1, static_cast<char16_t>(u'0' + slot));
+            s.memberAbbrev[0][slot] = u"あ" + std::u16string(1, static_cast<char16_t>(u'0' + slot));
+            s.memberAbbrev[1][slot] = u"べ" + std::u16string(1, static_cast<char16_t>(u'0' + slot));
         }
     }
     // Adds a running match of side 0 = (a0, b0) and side 1 = (a1, b1).
     void run(int team0, int a0, int b0, int team1, int a1, int b1) {
-        const int k = ++s.RunningCount;
-        s.SlotTeam[0][k] = static_cast<std::int16_t>(team0);
-        s.SlotMember1[0][k] = static_cast<std::int16_t>(a0);
-        s.SlotMember2[0][k] = static_cast<std::int16_t>(b0);
-        s.SlotTeam[1][k] = static_cast<std::int16_t>(team1);
-        s.SlotMember1[1][k] = static_cast<std::int16_t>(a1);
-        s.SlotMember2[1][k] = static_cast<std::int16_t>(b1);
+        const int k = ++s.runningCount;
+        s.slotTeam[0][k] = static_cast<std::int16_t>(team0);
+        s.slotMember1[0][k] = static_cast<std::int16_t>(a0);
+        s.slotMember2[0][k] = static_cast<std::int16_t>(b0);
+        s.slotTeam[1][k] = static_cast<std::int16_t>(team1);
+        s.slotMember1[1][k] = static_cast<std::int16_t>(a1);
+        s.slotMember2[1][k] = static_cast<std::int16_t>(b1);
     }
-    GridModel list() { return RunDsp(s, kWidth, kHeight); }
+    GridModel list() { return buildRunningList(s, kWidth, kHeight); }
 
     MeetingState s;
     ScriptedPlatform platform;
@@ -58,10 +58,10 @@ TEST_F(RunningListTest, EmptyListHasFourRowsAndEveryChoiceBeeps) {
     EXPECT_EQ(grid.centred, (std::vector<bool>{false, true, true, true, true}));
     for (int row : {0, 1, 3}) {
         EXPECT_FALSE(chooseRunningMatch(s, platform, row));
-        EXPECT_EQ(s.RemoveSlot, row);
+        EXPECT_EQ(s.removeSlot, row);
     }
     EXPECT_EQ(platform.beepCount(), 3);
-    EXPECT_EQ(s.PickMember1[0], 0);
+    EXPECT_EQ(s.pickMember1[0], 0);
 }
 
 TEST_F(RunningListTest, RowCountAndHeightDivisor) {
@@ -72,7 +72,7 @@ TEST_F(RunningListTest, RowCountAndHeightDivisor) {
     };
     for (const Case c :
          {Case{3, 4, 4}, Case{4, 5, 5}, Case{5, 6, 6}, Case{7, 8, 6}, Case{10, 11, 6}}) {
-        s.RunningCount = 0;
+        s.runningCount = 0;
         for (int k = 0; k < c.running; ++k) {
             run(0, 2, 1, 1, 2, 1);
         }
@@ -99,9 +99,9 @@ TEST_F(RunningListTest, HeadingsFollowTheMatchMethod) {
         {2, 0, 1, u"☆☆☆☆☆☆\n\r青組", u"☆☆☆☆☆☆\n\r青組"},
     };
     for (const Case& c : cases) {
-        s.MatchMethod = static_cast<std::int16_t>(c.method);
-        s.IntraTeamFlag = static_cast<std::int16_t>(c.intra);
-        s.CurrentTeam = static_cast<std::int16_t>(c.shownTeam);
+        s.matchMethod = static_cast<std::int16_t>(c.method);
+        s.intraTeamFlag = static_cast<std::int16_t>(c.intra);
+        s.currentTeam = static_cast<std::int16_t>(c.shownTeam);
         const GridModel grid = list();
         EXPECT_EQ(grid.at(0, 2), c.left) << c.method << c.intra << c.shownTeam;
         EXPECT_EQ(grid.at(0, 4), c.right) << c.method << c.intra << c.shownTeam;
@@ -109,17 +109,17 @@ TEST_F(RunningListTest, HeadingsFollowTheMatchMethod) {
 }
 
 TEST_F(RunningListTest, SideCellsHoldTwoNamesInDoublesAndOneInSingles) {
-    s.MatchMethod = 0;
-    s.IntraTeamFlag = 1;
+    s.matchMethod = 0;
+    s.intraTeamFlag = 1;
     run(0, 4, 2, 0, 5, 3);
     GridModel grid = list();
     EXPECT_EQ(grid.at(1, 2), u"あ4      \n\rあ2      ");
     EXPECT_EQ(grid.at(1, 4), u"あ5      \n\rあ3      ");
     EXPECT_EQ(grid.at(1, 3), u"");
 
-    s.MatchMethod = 2;
-    s.IntraTeamFlag = 0;
-    s.RunningCount = 0;
+    s.matchMethod = 2;
+    s.intraTeamFlag = 0;
+    s.runningCount = 0;
     run(0, 6, 1, 0, 1, 6);
     grid = list();
     EXPECT_EQ(grid.at(1, 2), u"あ6      ");
@@ -127,8 +127,8 @@ TEST_F(RunningListTest, SideCellsHoldTwoNamesInDoublesAndOneInSingles) {
 }
 
 TEST_F(RunningListTest, FirstNameIsCutAtItsFirstNul) {
-    s.MatchMethod = 1;
-    s.MemberAbbrev[0][4] = std::u16string(u"北\0\0\0\0\0\0\0", 8);
+    s.matchMethod = 1;
+    s.memberAbbrev[0][4] = std::u16string(u"北\0\0\0\0\0\0\0", 8);
     run(0, 4, 2, 0, 5, 3);
     EXPECT_EQ(list().at(1, 2), u"北\n\rあ2      ");
 }
@@ -137,18 +137,18 @@ TEST_F(RunningListTest, ChoosingAMatchCopiesItsSlotIntoThePicks) {
     run(0, 2, 1, 1, 4, 3);
     run(0, 6, 5, 1, 8, 7);
     ASSERT_TRUE(chooseRunningMatch(s, platform, 2));
-    EXPECT_EQ(s.RemoveSlot, 2);
-    EXPECT_EQ(s.PickTeam[0], 0);
-    EXPECT_EQ(s.PickMember1[0], 6);
-    EXPECT_EQ(s.PickMember2[0], 5);
-    EXPECT_EQ(s.PickTeam[1], 1);
-    EXPECT_EQ(s.PickMember1[1], 8);
-    EXPECT_EQ(s.PickMember2[1], 7);
+    EXPECT_EQ(s.removeSlot, 2);
+    EXPECT_EQ(s.pickTeam[0], 0);
+    EXPECT_EQ(s.pickMember1[0], 6);
+    EXPECT_EQ(s.pickMember2[0], 5);
+    EXPECT_EQ(s.pickTeam[1], 1);
+    EXPECT_EQ(s.pickMember1[1], 8);
+    EXPECT_EQ(s.pickMember2[1], 7);
     EXPECT_FALSE(chooseRunningMatch(s, platform, 3));
     EXPECT_EQ(platform.beepCount(), 1);
 }
 
 TEST_F(RunningListTest, OpeningMarksTheViewState) {
     openRunningList(s);
-    EXPECT_EQ(s.ViewState, 1);
+    EXPECT_EQ(s.viewState, 1);
 }

@@ -13,7 +13,7 @@ std::u16string entryOf(std::u16string_view path) {
 
 std::vector<std::u16string> entries(const RecentFiles& recent) {
     std::vector<std::u16string> list;
-    for (int i = 1; i <= recent.RecentCount; ++i) {
+    for (int i = 1; i <= recent.entryCount; ++i) {
         list.push_back(recent.entry(i));
     }
     return list;
@@ -24,10 +24,10 @@ std::vector<std::u16string> entries(const RecentFiles& recent) {
 TEST(RecentFiles, SixthFileDropsTheOldest) {
     RecentFiles recent;
     for (char16_t c = u'1'; c <= u'6'; ++c) {
-        recent.AddRecentFile(std::u16string(u"f") + c + u".rly");
+        recent.add(std::u16string(u"f") + c + u".rly");
     }
     EXPECT_TRUE(recent.separatorVisible);
-    EXPECT_EQ(recent.RecentLoaded, 5);
+    EXPECT_EQ(recent.loadedCount, 5);
     EXPECT_EQ(entries(recent), (std::vector<std::u16string>{entryOf(u"f6.rly"), entryOf(u"f5.rly"),
                                                             entryOf(u"f4.rly"), entryOf(u"f3.rly"),
                                                             entryOf(u"f2.rly")}));
@@ -35,20 +35,20 @@ TEST(RecentFiles, SixthFileDropsTheOldest) {
 
 TEST(RecentFiles, KnownFileMovesToTheTopWithoutDuplication) {
     RecentFiles recent;
-    recent.AddRecentFile(u"a.rly");
-    recent.AddRecentFile(u"b.rly");
-    recent.AddRecentFile(u"c.rly");
-    recent.AddRecentFile(u"b.rly");
+    recent.add(u"a.rly");
+    recent.add(u"b.rly");
+    recent.add(u"c.rly");
+    recent.add(u"b.rly");
     EXPECT_EQ(entries(recent), (std::vector<std::u16string>{entryOf(u"b.rly"), entryOf(u"c.rly"),
                                                             entryOf(u"a.rly")}));
-    recent.AddRecentFile(u"b.rly");
-    EXPECT_EQ(recent.RecentCount, 3);
+    recent.add(u"b.rly");
+    EXPECT_EQ(recent.entryCount, 3);
 }
 
 TEST(RecentFiles, LongPathIsCutToThirtyTwoCharacters) {
     RecentFiles recent;
     const std::u16string path = u"/home/club/試合/2026/autumn/meeting-long.rly";
-    recent.AddRecentFile(path);
+    recent.add(path);
     EXPECT_EQ(recent.entry(1), path.substr(0, 32));
 }
 
@@ -56,26 +56,26 @@ TEST(Settings, EmptyStoreGivesDefaults) {
     MemorySettingsStore store;
     RecentFiles recent;
     DisplaySettings display;
-    display.FormHeight = 55;
-    LoadSettings(store, recent, display);
-    EXPECT_EQ(recent.RecentCount, 0);
-    EXPECT_EQ(recent.RecentLoaded, 0);
-    EXPECT_EQ(display.DisplayMode, u"1");
-    EXPECT_EQ(display.FormHeight, 0);
-    EXPECT_EQ(display.GridWidth, 0);
+    display.windowHeight = 55;
+    loadSettings(store, recent, display);
+    EXPECT_EQ(recent.entryCount, 0);
+    EXPECT_EQ(recent.loadedCount, 0);
+    EXPECT_EQ(display.displayMode, u"1");
+    EXPECT_EQ(display.windowHeight, 0);
+    EXPECT_EQ(display.gridWidth, 0);
 }
 
 TEST(Settings, SavedTextFormsAndRoundTrip) {
     MemorySettingsStore store;
     RecentFiles recent;
-    recent.AddRecentFile(u"a.rly");
-    recent.AddRecentFile(u"取りあえず.rlw");
-    recent.AddRecentFile(u"c.rly");
+    recent.add(u"a.rly");
+    recent.add(u"取りあえず.rlw");
+    recent.add(u"c.rly");
     DisplaySettings display;
-    display.FormHeight = 9000;
-    display.FormWidth = 12000;
-    display.GridHeight = -15;
-    SaveSettings(store, recent, display);
+    display.windowHeight = 9000;
+    display.windowWidth = 12000;
+    display.gridHeight = -15;
+    saveSettings(store, recent, display);
     const auto value = [&](const char16_t* section, const char16_t* name) {
         return store.value(section, name).value_or(u"<missing>");
     };
@@ -91,12 +91,12 @@ TEST(Settings, SavedTextFormsAndRoundTrip) {
 
     RecentFiles loaded;
     DisplaySettings read;
-    LoadSettings(store, loaded, read);
+    loadSettings(store, loaded, read);
     EXPECT_EQ(entries(loaded), entries(recent));
-    EXPECT_EQ(loaded.RecentLoaded, 3);
+    EXPECT_EQ(loaded.loadedCount, 3);
     EXPECT_EQ(read.displayModeNumber(), 1);
-    EXPECT_EQ(read.FormWidth, 12000);
-    EXPECT_EQ(read.GridHeight, -15);
+    EXPECT_EQ(read.windowWidth, 12000);
+    EXPECT_EQ(read.gridHeight, -15);
 }
 
 TEST(Settings, DamagedValuesReadAsTheirLeadingNumber) {
@@ -109,17 +109,17 @@ TEST(Settings, DamagedValuesReadAsTheirLeadingNumber) {
     store.setValue(u"RgDsp", u"RgFormW", u"99999999999999");
     RecentFiles recent;
     DisplaySettings display;
-    LoadSettings(store, recent, display);
-    EXPECT_EQ(recent.RecentCount, 5);
+    loadSettings(store, recent, display);
+    EXPECT_EQ(recent.entryCount, 5);
     EXPECT_EQ(recent.entry(2), u"b.rly");
     EXPECT_EQ(recent.entry(3), u"");
     EXPECT_EQ(display.displayModeNumber(), 0);
-    EXPECT_EQ(display.FormHeight, 12);
-    EXPECT_EQ(display.FormWidth, 2147483647);
-    recent.AddRecentFile(u"new.rly");
-    EXPECT_EQ(recent.RecentCount, 5);
+    EXPECT_EQ(display.windowHeight, 12);
+    EXPECT_EQ(display.windowWidth, 2147483647);
+    recent.add(u"new.rly");
+    EXPECT_EQ(recent.entryCount, 5);
 
     store.setValue(u"RgFile", u"RgFileNum", u"-4");
-    LoadSettings(store, recent, display);
-    EXPECT_EQ(recent.RecentCount, 0);
+    loadSettings(store, recent, display);
+    EXPECT_EQ(recent.entryCount, 0);
 }

@@ -19,19 +19,19 @@ int countOf(const std::u16string& text, std::u16string_view part) {
 } // namespace
 
 TEST_F(StartUpTest, EmptySettingsGivePlaceholderTeamsAndLogTheStart) {
-    Form_Load(program(), layout_, designed());
+    startProgram(program(), layout_, designed());
 
-    EXPECT_TRUE(state().OpenName.empty());
-    EXPECT_EQ(state().MeetingCount, 0);
-    EXPECT_EQ(state().TeamSize[0], 10);
-    EXPECT_EQ(state().TeamSize[1], 10);
-    EXPECT_EQ(state().MemberAbbrev[0][1].str().substr(0, 4), u"Ａ01 ");
-    EXPECT_EQ(state().MemberAbbrev[1][10].str().substr(0, 4), u"Ｂ10 ");
-    EXPECT_EQ(state().PairState[0][1][2], PairUnavailable);
-    EXPECT_EQ(state().FormReady, 1);
+    EXPECT_TRUE(state().openName.empty());
+    EXPECT_EQ(state().meetingCount, 0);
+    EXPECT_EQ(state().teamSize[0], 10);
+    EXPECT_EQ(state().teamSize[1], 10);
+    EXPECT_EQ(state().memberAbbrev[0][1].str().substr(0, 4), u"Ａ01 ");
+    EXPECT_EQ(state().memberAbbrev[1][10].str().substr(0, 4), u"Ｂ10 ");
+    EXPECT_EQ(state().pairState[0][1][2], PairUnavailable);
+    EXPECT_EQ(state().windowReady, 1);
     EXPECT_EQ(layout_.selectedTab, 1);
-    EXPECT_EQ(program().recent.RecentCount, 0);
-    EXPECT_EQ(program().log.LogCount, 1);
+    EXPECT_EQ(program().recent.entryCount, 0);
+    EXPECT_EQ(program().log.entryCount, 1);
     EXPECT_NE(logText().find(u"起動"), std::u16string::npos);
     EXPECT_TRUE(platform_.events().empty());
     EXPECT_EQ(program().view.caption.rfind(u"　　ラリーノートメイン", 0), 0u);
@@ -41,34 +41,34 @@ TEST_F(StartUpTest, EmptySettingsGivePlaceholderTeamsAndLogTheStart) {
     EXPECT_EQ(grid.at(1, 2), u"  ×");
 
     // No saved sizes: the designed ones are recorded to be saved at the end.
-    EXPECT_EQ(program().display.FormHeight, designed().window.height);
-    EXPECT_EQ(program().display.GridWidth, designed().grid.width);
+    EXPECT_EQ(program().display.windowHeight, designed().window.height);
+    EXPECT_EQ(program().display.gridWidth, designed().grid.width);
     EXPECT_EQ(program().view.gridInnerWidth, designed().grid.width - 900);
     EXPECT_EQ(program().view.gridInnerHeight, designed().grid.height - 300 - 30);
     EXPECT_EQ(layout_.windowHeight, 0);
 }
 
 TEST_F(StartUpTest, QuittingLogsTheEndAndTheNextStartRestoresTheSettings) {
-    Form_Load(program(), layout_, designed());
-    mnfileitem_Click(program(), layout_, FileNew);
+    startProgram(program(), layout_, designed());
+    runFileMenuItem(program(), layout_, FileNew);
     platform_.setNextFileName(u"club.rly");
-    mnfileitem_Click(program(), layout_, FileSaveAs);
-    program().display.FormHeight = 9000;
-    program().display.FormWidth = 12000;
-    program().display.GridHeight = 7000;
-    program().display.GridWidth = 10000;
-    layout_.mndspitem_Click(program(), 0);
+    runFileMenuItem(program(), layout_, FileSaveAs);
+    program().display.windowHeight = 9000;
+    program().display.windowWidth = 12000;
+    program().display.gridHeight = 7000;
+    program().display.gridWidth = 10000;
+    layout_.selectDisplayMode(program(), 0);
 
     platform_.clear();
-    EXPECT_FALSE(Form_Unload(program()));
+    EXPECT_FALSE(handleCloseRequest(program()));
     EXPECT_TRUE(platform_.events().empty());
     EXPECT_EQ(countOf(logText(), u"終了"), 1);
     EXPECT_EQ(stored(u"RgFile", u"RgFileNum"), u"1");
     EXPECT_EQ(stored(u"RgDsp", u"RgFormH"), u" 9000");
 
     restart();
-    Form_Load(program(), layout_, designed());
-    EXPECT_EQ(program().recent.RecentCount, 1);
+    startProgram(program(), layout_, designed());
+    EXPECT_EQ(program().recent.entryCount, 1);
     EXPECT_EQ(program().recent.entry(1), u"club.rly" + std::u16string(24, u' '));
     EXPECT_EQ(program().display.displayModeNumber(), 0);
     EXPECT_EQ(layout_.windowHeight, 9000);
@@ -76,40 +76,40 @@ TEST_F(StartUpTest, QuittingLogsTheEndAndTheNextStartRestoresTheSettings) {
     EXPECT_EQ(layout_.gridHeight, 7000);
     EXPECT_EQ(layout_.gridWidth, 10000);
     EXPECT_EQ(program().view.gridInnerWidth, 10000 - 900);
-    EXPECT_EQ(program().log.LogCount, 3);
+    EXPECT_EQ(program().log.entryCount, 3);
 }
 
 TEST_F(StartUpTest, ClosingWithRunningMatchesAndNoKeepsTheWindowAndLogsNothing) {
-    Form_Load(program(), layout_, designed());
-    state().RunningCount = 2;
+    startProgram(program(), layout_, designed());
+    state().runningCount = 2;
     platform_.clear();
 
-    EXPECT_TRUE(Form_Unload(program()));
+    EXPECT_TRUE(handleCloseRequest(program()));
     EXPECT_EQ(platform_.questions(),
               std::vector<std::u16string>{u"試合中の組合せがｷｬﾝｾﾙされます。　よろしいですか　?　"});
-    EXPECT_EQ(program().log.LogCount, 1);
+    EXPECT_EQ(program().log.entryCount, 1);
     EXPECT_FALSE(settings_.value(u"RgFile", u"RgFileNum").has_value());
 
     platform_.setNextAnswer(true);
-    EXPECT_FALSE(Form_Unload(program()));
+    EXPECT_FALSE(handleCloseRequest(program()));
     EXPECT_EQ(countOf(logText(), u"強制終了"), 1);
 }
 
 TEST_F(StartUpTest, ClosingTheWindowHasNoIntraTeamOrEarlierMeetingGuard) {
-    Form_Load(program(), layout_, designed());
-    state().IntraTeamFlag = 1;
-    state().ViewedMeeting = 1;
-    EXPECT_FALSE(Form_Unload(program()));
+    startProgram(program(), layout_, designed());
+    state().intraTeamFlag = 1;
+    state().viewedMeeting = 1;
+    EXPECT_FALSE(handleCloseRequest(program()));
     EXPECT_TRUE(platform_.messages().empty());
     EXPECT_EQ(countOf(logText(), u"終了"), 1);
 }
 
 TEST_F(StartUpTest, ClosingOnTheScratchFileAsksAboutTheUnsavedData) {
-    Form_Load(program(), layout_, designed());
-    mnfileitem_Click(program(), layout_, FileNew);
+    startProgram(program(), layout_, designed());
+    runFileMenuItem(program(), layout_, FileNew);
     platform_.clear();
-    EXPECT_TRUE(Form_Unload(program()));
+    EXPECT_TRUE(handleCloseRequest(program()));
     EXPECT_EQ(platform_.questions(), std::vector<std::u16string>{
                                          u"ファイルの保存が行われていません。　よろしいですか　?"});
-    EXPECT_EQ(program().log.LogCount, 1);
+    EXPECT_EQ(program().log.entryCount, 1);
 }

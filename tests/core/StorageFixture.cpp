@@ -15,8 +15,8 @@ std::tm fixedMoment() {
 
 StorageFixture::StorageFixture()
     : clock(fixedMoment()), program(platform, clock, settings, dir.path()), state(program.state) {
-    ResetMeeting(state, 9);
-    state.TeamSize = {10, 10, 0};
+    resetMeeting(state, 9);
+    state.teamSize = {10, 10, 0};
 }
 
 std::unique_ptr<Program> StorageFixture::restart() {
@@ -24,17 +24,17 @@ std::unique_ptr<Program> StorageFixture::restart() {
 }
 
 void StorageFixture::makeMeetings(int meetings) {
-    state.MeetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.CreateScratchFile());
+    state.meetingCount = 1;
+    ASSERT_TRUE(program.meetingFile.createScratchFile());
     for (int k = 1; k <= meetings; ++k) {
         if (k > 1) {
-            ASSERT_TRUE(program.meetingFile.SaveMeeting(0));
-            ResetMeeting(state, 1);
-            ++state.MeetingCount;
+            ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+            resetMeeting(state, 1);
+            ++state.meetingCount;
         }
-        state.MeetingTitle = u"第" + fromUtf8(std::to_string(k)) + u"回";
-        state.ResultTable[0][1][2] = k;
-        ASSERT_TRUE(program.meetingFile.SaveMeeting(k > 1 ? 1 : 0));
+        state.meetingTitle = u"第" + fromUtf8(std::to_string(k)) + u"回";
+        state.resultTable[0][1][2] = k;
+        ASSERT_TRUE(program.meetingFile.saveMeeting(k > 1 ? 1 : 0));
     }
 }
 

@@ -23,7 +23,7 @@ protected:
 } // namespace
 
 TEST_F(TeamInfoTest, OpeningShowsTheMeetingsTextsAndMethod) {
-    state().MatchMethod = 2;
+    state().matchMethod = 2;
     const TeamInfo info(*program);
     EXPECT_EQ(info.title(), fitText(u"第1回", 40));
     EXPECT_EQ(info.teamNameA(), u"チーム　Ａ");
@@ -32,18 +32,18 @@ TEST_F(TeamInfoTest, OpeningShowsTheMeetingsTextsAndMethod) {
 }
 
 TEST_F(TeamInfoTest, UpdateWithoutEditsSavesAndShowsTeamA) {
-    state().CurrentTeam = 1;
-    state().MeetingTitle = u"春の大会";
+    state().currentTeam = 1;
+    state().meetingTitle = u"春の大会";
     TeamInfo info(*program);
     info.update(info.title(), info.teamNameA(), info.teamNameB());
-    EXPECT_EQ(state().CurrentTeam, 0);
-    EXPECT_EQ(state().MeetingTitle.str(), fitText(u"春の大会", 40));
+    EXPECT_EQ(state().currentTeam, 0);
+    EXPECT_EQ(state().meetingTitle.str(), fitText(u"春の大会", 40));
     EXPECT_EQ(cp932::readField(savedRecord().bytes.data() + MeetingRecord::kTitleOffset, 40),
               fitText(u"春の大会", 40));
 }
 
 TEST_F(TeamInfoTest, MethodIsLockedOnceTheMeetingHasResults) {
-    state().PlayedTotal = 1;
+    state().playedTotal = 1;
     TeamInfo info(*program);
     info.chooseMethod(1);
     EXPECT_EQ(info.selectedMethod(), 0);
@@ -53,8 +53,8 @@ TEST_F(TeamInfoTest, MethodIsLockedOnceTheMeetingHasResults) {
 
     // Title and names can still be changed and saved.
     info.update(u"秋", u"赤組", u"白組");
-    EXPECT_EQ(state().MatchMethod, 0);
-    EXPECT_EQ(state().TeamNameA, u"赤組");
+    EXPECT_EQ(state().matchMethod, 0);
+    EXPECT_EQ(state().teamNameA, u"赤組");
     EXPECT_EQ(savedRecord().int16At(MeetingRecord::kMatchMethodOffset), 0);
 }
 
@@ -63,11 +63,11 @@ TEST_F(TeamInfoTest, MethodChangesWhileNoMatchWasPlayed) {
     info.chooseMethod(2);
     EXPECT_EQ(info.selectedMethod(), 2);
     EXPECT_TRUE(platform.messages().empty());
-    const auto teamB = state().MemberAbbrev[1];
+    const auto teamB = state().memberAbbrev[1];
     info.update(info.title(), info.teamNameA(), info.teamNameB());
-    EXPECT_EQ(state().MatchMethod, 2);
+    EXPECT_EQ(state().matchMethod, 2);
     EXPECT_EQ(savedRecord().int16At(MeetingRecord::kMatchMethodOffset), 2);
-    EXPECT_EQ(state().MemberAbbrev[1], teamB);
+    EXPECT_EQ(state().memberAbbrev[1], teamB);
 }
 
 TEST_F(TeamInfoTest, LongTitleIsCutAndLongTeamNameKeptUntilReadBack) {
@@ -75,18 +75,18 @@ TEST_F(TeamInfoTest, LongTitleIsCutAndLongTeamNameKeptUntilReadBack) {
     const std::u16string title(45, u'題');
     const std::u16string name = u"とても長いチームの名前をつけてみましたよ";
     info.update(title, name, u"");
-    EXPECT_EQ(state().MeetingTitle.str(), title.substr(0, 40));
-    EXPECT_EQ(state().TeamNameA, name);
-    EXPECT_EQ(state().TeamNameB, u"");
-    ASSERT_TRUE(program->meetingFile.ReadMeeting(1));
-    EXPECT_EQ(state().TeamNameA.size(), 20u);
-    EXPECT_EQ(state().TeamNameA.substr(0, 10), name.substr(0, 10));
+    EXPECT_EQ(state().meetingTitle.str(), title.substr(0, 40));
+    EXPECT_EQ(state().teamNameA, name);
+    EXPECT_EQ(state().teamNameB, u"");
+    ASSERT_TRUE(program->meetingFile.readMeeting(1));
+    EXPECT_EQ(state().teamNameA.size(), 20u);
+    EXPECT_EQ(state().teamNameA.substr(0, 10), name.substr(0, 10));
 }
 
 TEST_F(TeamInfoTest, MethodTheDialogDoesNotOfferStaysAsStored) {
-    state().MatchMethod = 7;
+    state().matchMethod = 7;
     TeamInfo info(*program);
     EXPECT_EQ(info.selectedMethod(), -1);
     info.update(info.title(), info.teamNameA(), info.teamNameB());
-    EXPECT_EQ(state().MatchMethod, 7);
+    EXPECT_EQ(state().matchMethod, 7);
 }

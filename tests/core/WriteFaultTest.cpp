@@ -37,7 +37,7 @@ public:
 
     std::unique_ptr<Program> reopened(const std::u16string& path) {
         auto again = restart();
-        return again->meetingFile.OpenMeetingFile(path) ? std::move(again) : nullptr;
+        return again->meetingFile.openMeetingFile(path) ? std::move(again) : nullptr;
     }
 
 protected:
@@ -45,11 +45,11 @@ protected:
         makeMeetings(2);
         writeDataFile(dir.file("club.rly"), 3, 3);
         writeDataFile(dir.file("copy.rly"), 1, 1);
-        program.master.MemberCount = 2;
-        program.master.MemberTable[1].Name = u"山田";
-        program.master.MemberTable[2].Name = u"鈴木";
-        ASSERT_TRUE(program.master.WriteMasterFile());
-        program.log.StartLog();
+        program.master.memberCount = 2;
+        program.master.members[1].Name = u"山田";
+        program.master.members[2].Name = u"鈴木";
+        ASSERT_TRUE(program.master.writeFile());
+        program.log.readEntryCount();
         ASSERT_TRUE(platform.events().empty());
     }
 
@@ -60,11 +60,11 @@ protected:
         packMeeting(state, record);
         std::vector<std::uint8_t> bytes(record.bytes.begin(), record.bytes.end());
         for (const std::int32_t value :
-             {std::int32_t{state.MeetingCount}, std::int32_t{state.ViewedMeeting},
-              program.log.LogCount, std::int32_t{program.master.MemberCount}}) {
+             {std::int32_t{state.meetingCount}, std::int32_t{state.viewedMeeting},
+              program.log.entryCount, std::int32_t{program.master.memberCount}}) {
             bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
         }
-        for (const char16_t c : state.CurrentPath) {
+        for (const char16_t c : state.currentPath) {
             bytes.push_back(static_cast<std::uint8_t>(c & 0xFF));
         }
         return bytes;
@@ -83,66 +83,66 @@ struct SaveCase {
 };
 
 bool holdsResult(Program* again, int count, std::int32_t result) {
-    return again != nullptr && again->state.MeetingCount == count &&
-           again->state.ResultTable[0][1][2] == result;
+    return again != nullptr && again->state.meetingCount == count &&
+           again->state.resultTable[0][1][2] == result;
 }
 
 const SaveCase kSaves[] = {
     {"result", "取りあえず.rlw", kWriteError, kApp,
-     [](WriteFaultTest& t) { t.state.ResultTable[0][1][2] = 6004; },
-     [](WriteFaultTest& t) { return t.program.meetingFile.SaveMeeting(0); },
+     [](WriteFaultTest& t) { t.state.resultTable[0][1][2] = 6004; },
+     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(0); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"取りあえず.rlw").get(), 2, 6004); }},
     {"completion", "取りあえず.rlw", kWriteError, kApp,
      [](WriteFaultTest& t) {
-         ResetMeeting(t.state, 1);
-         t.state.MeetingCount = 3;
-         t.state.ResultTable[0][1][2] = 3;
+         resetMeeting(t.state, 1);
+         t.state.meetingCount = 3;
+         t.state.resultTable[0][1][2] = 3;
      },
-     [](WriteFaultTest& t) { return t.program.meetingFile.SaveMeeting(1); },
+     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(1); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"取りあえず.rlw").get(), 3, 3); }},
     {"correction", "取りあえず.rlw", kWriteError, kApp,
      [](WriteFaultTest& t) {
-         SaveSnapshot(t.state);
-         t.state.ViewedMeeting = 1;
-         t.program.meetingFile.ReadMeeting(1);
-         t.state.ResultTable[0][1][2] = 4006;
+         saveSnapshot(t.state);
+         t.state.viewedMeeting = 1;
+         t.program.meetingFile.readMeeting(1);
+         t.state.resultTable[0][1][2] = 4006;
      },
-     [](WriteFaultTest& t) { return t.program.meetingFile.SaveMeeting(9); },
+     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(9); },
      [](WriteFaultTest& t) {
          auto again = t.reopened(u"取りあえず.rlw");
-         return holdsResult(again.get(), 2, 2) && again->meetingFile.ReadMeeting(1) &&
-                again->state.ResultTable[0][1][2] == 4006;
+         return holdsResult(again.get(), 2, 2) && again->meetingFile.readMeeting(1) &&
+                again->state.resultTable[0][1][2] == 4006;
      }},
-    {"new", "取りあえず.rlw", kCloseError, u"", [](WriteFaultTest& t) { t.state.MeetingCount = 1; },
-     [](WriteFaultTest& t) { return t.program.meetingFile.CreateScratchFile(); },
+    {"new", "取りあえず.rlw", kCloseError, u"", [](WriteFaultTest& t) { t.state.meetingCount = 1; },
+     [](WriteFaultTest& t) { return t.program.meetingFile.createScratchFile(); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"取りあえず.rlw").get(), 1, 0); }},
     {"close", "club.rly", kCloseError, u"",
-     [](WriteFaultTest& t) { t.state.ResultTable[0][1][2] = 6001; },
-     [](WriteFaultTest& t) { return t.program.meetingFile.SaveMeetingTo(u"club.rly"); },
+     [](WriteFaultTest& t) { t.state.resultTable[0][1][2] = 6001; },
+     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeetingTo(u"club.rly"); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"club.rly").get(), 2, 6001); }},
     {"save as", "copy.rly", kOpenError, kApp,
      [](WriteFaultTest& t) { t.platform.setNextAnswer(true); },
      [](WriteFaultTest& t) {
          t.platform.setNextAnswer(true);
-         return t.program.meetingFile.CopyMeetingFile(u"copy.rly");
+         return t.program.meetingFile.copyMeetingFile(u"copy.rly");
      },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"copy.rly").get(), 2, 2); }},
     {"master", "tennis.mst", kMasterError, kEditor,
      [](WriteFaultTest& t) {
-         t.program.master.MemberCount = 3;
-         t.program.master.MemberTable[3].Name = u"新人";
+         t.program.master.memberCount = 3;
+         t.program.master.members[3].Name = u"新人";
      },
-     [](WriteFaultTest& t) { return t.program.master.WriteMasterFile(); },
+     [](WriteFaultTest& t) { return t.program.master.writeFile(); },
      [](WriteFaultTest& t) {
          MemberMaster master(t.platform, t.dir.path());
-         return master.ReadMasterFile([](int) {}) && master.MemberCount == 3 &&
-                master.MemberTable[3].Name.str() == fitText(u"新人", 16);
+         return master.readFile([](int) {}) && master.memberCount == 3 &&
+                master.members[3].Name.str() == fitText(u"新人", 16);
      }},
     {"log", "tennis.log", kLogError, kApp, [](WriteFaultTest&) {},
-     [](WriteFaultTest& t) { return t.program.log.AppendLog(u"結果 テスト"); },
+     [](WriteFaultTest& t) { return t.program.log.append(u"結果 テスト"); },
      [](WriteFaultTest& t) {
          std::u16string text;
-         return t.program.log.ReadLog(text) && t.program.log.LogCount == 2 &&
+         return t.program.log.readText(text) && t.program.log.entryCount == 2 &&
                 text.find(u" 002 26/12/07 13:05:09結果 テスト") == 0;
      }},
 };

@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptedPlatform platform;
     const FixedClock clock(std::tm{});
     ActivityLog log(platform, clock, fuzzFolder());
-    log.StartLog();
+    log.readEntryCount();
     std::u16string text;
-    log.ReadLog(text);
+    log.readText(text);
     return 0;
 }

@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeInput("club.rly.journal", data, size);
     {
         MeetingState meeting;
-        ResetMeeting(meeting, 0);
-        meeting.TeamSize = {4, 4, 0};
+        resetMeeting(meeting, 0);
+        meeting.teamSize = {4, 4, 0};
         MeetingRecord record;
         packMeeting(meeting, record);
         std::ofstream out(fuzzFolder() / "club.rly", std::ios::binary);
@@ -31,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock(std::tm{});
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
-    ResetMeeting(program.state, 9);
-    if (program.meetingFile.OpenMeetingFile(u"club.rly")) {
-        program.state.ResultTable[0][1][2] = 6004;
-        program.meetingFile.SaveMeeting(0);
+    resetMeeting(program.state, 9);
+    if (program.meetingFile.openMeetingFile(u"club.rly")) {
+        program.state.resultTable[0][1][2] = 6004;
+        program.meetingFile.saveMeeting(0);
     }
     return 0;
 }

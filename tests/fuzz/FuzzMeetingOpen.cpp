@@ -13,11 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock(std::tm{});
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
-    ResetMeeting(program.state, 9);
-    if (program.meetingFile.OpenMeetingFile(u"club.rly")) {
-        for (int n = 1; n <= program.state.MeetingCount; ++n) {
-            program.state.ViewedMeeting = static_cast<std::int16_t>(n);
-            program.meetingFile.ReadMeeting(n);
+    resetMeeting(program.state, 9);
+    if (program.meetingFile.openMeetingFile(u"club.rly")) {
+        for (int n = 1; n <= program.state.meetingCount; ++n) {
+            program.state.viewedMeeting = static_cast<std::int16_t>(n);
+            program.meetingFile.readMeeting(n);
         }
     }
     return 0;

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock(std::tm{});
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
-    ResetMeeting(program.state, 9);
-    program.state.CurrentPath = u"club.rly";
+    resetMeeting(program.state, 9);
+    program.state.currentPath = u"club.rly";
     MeetingRecord record;
     const int records = program.meetingFile.recordsInFile();
     for (int n = 0; n <= records + 1; ++n) {

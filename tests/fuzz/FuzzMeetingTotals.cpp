@@ -17,16 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
     MeetingState& state = program.state;
-    ResetMeeting(state, 9);
-    if (!program.meetingFile.OpenMeetingFile(u"club.rly")) {
+    resetMeeting(state, 9);
+    if (!program.meetingFile.openMeetingFile(u"club.rly")) {
         return 0;
     }
-    Command1_sub(state, program.meetingFile, platform, program.view);
+    showTotals(state, program.meetingFile, platform, program.view);
     MeetingRecord first;
     if (program.meetingFile.readRecord(1, first)) {
-        state.ViewState = 0;
-        state.MeetingCount = first.count();
-        Command1_sub(state, program.meetingFile, platform, program.view);
+        state.viewState = 0;
+        state.meetingCount = first.count();
+        showTotals(state, program.meetingFile, platform, program.view);
     }
     return 0;
 }

@@ -9,9 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptedPlatform platform;
     MemberMaster master(platform, fuzzFolder());
     // at() turns an entry number past the table into a crash the fuzzer sees.
-    master.ReadMasterFile([&](int i) { master.MemberTable.at(static_cast<std::size_t>(i)); });
-    for (int i = 1; i <= master.MemberCount; ++i) {
-        master.MemberTable.at(static_cast<std::size_t>(i));
+    master.readFile([&](int i) { master.members.at(static_cast<std::size_t>(i)); });
+    for (int i = 1; i <= master.memberCount; ++i) {
+        master.members.at(static_cast<std::size_t>(i));
     }
     return 0;
 }

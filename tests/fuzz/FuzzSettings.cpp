@@ -51,9 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     RecentFiles recent;
     DisplaySettings display;
-    LoadSettings(store, recent, display);
-    recent.AddRecentFile(u"club.rly");
+    loadSettings(store, recent, display);
+    recent.add(u"club.rly");
     MemorySettingsStore saved;
-    SaveSettings(saved, recent, display);
+    saveSettings(saved, recent, display);
     return 0;
 }

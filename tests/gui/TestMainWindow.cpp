@@ -3,10 +3,10 @@
 #include "platform/ScriptedPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/WindowPrinter.h"
-#include "ui/dialogs/Form12.h"
-#include "ui/dialogs/frmVer.h"
-#include "ui/main/Form1.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/LogViewerDialog.h"
 #include "ui/main/MainGridView.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -40,7 +40,7 @@ private slots:
         settings_ = std::make_unique<QtSettingsStore>();
         program_ = std::make_unique<Program>(*platform_, clock_, *settings_,
                                              work_->path().toStdU16String());
-        window_ = std::make_unique<Form1>(*program_);
+        window_ = std::make_unique<MainWindow>(*program_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -92,20 +92,20 @@ private slots:
         for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command6"}) {
             QVERIFY2(window_->findChild<QPushButton*>(QString::fromLatin1(name)), name);
         }
-        QCOMPARE(program_->state.TeamSize[0], 10);
-        QCOMPARE(program_->log.LogCount, 1);
+        QCOMPARE(program_->state.teamSize[0], 10);
+        QCOMPARE(program_->log.entryCount, 1);
         QVERIFY(platform_->events().empty());
     }
 
     void fileCommandsThroughTheMenu() {
         trigger("mnfileitem_0"); // New
-        QCOMPARE(QString::fromStdU16String(program_->state.CurrentPath),
+        QCOMPARE(QString::fromStdU16String(program_->state.currentPath),
                  QStringLiteral("取りあえず.rlw"));
         QVERIFY(QFile::exists(work_->filePath(QStringLiteral("取りあえず.rlw"))));
 
         platform_->setNextFileName(work_->filePath(QStringLiteral("club.rly")).toStdU16String());
         trigger("mnfileitem_2"); // Save As
-        QCOMPARE(QString::fromStdU16String(program_->state.CurrentPath),
+        QCOMPARE(QString::fromStdU16String(program_->state.currentPath),
                  QStringLiteral("club.rly"));
         auto* recent = window_->findChild<QAction*>(QStringLiteral("mnfilearray_1"));
         QVERIFY(recent && recent->isVisible());
@@ -115,8 +115,8 @@ private slots:
     }
 
     void exitInIntraTeamModeRefuses() {
-        QSignalSpy ended(window_.get(), &Form1::programEnded);
-        program_->state.IntraTeamFlag = 1;
+        QSignalSpy ended(window_.get(), &MainWindow::programEnded);
+        program_->state.intraTeamFlag = 1;
         trigger("mnfileitem_6");
         QCOMPARE(platform_->messages(),
                  std::vector<std::u16string>{
@@ -124,21 +124,21 @@ private slots:
         QVERIFY(window_->isVisible());
         QCOMPARE(ended.count(), 0);
 
-        program_->state.IntraTeamFlag = 0;
+        program_->state.intraTeamFlag = 0;
         trigger("mnfileitem_6");
         QCOMPARE(ended.count(), 1);
         QVERIFY(!window_->isVisible());
-        QCOMPARE(program_->log.LogCount, 2);
+        QCOMPARE(program_->log.entryCount, 2);
     }
 
     void closingWithRunningMatchesAndNoKeepsTheWindow() {
-        program_->state.RunningCount = 2;
+        program_->state.runningCount = 2;
         QVERIFY(!window_->close());
         QVERIFY(window_->isVisible());
-        QCOMPARE(program_->log.LogCount, 1);
+        QCOMPARE(program_->log.entryCount, 1);
         platform_->setNextAnswer(true);
         QVERIFY(window_->close());
-        QCOMPARE(program_->log.LogCount, 2);
+        QCOMPARE(program_->log.entryCount, 2);
     }
 
     void theNextStartRestoresSizesAndRecentFiles() {
@@ -152,12 +152,12 @@ private slots:
         window_.reset();
         program_ = std::make_unique<Program>(*platform_, clock_, *settings_,
                                              work_->path().toStdU16String());
-        window_ = std::make_unique<Form1>(*program_);
+        window_ = std::make_unique<MainWindow>(*program_);
         QCOMPARE(window_->size(), QSize(1100, 820));
-        QCOMPARE(program_->recent.RecentCount, 1);
+        QCOMPARE(program_->recent.entryCount, 1);
         QCOMPARE(window_->findChild<QAction*>(QStringLiteral("mnfilearray_1"))->text().trimmed(),
                  QStringLiteral("club.rly"));
-        QCOMPARE(program_->log.LogCount, 3);
+        QCOMPARE(program_->log.entryCount, 3);
     }
 
     void helpKeyAndHelpMenu() {
@@ -183,7 +183,7 @@ private slots:
 
     void versionBox() {
         trigger("mnHelpVer");
-        auto* box = window_->findChild<frmVer*>(QStringLiteral("frmVer"));
+        auto* box = window_->findChild<AboutDialog*>(QStringLiteral("frmVer"));
         QVERIFY(box && box->isVisible());
         QCOMPARE(box->windowTitle(), QStringLiteral("バージョン情報"));
         QCOMPARE(box->findChild<QLabel*>(QStringLiteral("lblVer"))->text(),
@@ -193,12 +193,12 @@ private slots:
     }
 
     void logViewerShowsTheLogNewestFirst() {
-        program_->log.AppendLog(u"ｸﾘｱｰ");
+        program_->log.append(u"ｸﾘｱｰ");
         QString caption;
         QString header;
         QString body;
         QTimer::singleShot(0, this, [&] {
-            auto* viewer = qobject_cast<Form12*>(QApplication::activeModalWidget());
+            auto* viewer = qobject_cast<LogViewerDialog*>(QApplication::activeModalWidget());
             QVERIFY(viewer);
             caption = viewer->windowTitle();
             header = viewer->findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
@@ -233,7 +233,7 @@ private slots:
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         trigger("mnfileitem_0");
         window_->findChild<QPushButton*>(QStringLiteral("Command4"))->click();
-        QCOMPARE(program_->state.CurrentTeam, 1);
+        QCOMPARE(program_->state.currentTeam, 1);
         QCOMPARE(window_->findChild<QTabBar*>(QStringLiteral("tabPage"))->currentIndex(), 1);
         QCOMPARE(model->rowCount(), program_->view.grid.rows);
         QCOMPARE(model->columnCount(), program_->view.grid.columns);
@@ -264,7 +264,7 @@ private slots:
 
         auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-        QCOMPARE(program_->state.CurrentTeam, 1);
+        QCOMPARE(program_->state.currentTeam, 1);
         QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Ｂチ－ム"));
         QVERIFY(model->index(1, 2).data(Qt::FontRole).value<QFont>().italic());
         QCOMPARE(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(170, 32, 32));
@@ -284,13 +284,13 @@ private slots:
         });
         doubleClick(grid->viewport(), pair);
         QCOMPARE(opened, QStringLiteral("Form10"));
-        QCOMPARE(program_->state.LastGridButton, 2);
-        QCOMPARE(program_->state.CorrectionCell, (std::array<std::int16_t, 2>{3, 2}));
+        QCOMPARE(program_->state.lastGridButton, 2);
+        QCOMPARE(program_->state.correctionCell, (std::array<std::int16_t, 2>{3, 2}));
         QCOMPARE(platform_->beepCount(), 0);
 
         const QPoint diagonal = grid->visualRect(grid->model()->index(4, 4)).center();
         doubleClick(grid->viewport(), diagonal);
-        QCOMPARE(program_->state.LastGridButton, 1);
+        QCOMPARE(program_->state.lastGridButton, 1);
         QCOMPARE(platform_->beepCount(), 1);
     }
 
@@ -314,7 +314,7 @@ private:
     std::unique_ptr<ScriptedPlatform> platform_;
     std::unique_ptr<QtSettingsStore> settings_;
     std::unique_ptr<Program> program_;
-    std::unique_ptr<Form1> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 QTEST_MAIN(TestMainWindow)

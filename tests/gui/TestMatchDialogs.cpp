@@ -5,11 +5,11 @@
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
-#include "ui/dialogs/Form2.h"
-#include "ui/dialogs/Form3.h"
-#include "ui/dialogs/Form4.h"
-#include "ui/dialogs/Form5.h"
+#include "ui/dialogs/CancelMatchDialog.h"
 #include "ui/dialogs/MatchFlow.h"
+#include "ui/dialogs/PairingConfirmationDialog.h"
+#include "ui/dialogs/ResultEntryDialog.h"
+#include "ui/dialogs/RunningMatchesWindow.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,26 +75,26 @@ private slots:
                                 {{std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "html",
                                   std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "resources"}});
         MeetingState& s = program_->state;
-        QVERIFY(program_->meetingFile.CreateScratchFile());
-        s.MeetingCount = 1;
-        s.TeamSize = {6, 6, 0};
-        s.TeamNameA = u"青空クラブ";
-        s.TeamNameB = u"夕焼けクラブ";
+        QVERIFY(program_->meetingFile.createScratchFile());
+        s.meetingCount = 1;
+        s.teamSize = {6, 6, 0};
+        s.teamNameA = u"青空クラブ";
+        s.teamNameB = u"夕焼けクラブ";
         const char16_t* namesA[] = {u"山田", u"川口", u"佐藤", u"鈴木", u"高橋", u"田中"};
         const char16_t* namesB[] = {u"伊藤", u"渡辺", u"中村", u"小林", u"加藤", u"吉田"};
         for (int slot = 1; slot <= 6; ++slot) {
-            s.MemberAbbrev[0][slot] = namesA[slot - 1];
-            s.MemberAbbrev[1][slot] = namesB[slot - 1];
-            s.MemberStatus[1][slot] = slot % 2;
+            s.memberAbbrev[0][slot] = namesA[slot - 1];
+            s.memberAbbrev[1][slot] = namesB[slot - 1];
+            s.memberStatus[1][slot] = slot % 2;
         }
-        QVERIFY(program_->meetingFile.SaveMeeting(0));
+        QVERIFY(program_->meetingFile.saveMeeting(0));
         main_ = std::make_unique<QWidget>();
         main_->resize(900, 700);
         main_->show();
         redraws_ = 0;
         flow_ = new MatchFlow(*program_, main_.get(), [this] {
             ++redraws_;
-            TaisenDsp(program_->state, program_->view, 1);
+            buildPairingTable(program_->state, program_->view, 1);
         });
     }
     void cleanup() {
@@ -105,7 +105,7 @@ private slots:
     void twoTeamDoublesFromPickToResult() {
         MeetingState& s = program_->state;
         flow_->pickCell(3, 1);
-        QCOMPARE(s.CurrentTeam, 1);
+        QCOMPARE(s.currentTeam, 1);
         onModal([](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
             QCOMPARE(labelText(dialog, "Label2"), QStringLiteral("青空クラブ"));
@@ -117,10 +117,10 @@ private slots:
             click(dialog, "Command1");
         });
         flow_->pickCell(5, 2);
-        QCOMPARE(s.RunningCount, 1);
-        QCOMPARE(s.CurrentTeam, 0);
-        QCOMPARE(s.PairState[1][2][5], PairRunning);
-        Form2* list = flow_->runningList();
+        QCOMPARE(s.runningCount, 1);
+        QCOMPARE(s.currentTeam, 0);
+        QCOMPARE(s.pairState[1][2][5], PairRunning);
+        RunningMatchesWindow* list = flow_->runningList();
         QVERIFY(list != nullptr && list->isVisible());
         QCOMPARE(list->grid()->item(1, 2)->text(), QStringLiteral("佐藤\n山田"));
 
@@ -136,10 +136,10 @@ private slots:
             click(dialog, "Command1");
         });
         click(list, "Command1");
-        QCOMPARE(s.RunningCount, 0);
-        QCOMPARE(s.ResultTable[0][3][1], 6004);
-        QCOMPARE(s.ResultTable[1][2][5], 4006);
-        QCOMPARE(s.PairState[1][5][2], PairFinished);
+        QCOMPARE(s.runningCount, 0);
+        QCOMPARE(s.resultTable[0][3][1], 6004);
+        QCOMPARE(s.resultTable[1][2][5], 4006);
+        QCOMPARE(s.pairState[1][5][2], PairFinished);
         QVERIFY(redraws_ > 0);
         // Members 3 and 1 have played: their pairs drop to the second class.
         const GridModel& table = program_->view.grid;
@@ -156,15 +156,15 @@ private slots:
 
     void runningListWithThreeMatchesCancelAndForfeit() {
         MeetingState& s = program_->state;
-        s.MatchMethod = 1;
+        s.matchMethod = 1;
         const int picks[3][4] = {{2, 1, 4, 3}, {6, 5, 3, 2}, {5, 1, 6, 4}};
         for (const auto& pick : picks) {
             flow_->pickCell(pick[0], pick[1]);
             onModal([](QWidget* dialog) { click(dialog, "Command1"); });
             flow_->pickCell(pick[2], pick[3]);
         }
-        QCOMPARE(s.RunningCount, 3);
-        Form2* list = flow_->runningList();
+        QCOMPARE(s.runningCount, 3);
+        RunningMatchesWindow* list = flow_->runningList();
         QCOMPARE(list->grid()->rowCount(), 4);
         QCOMPARE(list->windowTitle(),
                  QString::fromStdU16String(std::u16string(kRunningListCaption)));
@@ -179,7 +179,7 @@ private slots:
             click(dialog, "Command2");
         });
         click(list, "Command1");
-        QCOMPARE(s.RunningCount, 3);
+        QCOMPARE(s.runningCount, 3);
 
         // Cancel match 2: the former match 3 moves up.
         list->grid()->setCurrentCell(2, 0);
@@ -188,8 +188,8 @@ private slots:
             click(dialog, "Command1");
         });
         click(list, "Command2");
-        QCOMPARE(s.RunningCount, 2);
-        QVERIFY(s.PairState[0][6][5] <= PairSecondClassBusy);
+        QCOMPARE(s.runningCount, 2);
+        QVERIFY(s.pairState[0][6][5] <= PairSecondClassBusy);
         QVERIFY(program_->view.grid.at(5, 6) != u"試合中");
         QCOMPARE(list->grid()->item(2, 2)->text(), QStringLiteral("高橋\n山田"));
 
@@ -200,9 +200,9 @@ private slots:
             click(dialog, "Command1");
         });
         click(list, "Command3");
-        QCOMPARE(s.RunningCount, 1);
-        QCOMPARE(s.PairState[0][2][1], PairUnavailable);
-        QCOMPARE(s.PairState[0][3][4], PairUnavailable);
+        QCOMPARE(s.runningCount, 1);
+        QCOMPARE(s.pairState[0][2][1], PairUnavailable);
+        QCOMPARE(s.pairState[0][3][4], PairUnavailable);
         QCOMPARE(program_->view.grid.at(1, 2), std::u16string(u"  ×"));
 
         // The heading row and a filler row only beep.
@@ -219,10 +219,10 @@ private slots:
 
     void correctionSixFourToSevenFive() {
         MeetingState& s = program_->state;
-        s.ResultTable[0][3][1] = 6004;
-        s.ResultTable[0][1][3] = 6004;
+        s.resultTable[0][3][1] = 6004;
+        s.resultTable[0][1][3] = 6004;
         s.setPair(0, 3, 1, PairFinished);
-        s.CorrectionCell = {3, 1};
+        s.correctionCell = {3, 1};
         onModal([](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QStringLiteral("Form10"));
             auto* won = dialog->findChild<QLineEdit*>("Text1");
@@ -236,8 +236,8 @@ private slots:
             click(dialog, "Command1");
         });
         flow_->correctCell();
-        QCOMPARE(s.ResultTable[0][3][1], 7005);
-        QCOMPARE(s.ResultTable[0][1][3], 7005);
+        QCOMPARE(s.resultTable[0][3][1], 7005);
+        QCOMPARE(s.resultTable[0][1][3], 7005);
         MeetingRecord record;
         QVERIFY(program_->meetingFile.readRecord(1, record));
         QCOMPARE(
@@ -247,7 +247,7 @@ private slots:
 
     void helpKeyOpensThePageOfEachDialog() {
         MeetingState& s = program_->state;
-        s.CorrectionCell = {2, 1};
+        s.correctionCell = {2, 1};
         onModal([](QWidget* dialog) {
             QTest::keyClick(dialog, Qt::Key_F1);
             QTest::keyClick(dialog, Qt::Key_F2);
@@ -255,14 +255,14 @@ private slots:
         });
         flow_->correctCell();
         MeetingState& picks = program_->state;
-        picks.PickTeam = {0, 1, 0};
-        picks.PickMember1 = {2, 2, 0};
-        picks.PickMember2 = {1, 1, 0};
-        Form4 confirmation(*program_, main_.get());
+        picks.pickTeam = {0, 1, 0};
+        picks.pickMember1 = {2, 2, 0};
+        picks.pickMember2 = {1, 1, 0};
+        PairingConfirmationDialog confirmation(*program_, main_.get());
         QTest::keyClick(&confirmation, Qt::Key_F1);
-        Form3 entry(*program_, main_.get());
+        ResultEntryDialog entry(*program_, main_.get());
         QTest::keyClick(entry.findChild<QLineEdit*>("Text1"), Qt::Key_F1);
-        Form5 cancel(*program_, main_.get());
+        CancelMatchDialog cancel(*program_, main_.get());
         QTest::keyClick(&cancel, Qt::Key_F1);
         QStringList pages;
         for (const std::string& page : platform_->helpPages()) {

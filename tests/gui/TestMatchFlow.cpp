@@ -3,9 +3,9 @@
 #include "platform/Clock.h"
 #include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
-#include "ui/dialogs/Form2.h"
-#include "ui/main/Form1.h"
+#include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/main/MainGridView.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -76,7 +76,7 @@ private slots:
         copyMissingSupportFiles(workDir, {{source / "html", source / "resources"}});
         platform_ = std::make_unique<ScriptedPlatform>();
         program_ = std::make_unique<Program>(*platform_, clock_, settings_, workDir);
-        window_ = std::make_unique<Form1>(*program_);
+        window_ = std::make_unique<MainWindow>(*program_);
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
@@ -104,23 +104,23 @@ private slots:
 
         // Match 1: played 6-4.
         const auto [side0, side1] = startNextMatch();
-        QCOMPARE(s.RunningCount, 1);
+        QCOMPARE(s.runningCount, 1);
         QCOMPARE(tabs()->currentIndex(), 0);
         QVERIFY(runningList()->isVisible());
         enterResult(1, QStringLiteral("6"), QStringLiteral("4"));
-        QCOMPARE(s.RunningCount, 0);
-        QCOMPARE(s.ResultTable[side0.team][side0.first][side0.second], 6004);
-        QCOMPARE(s.ResultTable[side1.team][side1.first][side1.second], 4006);
+        QCOMPARE(s.runningCount, 0);
+        QCOMPARE(s.resultTable[side0.team][side0.first][side0.second], 6004);
+        QCOMPARE(s.resultTable[side1.team][side1.first][side1.second], 4006);
         if (!singles) {
-            QCOMPARE(s.ResultTable[side0.team][side0.second][side0.first], 6004);
-            QCOMPARE(s.ResultTable[side1.team][side1.second][side1.first], 4006);
+            QCOMPARE(s.resultTable[side0.team][side0.second][side0.first], 6004);
+            QCOMPARE(s.resultTable[side1.team][side1.second][side1.first], 4006);
         }
         for (const Pair& p : {side0, side1}) {
-            QCOMPARE(s.PairState[p.team][p.first][p.second], PairFinished);
-            QCOMPARE(s.PairState[p.team][p.second][p.first], PairFinished);
+            QCOMPARE(s.pairState[p.team][p.first][p.second], PairFinished);
+            QCOMPARE(s.pairState[p.team][p.second][p.first], PairFinished);
         }
         std::u16string log;
-        QVERIFY(program_->log.ReadLog(log));
+        QVERIFY(program_->log.readText(log));
         QVERIFY(log.find(u"結果 (赤" + std::u16string(1, u'0' + side0.first)) !=
                 std::u16string::npos);
         // Whoever just played moves down: their pairs are second class now.
@@ -133,9 +133,9 @@ private slots:
         const auto [cancel0, cancel1] = startNextMatch();
         QCOMPARE(cellTextIn(cancel0), QStringLiteral("試合中"));
         chooseInList(1, "Command2");
-        QCOMPARE(s.RunningCount, 0);
+        QCOMPARE(s.runningCount, 0);
         for (const Pair& p : {cancel0, cancel1}) {
-            QVERIFY(s.PairState[p.team][p.first][p.second] <= PairSecondClassBusy);
+            QVERIFY(s.pairState[p.team][p.first][p.second] <= PairSecondClassBusy);
         }
         const QString cancelled = cellTextIn(cancel0);
         QVERIFY2(cancelled == QStringLiteral("  ●") || cancelled == QStringLiteral("  □"),
@@ -145,7 +145,7 @@ private slots:
         const auto [forfeit0, forfeit1] = startNextMatch();
         chooseInList(1, "Command3");
         for (const Pair& p : {forfeit0, forfeit1}) {
-            QCOMPARE(s.PairState[p.team][p.first][p.second], PairUnavailable);
+            QCOMPARE(s.pairState[p.team][p.first][p.second], PairUnavailable);
         }
         QCOMPARE(cellTextIn(forfeit0), QStringLiteral("  ×"));
 
@@ -161,8 +161,8 @@ private slots:
         const QPoint at = cellCentre(side0.second, side0.first);
         QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, at);
         doubleClickAt(grid()->viewport(), at);
-        QCOMPARE(s.ResultTable[side0.team][side0.first][side0.second], 7005);
-        QCOMPARE(s.ResultTable[side0.team][side0.second][side0.first], singles ? 5007 : 7005);
+        QCOMPARE(s.resultTable[side0.team][side0.first][side0.second], 7005);
+        QCOMPARE(s.resultTable[side0.team][side0.second][side0.first], singles ? 5007 : 7005);
         QCOMPARE(cellText(side0.second, side0.first), QStringLiteral(" 7:5"));
         showTeam(0);
 
@@ -170,17 +170,17 @@ private slots:
         for (int k = 1; k <= 10; ++k) {
             startNextMatch();
         }
-        QCOMPARE(s.RunningCount, 10);
+        QCOMPARE(s.runningCount, 10);
         QCOMPARE(runningList()->grid()->rowCount(), 11);
         platform_->clear();
         startNextMatch();
-        QCOMPARE(s.RunningCount, 10);
+        QCOMPARE(s.runningCount, 10);
         QCOMPARE(platform_->beepCount(), 1);
         QVERIFY(runningList()->isVisible());
         for (int k = 10; k >= 1; --k) {
             chooseInList(k, "Command2");
         }
-        QCOMPARE(s.RunningCount, 0);
+        QCOMPARE(s.runningCount, 0);
         click(runningList(), "Command4");
         QVERIFY(!runningList()->isVisible());
 
@@ -191,17 +191,17 @@ private slots:
             QCOMPARE(platform_->messages(),
                      std::vector<std::u16string>{
                          u"１チーム制が宣言されています。解除後ご実行して下さい。"});
-            s.IntraTeamFlag = 0;
+            s.intraTeamFlag = 0;
         }
         platform_->setNextAnswer(true);
         trigger("mnenditem_0");
-        QCOMPARE(s.MeetingCount, 2);
-        QCOMPARE(s.ResultTable[side0.team][side0.first][side0.second], 0);
+        QCOMPARE(s.meetingCount, 2);
+        QCOMPARE(s.resultTable[side0.team][side0.first][side0.second], 0);
         // The new meeting starts with every pair a candidate again.
         QCOMPARE(cellText(side0.second, side0.first), QStringLiteral("  ●"));
         platform_->setNextAnswer(true);
         trigger("mnenditem_2");
-        QCOMPARE(s.MeetingCount, 1);
+        QCOMPARE(s.meetingCount, 1);
 
         // Memory and file hold exactly the stored results of meeting 1.
         std::map<Cell, std::int32_t> expected;
@@ -223,7 +223,7 @@ private slots:
                     QCOMPARE(record.int32At(MeetingRecord::kResultOffset +
                                             4 * MeetingRecord::resultIndex(team, slot, column)),
                              want);
-                    QCOMPARE(s.ResultTable[team][slot][column], want);
+                    QCOMPARE(s.resultTable[team][slot][column], want);
                 }
             }
         }
@@ -233,16 +233,16 @@ private:
     void newMeeting(int method, int intra) {
         trigger("mnfileitem_0");
         MeetingState& s = program_->state;
-        QCOMPARE(s.MeetingCount, 1);
-        s.MatchMethod = static_cast<std::int16_t>(method);
-        s.TeamSize = {8, static_cast<std::int16_t>(method == 0 ? 8 : 0), 0};
+        QCOMPARE(s.meetingCount, 1);
+        s.matchMethod = static_cast<std::int16_t>(method);
+        s.teamSize = {8, static_cast<std::int16_t>(method == 0 ? 8 : 0), 0};
         for (int slot = 1; slot <= 8; ++slot) {
             const std::u16string digit(1, static_cast<char16_t>(u'0' + slot));
-            s.MemberAbbrev[0][slot] = u"赤" + digit;
-            s.MemberAbbrev[1][slot] = u"白" + digit;
+            s.memberAbbrev[0][slot] = u"赤" + digit;
+            s.memberAbbrev[1][slot] = u"白" + digit;
         }
-        QVERIFY(program_->meetingFile.SaveMeeting(0));
-        s.IntraTeamFlag = static_cast<std::int16_t>(intra);
+        QVERIFY(program_->meetingFile.saveMeeting(0));
+        s.intraTeamFlag = static_cast<std::int16_t>(intra);
         showTeam(0);
     }
 
@@ -254,7 +254,9 @@ private:
 
     QTabBar* tabs() { return window_->findChild<QTabBar*>(QStringLiteral("tabPage")); }
     MainGridView* grid() { return window_->grid(); }
-    Form2* runningList() { return window_->findChild<Form2*>(QStringLiteral("Form2")); }
+    RunningMatchesWindow* runningList() {
+        return window_->findChild<RunningMatchesWindow*>(QStringLiteral("Form2"));
+    }
 
     // Shows a team's pairing table as a click on its tab does.
     void showTeam(int team) { emit tabs()->tabBarClicked(team); }
@@ -276,12 +278,12 @@ private:
     // with avoid.
     Pair openPair(int team, const Pair* avoid) {
         const MeetingState& s = program_->state;
-        for (int column = 2; column <= s.TeamSize[team]; ++column) {
+        for (int column = 2; column <= s.teamSize[team]; ++column) {
             for (int row = 1; row < column; ++row) {
                 const bool shares =
                     avoid != nullptr && (column == avoid->first || column == avoid->second ||
                                          row == avoid->first || row == avoid->second);
-                if (s.PairState[team][column][row] <= PairSecondClassBusy && !shares) {
+                if (s.pairState[team][column][row] <= PairSecondClassBusy && !shares) {
                     return {team, column, row};
                 }
             }
@@ -293,7 +295,7 @@ private:
 
     // A left double-click on the pair's cell in the table now shown.
     void doubleClick(const Pair& p) {
-        QCOMPARE(program_->state.CurrentTeam, p.team);
+        QCOMPARE(program_->state.currentTeam, p.team);
         doubleClickAt(grid()->viewport(), cellCentre(p.second, p.first));
     }
 
@@ -302,9 +304,9 @@ private:
         const MeetingState& s = program_->state;
         const Pair side0 = openPair(0, nullptr);
         Pair side1{};
-        if (s.MatchMethod == 2) {
+        if (s.matchMethod == 2) {
             side1 = {0, side0.second, side0.first};
-        } else if (s.MatchMethod == 0 && s.IntraTeamFlag == 0) {
+        } else if (s.matchMethod == 0 && s.intraTeamFlag == 0) {
             side1 = openPair(1, nullptr);
         } else {
             side1 = openPair(0, &side0);
@@ -313,7 +315,7 @@ private:
             QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
             click(dialog, "Command1");
         });
-        if (s.MatchMethod == 2) {
+        if (s.matchMethod == 2) {
             doubleClick(side0);
         } else {
             doubleClick(side0);
@@ -325,7 +327,7 @@ private:
     }
 
     void chooseInList(int row, const char* button) {
-        Form2* list = runningList();
+        RunningMatchesWindow* list = runningList();
         QVERIFY(list != nullptr);
         list->grid()->setCurrentCell(row, 2);
         onModal([](QWidget* dialog) { click(dialog, "Command1"); });
@@ -334,7 +336,7 @@ private:
 
     // Result entry by a double-click on the match in the running-match list.
     void enterResult(int row, const QString& left, const QString& right) {
-        Form2* list = runningList();
+        RunningMatchesWindow* list = runningList();
         onModal([left, right](QWidget* dialog) {
             QCOMPARE(dialog->objectName(), QStringLiteral("Form3"));
             QTest::keyClicks(dialog->findChild<QLineEdit*>("Text1"), left);
@@ -351,7 +353,7 @@ private:
     MemorySettingsStore settings_;
     std::unique_ptr<ScriptedPlatform> platform_;
     std::unique_ptr<Program> program_;
-    std::unique_ptr<Form1> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 QTEST_MAIN(TestMatchFlow)

@@ -4,13 +4,13 @@
 #include "storage/SettingsStore.h"
 #include "text/Cp932.h"
 #include "text/FixedText.h"
-#include "ui/dialogs/Form2.h"
-#include "ui/dialogs/Form7.h"
-#include "ui/dialogs/Form8.h"
-#include "ui/dialogs/Form9.h"
-#include "ui/dialogs/frmDirBmp.h"
-#include "ui/main/Form1.h"
+#include "ui/dialogs/MemberMasterDialog.h"
+#include "ui/dialogs/PictureChooserDialog.h"
+#include "ui/dialogs/RosterDialog.h"
+#include "ui/dialogs/RunningMatchesWindow.h"
+#include "ui/dialogs/TeamInfoDialog.h"
 #include "ui/main/MainGridView.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -136,7 +136,7 @@ private:
     void trigger(const char* item);
     void choose(const char* menu, const QString& caption);
     void newScratchFile();
-    void registerMembers(Form7& editor);
+    void registerMembers(MemberMasterDialog& editor);
     void playOneMatch();
     void checkStoredData();
 
@@ -145,7 +145,7 @@ private:
     FixedClock clock_{std::tm{}};
     MemorySettingsStore settings_;
     std::unique_ptr<Program> program_;
-    std::unique_ptr<Form1> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 void TestRegistration::init() {
@@ -163,7 +163,7 @@ void TestRegistration::cleanup() {
 }
 
 void TestRegistration::openMainWindow() {
-    window_ = std::make_unique<Form1>(*program_);
+    window_ = std::make_unique<MainWindow>(*program_);
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -189,11 +189,11 @@ void TestRegistration::choose(const char* menu, const QString& caption) {
 
 // The data file is started as New starts it: one meeting in the scratch file.
 void TestRegistration::newScratchFile() {
-    program_->state.MeetingCount = 1;
-    QVERIFY(program_->meetingFile.CreateScratchFile());
+    program_->state.meetingCount = 1;
+    QVERIFY(program_->meetingFile.createScratchFile());
 }
 
-void TestRegistration::registerMembers(Form7& editor) {
+void TestRegistration::registerMembers(MemberMasterDialog& editor) {
     writeBitmap(dir_->filePath(QStringLiteral("tenis045.bmp")));
     for (int i = 0; i < 5; ++i) {
         click(editor, "Command3"); // 追加: blank members at the top
@@ -214,7 +214,7 @@ void TestRegistration::registerMembers(Form7& editor) {
             continue;
         }
         // The photo of the last member is chosen with the picture chooser.
-        whenModal<frmDirBmp>([](frmDirBmp& chooser) {
+        whenModal<PictureChooserDialog>([](PictureChooserDialog& chooser) {
             auto* files = child<QListWidget>(chooser, "File1");
             const auto found = files->findItems(QStringLiteral("tenis045.bmp"), Qt::MatchExactly);
             QCOMPARE(found.size(), 1);
@@ -233,16 +233,16 @@ void TestRegistration::registerMembers(Form7& editor) {
 void TestRegistration::startsAClubFromAnEmptyFolder() {
     openMainWindow();
     trigger("mnfileitem_0"); // New
-    QCOMPARE(program_->state.OpenName, std::u16string(u"取りあえず.rlw"));
+    QCOMPARE(program_->state.openName, std::u16string(u"取りあえず.rlw"));
     platform_.clear();
 
     choose("mnreg", QStringLiteral("マスター登録(&N)")); // modeless
-    auto* editor = window_->findChild<Form7*>();
+    auto* editor = window_->findChild<MemberMasterDialog*>();
     QVERIFY(editor != nullptr && editor->isVisible());
     registerMembers(*editor);
 
     // Team A: members 1 and 2; team B: members 3, 4 and 5, member 5 resting.
-    whenModal<Form8>([](Form8& roster) {
+    whenModal<RosterDialog>([](RosterDialog& roster) {
         auto* rosterList = child<QListWidget>(roster, "List1");
         auto* masterList = child<QListWidget>(roster, "List2");
         QCOMPARE(masterList->count(), 5);
@@ -277,10 +277,10 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
     });
     choose("mnreg", QStringLiteral("参加者登録(&M)"));
     // The main window shows team B, which the roster showed last.
-    QCOMPARE(program_->state.CurrentTeam, 1);
+    QCOMPARE(program_->state.currentTeam, 1);
     QCOMPARE(window_->findChild<QTabBar*>(QStringLiteral("tabPage"))->currentIndex(), 1);
 
-    whenModal<Form9>([](Form9& team) {
+    whenModal<TeamInfoDialog>([](TeamInfoDialog& team) {
         child<QLineEdit>(team, "Text1")->setText(QStringLiteral("春季練習会"));
         child<QLineEdit>(team, "Text2")->setText(QStringLiteral("赤組"));
         child<QLineEdit>(team, "Text3")->setText(QStringLiteral("白組"));
@@ -289,7 +289,7 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
         click(team, "Command1"); // 更新
     });
     choose("mnreg", QStringLiteral("チーム情報登録(&T)"));
-    QCOMPARE(program_->state.CurrentTeam, 0);
+    QCOMPARE(program_->state.currentTeam, 0);
     QCOMPARE(window_->findChild<QTabBar*>(QStringLiteral("tabPage"))->currentIndex(), 0);
     QVERIFY(platform_.events().empty());
 
@@ -298,7 +298,7 @@ void TestRegistration::startsAClubFromAnEmptyFolder() {
     checkStoredData();
 
     // With a result in the meeting the match method stays.
-    whenModal<Form9>([](Form9& team) {
+    whenModal<TeamInfoDialog>([](TeamInfoDialog& team) {
         click(team, "Option3");
         QVERIFY(child<QRadioButton>(team, "Option1")->isChecked());
         click(team, "Command2"); // ｷｬﾝｾﾙ
@@ -318,15 +318,15 @@ void TestRegistration::playOneMatch() {
     };
     QTest::mouseClick(grid->viewport(), Qt::LeftButton);
     doubleClickPair();
-    QCOMPARE(program_->state.CurrentTeam, 1);
+    QCOMPARE(program_->state.currentTeam, 1);
     whenModal<QDialog>([](QDialog& confirmation) {
         QCOMPARE(confirmation.objectName(), QStringLiteral("Form4"));
         click(confirmation, "Command1"); // 決定
     });
     doubleClickPair();
-    QCOMPARE(program_->state.RunningCount, 1);
+    QCOMPARE(program_->state.runningCount, 1);
 
-    auto* list = window_->findChild<Form2*>();
+    auto* list = window_->findChild<RunningMatchesWindow*>();
     QVERIFY(list != nullptr);
     whenModal<QDialog>([](QDialog& entry) {
         QCOMPARE(entry.objectName(), QStringLiteral("Form3"));
@@ -336,18 +336,18 @@ void TestRegistration::playOneMatch() {
     });
     QTableWidget* running = list->grid();
     doubleClickAt(running->viewport(), running->visualRect(running->model()->index(1, 2)).center());
-    QCOMPARE(program_->state.RunningCount, 0);
+    QCOMPARE(program_->state.runningCount, 0);
     list->close();
 }
 
 // What was entered is in "tennis.mst" and in the data file, byte for byte.
 void TestRegistration::checkStoredData() {
     MemberMaster master(platform_, program_->workDir);
-    QVERIFY(master.ReadMasterFile([](int) {}));
-    QCOMPARE(master.MemberCount, 5);
+    QVERIFY(master.readFile([](int) {}));
+    QCOMPARE(master.memberCount, 5);
     QCOMPARE(std::filesystem::file_size(program_->workDir / "tennis.mst"), 5 * MemberRecord::kSize);
     for (int i = 0; i < 5; ++i) {
-        const MemberRecord& entry = master.MemberTable[static_cast<std::size_t>(i + 1)];
+        const MemberRecord& entry = master.members[static_cast<std::size_t>(i + 1)];
         QVERIFY(entry.Name.str() == fitText(kMembers[i].name, 16));
         QVERIFY(entry.Abbrev.str() == fitText(kMembers[i].abbrev, 8));
         QCOMPARE(entry.Sex, kMembers[i].female ? 1 : 0);
@@ -389,12 +389,12 @@ void TestRegistration::intraTeamModeLocksTheTabsAndRegistration() {
     openMainWindow();
     auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    QCOMPARE(program_->state.CurrentTeam, 1);
+    QCOMPARE(program_->state.currentTeam, 1);
     choose("mnvs", QStringLiteral("チーム内対抗設定/解除(&T)"));
-    QCOMPARE(program_->state.IntraTeamFlag, 1);
+    QCOMPARE(program_->state.intraTeamFlag, 1);
     QVERIFY(!tabs->isEnabled());
     QCOMPARE(tabs->currentIndex(), 1);
-    QCOMPARE(program_->state.CurrentTeam, 1);
+    QCOMPARE(program_->state.currentTeam, 1);
 
     // No file is open, yet the intra-team message comes first.
     choose("mnreg", QStringLiteral("参加者登録(&M)"));
@@ -408,7 +408,7 @@ void TestRegistration::intraTeamModeLocksTheTabsAndRegistration() {
 }
 
 void TestRegistration::masterEditorAsksBeforeDroppingEdits() {
-    Form7 editor(*program_, nullptr);
+    MemberMasterDialog editor(*program_, nullptr);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     click(editor, "Command3");
@@ -424,7 +424,7 @@ void TestRegistration::masterEditorAsksBeforeDroppingEdits() {
 }
 
 void TestRegistration::classCodeBoxDiscardsLetters() {
-    Form7 editor(*program_, nullptr);
+    MemberMasterDialog editor(*program_, nullptr);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     click(editor, "Command3");
@@ -437,15 +437,15 @@ void TestRegistration::classCodeBoxDiscardsLetters() {
     composed.setCommitString(QStringLiteral("５"));
     QApplication::sendEvent(box, &composed);
     QCOMPARE(box->text(), QStringLiteral("123"));
-    QCOMPARE(program_->master.MemberTable[1].ClassCode, 123);
+    QCOMPARE(program_->master.members[1].ClassCode, 123);
     platform_.setNextAnswer(true);
     editor.close();
 }
 
 void TestRegistration::teamInfoKeepsTheMethodOnceMatchesWerePlayed() {
     newScratchFile();
-    program_->state.PlayedTotal = 1;
-    Form9 dialog(*program_, nullptr);
+    program_->state.playedTotal = 1;
+    TeamInfoDialog dialog(*program_, nullptr);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     click(dialog, "Option3");
@@ -453,16 +453,16 @@ void TestRegistration::teamInfoKeepsTheMethodOnceMatchesWerePlayed() {
     QVERIFY(child<QRadioButton>(dialog, "Option1")->isChecked());
     QVERIFY(!child<QRadioButton>(dialog, "Option3")->isChecked());
     click(dialog, "Command1");
-    QCOMPARE(program_->state.MatchMethod, 0);
+    QCOMPARE(program_->state.matchMethod, 0);
 }
 
 void TestRegistration::helpKeyOpensEachDialogsPage() {
     newScratchFile();
     Roster roster(*program_);
-    Form7 editor(*program_, nullptr);
-    Form8 rosterDialog(*program_, roster, nullptr);
-    Form9 teamDialog(*program_, nullptr);
-    frmDirBmp chooser(*program_, nullptr);
+    MemberMasterDialog editor(*program_, nullptr);
+    RosterDialog rosterDialog(*program_, roster, nullptr);
+    TeamInfoDialog teamDialog(*program_, nullptr);
+    PictureChooserDialog chooser(*program_, nullptr);
     for (QWidget* window :
          std::initializer_list<QWidget*>{&editor, &rosterDialog, &teamDialog, &chooser}) {
         window->show();

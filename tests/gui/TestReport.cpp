@@ -9,8 +9,8 @@
 #include "results/ReportTable.h"
 #include "results/StandingsReport.h"
 #include "storage/SettingsStore.h"
-#include "ui/dialogs/Form11.h"
-#include "ui/main/Form1.h"
+#include "ui/dialogs/StandingsReportDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -121,16 +121,16 @@ void TestReport::openThreeMeetings(int sizeA, int sizeB, int method,
     for (int k = 1; k <= 3; ++k) {
         auto meeting = std::make_unique<MeetingBuilder>(sizeA, sizeB, method);
         nameMembers(*meeting, sizeA, sizeB);
-        meeting->state().TeamNameA = u"東テニス会";
-        meeting->state().TeamNameB = u"西テニス会";
+        meeting->state().teamNameA = u"東テニス会";
+        meeting->state().teamNameB = u"西テニス会";
         play(*meeting, k);
         computeStandings(meeting->state());
         states.push_back(&meeting->state());
         meetings.push_back(std::move(meeting));
     }
     writeMeetingFile(dir_->filePath(QStringLiteral("club.rly")).toStdU16String(), states);
-    QVERIFY(program_->meetingFile.OpenMeetingFile(u"club.rly"));
-    TaisenDsp(*program_);
+    QVERIFY(program_->meetingFile.openMeetingFile(u"club.rly"));
+    buildPairingTable(*program_);
 }
 
 // Two teams of six over three meetings: women A5, A6, B6; A6 rests now.
@@ -161,14 +161,14 @@ void TestReport::showsTheEngineTextsForEachKind() {
     openClubFile();
     QVERIFY(prepareStandingsReport(*program_));
 
-    Form11 report(*program_);
+    StandingsReportDialog report(*program_);
     QCOMPARE(report.windowTitle(), QStringLiteral("成績表示"));
     // Start from another kind so that the button has something to change.
-    report.point_dsp(kind == ReportKind::Women ? ReportKind::Men : ReportKind::Women);
+    report.showReportKind(kind == ReportKind::Women ? ReportKind::Men : ReportKind::Women);
     QTest::mouseClick(report.findChild<QPushButton*>(button), Qt::LeftButton);
     QCOMPARE(report.shownKind(), kind);
 
-    const StandingsReport expected = point_dsp(program_->state, kind);
+    const StandingsReport expected = buildStandingsReport(program_->state, kind);
     auto* list = report.findChild<QListWidget*>(QStringLiteral("List1"));
     QVERIFY(list);
     QStringList shown;
@@ -176,7 +176,7 @@ void TestReport::showsTheEngineTextsForEachKind() {
         shown << list->item(row)->text();
     }
     QStringList engine;
-    for (const std::u16string& line : expected.List1) {
+    for (const std::u16string& line : expected.memberLines) {
         engine << q(line);
     }
     QCOMPARE(shown, engine);
@@ -185,16 +185,16 @@ void TestReport::showsTheEngineTextsForEachKind() {
     const auto box = [&report](const char* name) {
         return report.findChild<QLineEdit*>(QString::fromLatin1(name))->text();
     };
-    QCOMPARE(box("Text7"), q(expected.Text7));
-    QCOMPARE(box("Text1"), q(expected.Text1));
-    QCOMPARE(box("Text2"), q(expected.Text2));
-    QCOMPARE(box("Text5"), q(expected.Text5));
-    QCOMPARE(box("Text3"), q(expected.Text3));
-    QCOMPARE(box("Text4"), q(expected.Text4));
-    QCOMPARE(box("Text6"), q(expected.Text6));
-    QCOMPARE(report.findChild<QLabel*>(QStringLiteral("Label3"))->text(), q(expected.Label3));
-    QCOMPARE(report.findChild<QLabel*>(QStringLiteral("Label4"))->text(), q(expected.Label4));
-    QVERIFY(q(expected.Label4).startsWith(QStringLiteral("西テニス会")));
+    QCOMPARE(box("Text7"), q(expected.title));
+    QCOMPARE(box("Text1"), q(expected.teamAMatches));
+    QCOMPARE(box("Text2"), q(expected.teamARecord));
+    QCOMPARE(box("Text5"), q(expected.teamAGames));
+    QCOMPARE(box("Text3"), q(expected.teamBMatches));
+    QCOMPARE(box("Text4"), q(expected.teamBRecord));
+    QCOMPARE(box("Text6"), q(expected.teamBGames));
+    QCOMPARE(report.findChild<QLabel*>(QStringLiteral("Label3"))->text(), q(expected.teamAName));
+    QCOMPARE(report.findChild<QLabel*>(QStringLiteral("Label4"))->text(), q(expected.teamBName));
+    QVERIFY(q(expected.teamBName).startsWith(QStringLiteral("西テニス会")));
     QVERIFY(!report.findChild<QLabel*>(QStringLiteral("Label4"))->isHidden());
     // Three meetings: the first has three matches, the others five.
     QCOMPARE(box("Text1"), QStringLiteral(" 総試合数＝ 13"));
@@ -205,7 +205,7 @@ void TestReport::singlesHideTeamB() {
         m.singles(1, 2, 6, k).singles(3, 4, 2, 6).singles(1, 3, 4, 4);
     });
     QVERIFY(prepareStandingsReport(*program_));
-    Form11 report(*program_);
+    StandingsReportDialog report(*program_);
     for (const char* name : {"Label4", "Text3", "Text4", "Text6"}) {
         QWidget* control = report.findChild<QWidget*>(QString::fromLatin1(name));
         QVERIFY2(control && control->isHidden(), name);
@@ -215,12 +215,12 @@ void TestReport::singlesHideTeamB() {
         QVERIFY2(control && !control->isHidden(), name);
     }
     QCOMPARE(report.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(),
-             q(point_dsp(program_->state, ReportKind::Overall).Text1));
+             q(buildStandingsReport(program_->state, ReportKind::Overall).teamAMatches));
 }
 
 void TestReport::f1OpensTheReportHelpPage() {
     openClubFile();
-    Form11 report(*program_);
+    StandingsReportDialog report(*program_);
     QTest::keyClick(&report, Qt::Key_A);
     QVERIFY(platform_->helpPages().empty());
     QTest::keyClick(&report, Qt::Key_F1);
@@ -233,7 +233,7 @@ void TestReport::centresOverTheMainWindow() {
     QWidget owner;
     owner.setGeometry(100, 80, 1000, 900);
     owner.show();
-    Form11 report(*program_, &owner);
+    StandingsReportDialog report(*program_, &owner);
     report.show();
     const QRect main = owner.geometry();
     QCOMPARE(report.x(), main.left() + (main.width() - report.width()) / 2);
@@ -243,7 +243,7 @@ void TestReport::centresOverTheMainWindow() {
 void TestReport::printsItsImageOnOnePage() {
     openClubFile();
     QVERIFY(prepareStandingsReport(*program_));
-    Form11 report(*program_);
+    StandingsReportDialog report(*program_);
     report.show();
     WindowPrinter::setPdfOutput(pdfPath("image.pdf"));
     QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("Command5")), Qt::LeftButton);
@@ -265,7 +265,7 @@ void TestReport::printsTheTableOnOneA4PageForFortyPlayers() {
     const ReportTable table = reportTable(program_->state, ReportKind::Overall);
     QCOMPARE(table.members.size(), std::size_t{40});
 
-    Form11 report(*program_);
+    StandingsReportDialog report(*program_);
     WindowPrinter::setPdfOutput(pdfPath("table.pdf"));
     QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("CmdTablePrint")),
                       Qt::LeftButton);
@@ -295,7 +295,7 @@ void TestReport::printsTheTableOnOneA4PageForFortyPlayers() {
 void TestReport::savesTheShownKindAsCsv() {
     openClubFile();
     QVERIFY(prepareStandingsReport(*program_));
-    Form11 report(*program_);
+    StandingsReportDialog report(*program_);
     QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("Command3")), Qt::LeftButton);
     const QString path = dir_->filePath(QStringLiteral("女性.csv"));
     platform_->setNextFileName(path.toStdU16String());
@@ -337,10 +337,10 @@ void TestReport::csvDialogOffersTheNameAndAddsTheExtension() {
 }
 
 void TestReport::mainWindowOpensTheReportOnTheSums() {
-    Form1 window(*program_);
+    MainWindow window(*program_);
     openClubFile();
     window.render();
-    const ResultTableArray current = program_->state.ResultTable;
+    const ResultTableArray current = program_->state.resultTable;
     QString seen;
     QStringList lines;
     QTimer::singleShot(0, this, [&] {
@@ -360,11 +360,11 @@ void TestReport::mainWindowOpensTheReportOnTheSums() {
     window.findChild<QAction*>(QStringLiteral("mnpoint"))->trigger();
     QCOMPARE(seen, QStringLiteral("Form11"));
     QVERIFY(lines.size() > 10);
-    QCOMPARE(program_->state.ResultTable, current);
-    QCOMPARE(program_->state.ViewState, std::int16_t{0});
+    QCOMPARE(program_->state.resultTable, current);
+    QCOMPARE(program_->state.viewState, std::int16_t{0});
 
     // Without a file, only the message.
-    program_->state.OpenName.clear();
+    program_->state.openName.clear();
     platform_->clear();
     window.findChild<QAction*>(QStringLiteral("mnpoint"))->trigger();
     QCOMPARE(platform_->messages().size(), std::size_t{1});

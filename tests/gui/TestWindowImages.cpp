@@ -4,10 +4,10 @@
 #include "platform/ScriptedPlatform.h"
 #include "platform/qt/WindowPrinter.h"
 #include "storage/SettingsStore.h"
-#include "ui/dialogs/Form12.h"
-#include "ui/dialogs/Form7.h"
-#include "ui/dialogs/Form8.h"
-#include "ui/main/Form1.h"
+#include "ui/dialogs/LogViewerDialog.h"
+#include "ui/dialogs/MemberMasterDialog.h"
+#include "ui/dialogs/RosterDialog.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 
@@ -53,23 +53,23 @@ private slots:
     }
 
     void mainWindow() {
-        Form1 window(*program_);
+        MainWindow window(*program_);
         QAction* print = window.findChild<QAction*>(QStringLiteral("mnprn"));
         QVERIFY(print);
         QCOMPARE(print->text(), QStringLiteral("印字(&P)"));
         checkPrint(window, [print] { print->trigger(); });
     }
     void logViewer() {
-        Form12 viewer(*program_);
+        LogViewerDialog viewer(*program_);
         checkPrint(viewer, button(viewer, "Command2"));
     }
     void masterEditor() {
-        Form7 editor(*program_, nullptr);
+        MemberMasterDialog editor(*program_, nullptr);
         checkPrint(editor, button(editor, "CmdPrint"));
     }
     void roster() {
         Roster roster(*program_);
-        Form8 dialog(*program_, roster, nullptr);
+        RosterDialog dialog(*program_, roster, nullptr);
         checkPrint(dialog, button(dialog, "Command1"));
     }
 

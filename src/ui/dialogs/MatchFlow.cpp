@@ -3,9 +3,9 @@
 #include "app/Program.h"
 #include "matching/PairSelection.h"
 #include "results/MeetingCompletion.h"
-#include "ui/dialogs/Form10.h"
-#include "ui/dialogs/Form2.h"
-#include "ui/dialogs/Form4.h"
+#include "ui/dialogs/PairingConfirmationDialog.h"
+#include "ui/dialogs/ResultCorrectionDialog.h"
+#include "ui/dialogs/RunningMatchesWindow.h"
 
 MatchFlow::MatchFlow(Program& program, QWidget* mainWindow, std::function<void()> redraw)
     : QObject(mainWindow), program_(program), mainWindow_(mainWindow), redraw_(std::move(redraw)) {}
@@ -16,7 +16,7 @@ void MatchFlow::pickCell(int column, int row) {
         return;
     }
     if (outcome == PickOutcome::Complete) {
-        Form4 confirmation(program_, mainWindow_);
+        PairingConfirmationDialog confirmation(program_, mainWindow_);
         confirmation.exec();
         const bool decided = confirmation.decided();
         endSelection(program_.state);
@@ -29,22 +29,22 @@ void MatchFlow::pickCell(int column, int row) {
 
 void MatchFlow::showRunningList() {
     if (runningList_ == nullptr) {
-        runningList_ = new Form2(program_, mainWindow_, redraw_);
+        runningList_ = new RunningMatchesWindow(program_, mainWindow_, redraw_);
     }
     runningList_->openList();
 }
 
-Form2* MatchFlow::runningList() const {
+RunningMatchesWindow* MatchFlow::runningList() const {
     return runningList_;
 }
 
 void MatchFlow::correctCell() {
-    Form10(program_, mainWindow_).exec();
+    ResultCorrectionDialog(program_, mainWindow_).exec();
     redraw_();
 }
 
 void MatchFlow::completionMenu(int index) {
-    if (mnenditem_Click(program_, index)) {
+    if (runCompletionMenuItem(program_, index)) {
         redraw_();
     }
 }

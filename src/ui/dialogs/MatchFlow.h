@@ -5,7 +5,7 @@
 
 #include <functional>
 
-class Form2;
+class RunningMatchesWindow;
 class Program;
 class QWidget;
 
@@ -13,7 +13,7 @@ class QWidget;
 // pairing table, the confirmation, the running-match list (one, kept
 // beside the main window), corrections and the completion menu. The main
 // window forwards its events here; redraw rebuilds its pairing table and
-// shows the tab of CurrentTeam.
+// shows the tab of currentTeam.
 class MatchFlow : public QObject {
     Q_OBJECT
 public:
@@ -24,17 +24,17 @@ public:
     void pickCell(int column, int row);
     // Opens (or brings up) the running-match list and refreshes it.
     void showRunningList();
-    // Opens the result correction for CorrectionCell, then redraws.
+    // Opens the result correction for correctionCell, then redraws.
     void correctCell();
     // The "完了報告(&E)" menu item with the given index.
     void completionMenu(int index);
 
     // The list window while it exists, else null.
-    Form2* runningList() const;
+    RunningMatchesWindow* runningList() const;
 
 private:
     Program& program_;
     QWidget* mainWindow_;
     std::function<void()> redraw_;
-    QPointer<Form2> runningList_;
+    QPointer<RunningMatchesWindow> runningList_;
 };

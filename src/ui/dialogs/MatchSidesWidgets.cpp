@@ -66,8 +66,8 @@ void MatchSidesWidgets::show(const MatchSides& sides, const std::filesystem::pat
     for (std::size_t index = 0; index < 4; ++index) {
         names_.at(index)->setText(toQString(sides.memberNames.at(index)));
         const PictureLookup& picture = sides.pictures.at(index);
-        if (picture.PicFound) {
-            const QImage image(QString::fromStdString((workDir / picture.PicFile).string()));
+        if (picture.found) {
+            const QImage image(QString::fromStdString((workDir / picture.fileName).string()));
             if (!image.isNull()) {
                 pictures_.at(index)->setPixmap(QPixmap::fromImage(
                     image.scaled(kPictureWidth - 4, kPictureHeight - 4, Qt::KeepAspectRatio,

@@ -2,9 +2,9 @@
 
 #include "app/MainLayout.h"
 #include "app/Program.h"
-#include "ui/dialogs/Form7.h"
-#include "ui/dialogs/Form8.h"
-#include "ui/dialogs/Form9.h"
+#include "ui/dialogs/MemberMasterDialog.h"
+#include "ui/dialogs/RosterDialog.h"
+#include "ui/dialogs/TeamInfoDialog.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -50,7 +50,7 @@ void RegistrationCommands::attachToMenus() {
 // Every registration command ends here: the pairing table is rebuilt for the
 // team the rules left shown, and the tab strip follows that team.
 void RegistrationCommands::redraw() {
-    layout_.tabPage_Click(program_, program_.state.CurrentTeam == 1 ? 2 : 1);
+    layout_.selectTab(program_, program_.state.currentTeam == 1 ? 2 : 1);
     render_();
 }
 
@@ -60,7 +60,7 @@ void RegistrationCommands::openMasterEditor() {
         masterEditor_->raise();
         masterEditor_->activateWindow();
     } else {
-        masterEditor_ = new Form7(program_, &window_);
+        masterEditor_ = new MemberMasterDialog(program_, &window_);
         masterEditor_->setAttribute(Qt::WA_DeleteOnClose);
         masterEditor_->show();
     }
@@ -71,7 +71,7 @@ void RegistrationCommands::openTeamInfo() {
     if (!menu_.mayRegister()) {
         return;
     }
-    Form9 dialog(program_, &window_);
+    TeamInfoDialog dialog(program_, &window_);
     dialog.exec();
     redraw();
 }
@@ -80,7 +80,7 @@ void RegistrationCommands::openRoster() {
     if (!menu_.mayRegister()) {
         return;
     }
-    Form8 dialog(program_, roster_, &window_);
+    RosterDialog dialog(program_, roster_, &window_);
     dialog.exec();
     redraw();
 }

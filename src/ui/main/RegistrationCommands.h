@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class Form7;
+class MemberMasterDialog;
 class MainLayout;
 class Program;
 class QMainWindow;
@@ -43,5 +43,5 @@ private:
     std::function<void()> render_;
     RegistrationMenu menu_;
     Roster roster_;
-    QPointer<Form7> masterEditor_;
+    QPointer<MemberMasterDialog> masterEditor_;
 };

@@ -4,7 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
-#include "ui/main/Form1.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,9 +30,9 @@ int main(int argc, char* argv[]) {
     SystemClock clock;
     QtSettingsStore settings;
     Program program(platform, clock, settings, workDir);
-    Form1 window(program);
+    MainWindow window(program);
     platform.setParentWindow(&window);
-    QObject::connect(&window, &Form1::programEnded, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&window, &MainWindow::programEnded, &app, [] { QCoreApplication::exit(0); });
     window.show();
     return QApplication::exec();
 }

@@ -1,9 +1,0 @@
-#include "ui/dialogs/Form5.h"
-
-#include "results/MatchRelease.h"
-
-Form5::Form5(Program& program, QWidget* mainWindow)
-    : ReleaseConfirmation(program, mainWindow, QStringLiteral("試合解除確認"),
-                          QStringLiteral("試合を解除（組合せに戻す）します。"), &cancelMatch) {
-    setObjectName(QStringLiteral("Form5"));
-}

@@ -1,0 +1,70 @@
+#include "ui/dialogs/PairingConfirmationDialog.h"
+
+#include "app/Help.h"
+#include "app/Program.h"
+#include "matching/MatchSides.h"
+#include "matching/MatchStart.h"
+#include "matching/PairingConfirmation.h"
+#include "platform/qt/KeyCode.h"
+#include "ui/dialogs/DialogPlacement.h"
+#include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/MatchSidesWidgets.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+PairingConfirmationDialog::PairingConfirmationDialog(Program& program, QWidget* mainWindow)
+    : QDialog(mainWindow), program_(program) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(toQString(kConfirmationCaption));
+    setModal(true);
+
+    auto* instruction = new QLabel(toQString(kConfirmationInstruction), this);
+    instruction->setObjectName(QStringLiteral("Label1"));
+    sides_ = std::make_unique<MatchSidesWidgets>(this);
+
+    auto* decide = new QPushButton(QStringLiteral("決定"), this);
+    decide->setObjectName(QStringLiteral("Command1"));
+    auto* cancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    decide->setDefault(true);
+    connect(decide, &QPushButton::clicked, this, &PairingConfirmationDialog::acceptPairing);
+    connect(cancel, &QPushButton::clicked, this, &PairingConfirmationDialog::rejectPairing);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(instruction, 0, 0, 1, 3);
+    layout->addWidget(sides_->frame(0), 1, 0);
+    layout->addWidget(sides_->versus(), 1, 1);
+    layout->addWidget(sides_->frame(1), 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(decide);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons, 2, 0, 1, 3);
+
+    sides_->show(loadMatchSides(program_.state, program_.workDir), program_.workDir);
+    adjustSize();
+    centreOverParent(*this);
+}
+
+PairingConfirmationDialog::~PairingConfirmationDialog() = default;
+
+void PairingConfirmationDialog::acceptPairing() {
+    decided_ = true;
+    startMatch(program_.state, program_.platform);
+    accept();
+}
+
+void PairingConfirmationDialog::rejectPairing() {
+    cancelPairing(program_.state);
+    reject();
+}
+
+void PairingConfirmationDialog::keyPressEvent(QKeyEvent* event) {
+    showHelp(program_.platform, program_.workDir, HelpPage::kMainWindow, windowsKeyCode(*event));
+    QDialog::keyPressEvent(event);
+}
