@@ -44,8 +44,8 @@ public:
             output.append(replacement);
             std::size_t skip = std::min(skipUnit, inLeft);
             if (skipUnit == 2 && inLeft >= 4) {
-                const auto unit = static_cast<unsigned char>(in[0]) |
-                                  (static_cast<unsigned char>(in[1]) << 8);
+                const auto unit =
+                    static_cast<unsigned char>(in[0]) | (static_cast<unsigned char>(in[1]) << 8);
                 if (unit >= 0xD800 && unit <= 0xDBFF) {
                     skip = 4;
                 }

@@ -5,9 +5,13 @@
 
 namespace {
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
-bool isBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool isBlank(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 
 } // namespace
 

@@ -7,18 +7,16 @@
 std::u16string formatNumber(long long value, std::u16string_view pattern) {
     const bool negative = value < 0;
     // Work on the magnitude as unsigned so the smallest value has one too.
-    unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(value)
+                                            : static_cast<unsigned long long>(value);
     std::u16string digits;
     while (magnitude > 0) {
         digits.insert(digits.begin(), static_cast<char16_t>(u'0' + magnitude % 10));
         magnitude /= 10;
     }
 
-    const auto placeholders =
-        static_cast<std::size_t>(std::count_if(pattern.begin(), pattern.end(), [](char16_t c) {
-            return c == u'0' || c == u'#';
-        }));
+    const auto placeholders = static_cast<std::size_t>(std::count_if(
+        pattern.begin(), pattern.end(), [](char16_t c) { return c == u'0' || c == u'#'; }));
     // digitIndex counts placeholders from the right: 0 is the units place.
     std::u16string result;
     std::size_t remaining = placeholders;
