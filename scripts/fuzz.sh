@@ -18,7 +18,7 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DRALLYNOTE_FUZZ=ON -DRALLYNOTE_GUI=OFF -DRALLYNOTE_TESTS=OFF >/dev/null
+    -DRALLYNOTE_FUZZ=ON -DRALLYNOTE_WERROR=ON -DRALLYNOTE_GUI=OFF -DRALLYNOTE_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j"$jobs" --target fuzz_targets
 
 # Inputs up to three meeting records and a little, a full member master.

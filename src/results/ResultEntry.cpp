@@ -22,7 +22,10 @@ bool readGames(std::u16string_view text, int& games) {
 
 std::u16string sideText(const MeetingState& state, int side) {
     const auto& names = state.memberAbbrev.at(state.pickTeam.at(side));
-    std::u16string text = u"(" + reportName(names.at(state.pickMember1.at(side)).str());
+    // Appended rather than written as u"(" + name: GCC 12 at -O3 warns
+    // wrongly (-Wrestrict) about the inlined concatenation.
+    std::u16string text = u"(";
+    text += reportName(names.at(state.pickMember1.at(side)).str());
     const std::u16string partner = reportName(names.at(state.pickMember2.at(side)).str());
     if (partner != u" " && state.matchMethod != 2) {
         text += u"+" + partner;
