@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    cmake g++ make pkg-config dpkg-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth fonts-ipafont-gothic poppler-utils

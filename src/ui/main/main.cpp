@@ -5,6 +5,7 @@
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/QtJapanese.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("RLY_TOOL"));
     QCoreApplication::setApplicationName(QStringLiteral("RLY_TOOL"));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/rallynote.png")));
+    loadQtJapanese(app);
 
     const std::filesystem::path executableDir =
         QCoreApplication::applicationDirPath().toStdU16String();

@@ -1,0 +1,15 @@
+#include "ui/main/QtJapanese.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+bool loadQtJapanese(QCoreApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_ja"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
