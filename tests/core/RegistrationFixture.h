@@ -35,8 +35,9 @@ protected:
             MemberRecord& entry = master.members[static_cast<std::size_t>(i)];
             entry.ClassCode = static_cast<std::int16_t>(10 + i);
             entry.PhotoNo = static_cast<std::int16_t>(i);
-            entry.Name = u"氏名" + number(i);
-            entry.Abbrev = u"略" + number(i);
+            // Appended: GCC 12 at -O3 warns wrongly about u"..." + text.
+            entry.Name = std::u16string(u"氏名").append(number(i));
+            entry.Abbrev = std::u16string(u"略").append(number(i));
             entry.Sex = static_cast<std::int16_t>(i % 2);
         }
         ASSERT_TRUE(master.writeFile());
@@ -53,7 +54,7 @@ protected:
         state.teamSize = {2, 2, 0};
         for (int k = 1; k <= meetings; ++k) {
             state.meetingCount = static_cast<std::int16_t>(k);
-            state.meetingTitle = u"第" + number(k) + u"回";
+            state.meetingTitle = std::u16string(u"第").append(number(k)).append(u"回");
             ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? 0 : 1));
         }
     }
