@@ -32,7 +32,10 @@ std::filesystem::path workingFolder() {
 class Session {
 public:
     explicit Session(std::ostream& err)
-        : err_(err), platform_(err), program_(platform_, clock_, settings_, workingFolder()) {}
+        : err_(err), platform_(err), program_(platform_, clock_, settings_, workingFolder()) {
+        // Only reading, the tool reads a file a window holds and never holds one.
+        program_.meetingFile.setHoldsFiles(false);
+    }
 
     Program& program() { return program_; }
 

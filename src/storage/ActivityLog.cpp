@@ -59,11 +59,23 @@ ActivityLog::ActivityLog(Platform& platform, const Clock& clock, std::filesystem
     : platform_(platform), clock_(clock), path_(std::move(workDir) / kLogFileName) {}
 
 bool ActivityLog::append(const std::u16string& text) {
+    return appendEntry(text, false);
+}
+
+bool ActivityLog::appendEntry(const std::u16string& text, bool restart) {
     Record first{};
     RecordFile file(kRecordSize);
     bool done = file.openForWriting(path_);
-    // A log removed while the program runs starts again at entry 1.
-    const std::int32_t number = file.created() ? 1 : entryCount + 1;
+    // Record 1 is read before anything is written; a log with no record yet
+    // gets its first one from this entry or as an empty line.
+    if (done && !restart && !file.created() && file.recordCount() > 0) {
+        done = file.read(1, first.data());
+    }
+    // The entry follows the last one in the file, which another copy of
+    // the program sharing the working folder may have added since this one
+    // last wrote; holding the turn to save, no one adds one meanwhile. A
+    // log removed while the program runs starts again at entry 1.
+    const std::int32_t number = !done || restart || file.created() ? 1 : entriesIn(file, first) + 1;
     std::u16string line = formatNumber(number, u" 000 ") + dateTime(clock_.now()) + text;
     if (line.size() > kLineLength) {
         line.resize(kLineLength);
@@ -71,11 +83,6 @@ bool ActivityLog::append(const std::u16string& text) {
     Record entry{};
     setCount(entry, number);
     cp932::writeField(&entry[4], kLineBytes, line);
-    // Record 1 is read before anything is written; a log with no record yet
-    // gets its first one from this entry or as an empty line.
-    if (done && number > 1 && file.recordCount() > 0) {
-        done = file.read(1, first.data());
-    }
     if (done) {
         done = file.write(number, entry.data());
     }
@@ -140,9 +147,5 @@ bool ActivityLog::readText(std::u16string& text) {
 }
 
 void ActivityLog::clear() {
-    const std::int32_t before = entryCount;
-    entryCount = 0;
-    if (!append(u"ｸﾘｱｰ")) {
-        entryCount = before;
-    }
+    appendEntry(u"ｸﾘｱｰ", true);
 }

@@ -25,6 +25,9 @@ public:
     std::int32_t entryCount = 0;
 
 private:
+    // Appends after the file's last entry, or with `restart` as entry 1.
+    bool appendEntry(const std::u16string& text, bool restart);
+
     Platform& platform_;
     const Clock& clock_;
     std::filesystem::path path_;

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "state/MeetingState.h"
+#include "storage/FileHoldMessages.h"
 #include "storage/MeetingPacking.h"
 #include "storage/RecentFiles.h"
 #include "storage/RecordFile.h"
@@ -62,11 +63,16 @@ std::filesystem::path MeetingFile::resolve(const std::u16string& path) const {
     return given.is_absolute() ? given : workDir_ / given;
 }
 
-bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, bool countToFirst) {
+MeetingFile::WriteOutcome MeetingFile::writeMeeting(const std::filesystem::path& path, long long n,
+                                                    bool countToFirst) {
     MeetingRecord record = buffer_;
     MeetingRecord first;
     RecordFile file(MeetingRecord::kSize);
     bool done = n >= 1 && file.openForWriting(path);
+    // Closed without finish(), the file gets none of this save.
+    if (done && !file.created() && known_.changedUnderneath(path, file)) {
+        return WriteOutcome::ChangedUnderneath;
+    }
     // A file removed since it was opened is made again around this meeting:
     // record 1, an empty meeting unless it is this one, carries the count,
     // so the file opens at this meeting again.
@@ -90,31 +96,84 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
         done = file.write(1, first.bytes.data());
     }
     done = file.finish() && done;
-    if (done) {
-        buffer_ = countToFirst ? first : record;
+    if (!done) {
+        return WriteOutcome::Failed;
     }
-    return done;
+    buffer_ = countToFirst ? first : record;
+    known_.note(path, file.stamp());
+    known_.noteRecord(n, record.bytes.data(), record.bytes.size());
+    if (countToFirst || remade) {
+        known_.noteRecord(1, first.bytes.data(), first.bytes.size());
+    }
+    return WriteOutcome::Written;
+}
+
+bool MeetingFile::mayWrite(const std::filesystem::path& path) {
+    if (readOnly_) {
+        platform_.showMessage(kReadOnlyNoSave, kAppTitle);
+        return false;
+    }
+    if (holdsFiles_ && hold_.heldByOtherCopy(path)) {
+        platform_.showMessage(kTargetHeldElsewhere, kAppTitle);
+        return false;
+    }
+    return true;
+}
+
+bool MeetingFile::reportWrite(WriteOutcome outcome, std::u16string_view failure,
+                              std::u16string_view title) {
+    switch (outcome) {
+    case WriteOutcome::Written:
+        return true;
+    case WriteOutcome::Failed:
+        platform_.showMessage(failure, title);
+        return false;
+    case WriteOutcome::ChangedUnderneath:
+        if (platform_.askYesNo(kChangedUnderneath, kAppTitle)) {
+            openMeetingFile(state_.currentPath);
+        }
+        return false;
+    }
+    return false;
+}
+
+void MeetingFile::holdOpenFile(const std::filesystem::path& path, const FileStamp& stamp) {
+    const HoldResult held = holdsFiles_ ? hold_.take(path) : HoldResult::Unlockable;
+    readOnly_ = held == HoldResult::HeldElsewhere;
+    known_.note(path, stamp);
+}
+
+void MeetingFile::setHoldsFiles(bool holds) {
+    holdsFiles_ = holds;
+    if (!holds) {
+        hold_.release();
+    }
 }
 
 bool MeetingFile::saveMeeting(int mode) {
     const long long n = mode == 9 ? state_.viewedMeeting : state_.meetingCount;
     const bool countToFirst = mode == 1 && state_.meetingCount > 1;
     const std::filesystem::path path = resolve(state_.currentPath);
+    if (!mayWrite(path)) {
+        return false;
+    }
     // A correction of an earlier meeting cannot make a removed file again:
     // the current meeting is not in the state to be written with it.
     std::error_code ignored;
     const bool gone = mode == 9 && !std::filesystem::exists(path, ignored);
-    if (gone || !writeMeeting(path, n, countToFirst)) {
-        platform_.showMessage(kWriteError, kAppTitle);
-        return false;
-    }
-    return true;
+    return reportWrite(gone ? WriteOutcome::Failed : writeMeeting(path, n, countToFirst),
+                       kWriteError, kAppTitle);
 }
 
 bool MeetingFile::saveMeetingTo(const std::u16string& path) {
-    if (!writeMeeting(resolve(path), state_.meetingCount, state_.meetingCount > 1)) {
-        platform_.showMessage(kCloseError, u"");
+    const std::filesystem::path file = resolve(path);
+    if (!mayWrite(file) ||
+        !reportWrite(writeMeeting(file, state_.meetingCount, state_.meetingCount > 1), kCloseError,
+                     u"")) {
         return false;
+    }
+    if (holdsFiles_) {
+        hold_.take(file);
     }
     state_.currentPath = path;
     recent_.add(path);
@@ -161,8 +220,16 @@ bool MeetingFile::openMeetingFile(const std::u16string& path) {
     state_.currentPath = path;
     recent_.add(path);
     state_.openName = state_.currentPath;
+    holdOpenFile(resolve(path), file.stamp());
+    known_.noteRecord(1, first.bytes.data(), first.bytes.size());
+    if (count >= 2) {
+        known_.noteRecord(count, newest.bytes.data(), newest.bytes.size());
+    }
     if (count < meetingsClaimed(first)) {
         platform_.showMessage(cutShortWarning(count), kAppTitle);
+    }
+    if (readOnly_) {
+        platform_.showMessage(kOpenedReadOnly, kAppTitle);
     }
     return true;
 }
@@ -172,6 +239,10 @@ bool MeetingFile::copyMeetingFile(const std::u16string& newPath) {
     const std::filesystem::path target = resolve(newPath);
     if (newPath == state_.currentPath || samePlace(source, target)) {
         platform_.beep();
+        return false;
+    }
+    if (holdsFiles_ && hold_.heldByOtherCopy(target)) {
+        platform_.showMessage(kTargetHeldElsewhere, kAppTitle);
         return false;
     }
     std::error_code ignored;
@@ -208,17 +279,23 @@ bool MeetingFile::copyMeetingFile(const std::u16string& newPath) {
     state_.currentPath = newPath;
     recent_.add(newPath);
     state_.openName = state_.currentPath;
+    holdOpenFile(target, to.stamp());
     return true;
 }
 
 bool MeetingFile::createScratchFile() {
+    const std::filesystem::path scratch = resolve(std::u16string(kScratchFileName));
+    if (holdsFiles_ && hold_.heldByOtherCopy(scratch)) {
+        platform_.showMessage(kTargetHeldElsewhere, kAppTitle);
+        return false;
+    }
     MeetingState staged = state_;
     resetMeeting(staged, 0);
     MeetingRecord record;
     record.setCount(0);
     packMeeting(staged, record);
     RecordFile file(MeetingRecord::kSize);
-    bool done = file.openForWriting(resolve(std::u16string(kScratchFileName)));
+    bool done = file.openForWriting(scratch);
     done = done && file.write(1, record.bytes.data());
     done = file.finish() && done;
     if (!done) {
@@ -229,6 +306,8 @@ bool MeetingFile::createScratchFile() {
     buffer_ = record;
     state_.currentPath = kScratchFileName;
     state_.openName = state_.currentPath;
+    holdOpenFile(scratch, file.stamp());
+    known_.noteRecord(1, record.bytes.data(), record.bytes.size());
     return true;
 }
 

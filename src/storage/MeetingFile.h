@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/FileLocks.h"
+#include "storage/KnownFile.h"
 #include "storage/MeetingRecord.h"
 
 #include <filesystem>
@@ -18,6 +20,12 @@ class RecentFiles;
 //
 // Paths in the state are texts; a relative one is taken from the working
 // folder.
+//
+// The open data file is held against other copies of the program (see
+// FileLocks.h). A file another copy holds opens read-only, said once, and
+// every save into it is refused with a message. Before a save overwrites the
+// file, it must still be what this copy last read or wrote; otherwise
+// nothing is written, the user is told and may read the file again.
 class MeetingFile {
 public:
     MeetingFile(MeetingState& state, Platform& platform, RecentFiles& recent,
@@ -55,20 +63,40 @@ public:
     // cannot be read).
     int recordsInFile() const;
 
+    // True when the file was held by another copy when it was opened here.
+    bool readOnly() const { return readOnly_; }
+    // Whether opening a file holds it against other copies (on by default);
+    // a program that never writes turns it off, which lets go of a file
+    // held.
+    void setHoldsFiles(bool holds);
+
     MeetingRecord& buffer() { return buffer_; }
     std::filesystem::path resolve(const std::u16string& path) const;
     const std::filesystem::path& workDir() const { return workDir_; }
 
 private:
+    enum class WriteOutcome { Written, Failed, ChangedUnderneath };
+
     // Writes the state as record n of the file; with `countToFirst` record 1
     // is read first and written back last with the count meetingCount.
-    bool writeMeeting(const std::filesystem::path& file, long long n, bool countToFirst);
+    WriteOutcome writeMeeting(const std::filesystem::path& file, long long n, bool countToFirst);
+    // False, with the reason shown, when `path` may not be written: the
+    // open file is read-only here, or another copy holds `path`.
+    bool mayWrite(const std::filesystem::path& path);
+    // Shows what a write that did not happen means; true for a written one.
+    bool reportWrite(WriteOutcome outcome, std::u16string_view failure, std::u16string_view title);
+    // `path` is now the open file, written or read here as `stamp` shows.
+    void holdOpenFile(const std::filesystem::path& path, const FileStamp& stamp);
 
     MeetingState& state_;
     Platform& platform_;
     RecentFiles& recent_;
     std::filesystem::path workDir_;
     MeetingRecord buffer_;
+    DataFileHold hold_;
+    KnownFile known_;
+    bool holdsFiles_ = true;
+    bool readOnly_ = false;
 };
 
 // The scratch file a new, unnamed meeting lives in.

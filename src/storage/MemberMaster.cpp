@@ -1,11 +1,13 @@
 #include "storage/MemberMaster.h"
 
 #include "platform/Platform.h"
+#include "storage/FileHoldMessages.h"
 #include "storage/RecordFile.h"
 #include "text/Cp932.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <vector>
 
 namespace {
 
@@ -73,6 +75,7 @@ bool MemberMaster::readFile(const std::function<void(int)>& show) {
         platform_.showMessage(kNoMasterFile, kAppTitle);
         return false;
     }
+    known_.note(path_, file.stamp());
     const auto fail = [this](int entriesRead) {
         memberCount = static_cast<std::int16_t>(entriesRead);
         platform_.beep();
@@ -80,8 +83,11 @@ bool MemberMaster::readFile(const std::function<void(int)>& show) {
         return false;
     };
     Bytes bytes{};
-    if (opened && file.recordCount() > 0 && !file.read(1, bytes.data())) {
-        return fail(0);
+    if (opened && file.recordCount() > 0) {
+        if (!file.read(1, bytes.data())) {
+            return fail(0);
+        }
+        known_.noteRecord(1, bytes.data(), bytes.size());
     }
     members[1] = fromBytes(bytes);
     if (members[1].Count < 0) {
@@ -98,6 +104,7 @@ bool MemberMaster::readFile(const std::function<void(int)>& show) {
         if (i > kLastEntry || !file.read(i, bytes.data())) {
             return fail(i - 1);
         }
+        known_.noteRecord(i, bytes.data(), bytes.size());
         members[static_cast<std::size_t>(i)] = fromBytes(bytes);
         show(i);
     }
@@ -109,12 +116,24 @@ bool MemberMaster::writeFile() {
     members[1].Count = static_cast<std::int16_t>(std::clamp<int>(memberCount, 0, kLastEntry));
     RecordFile file(MemberRecord::kSize);
     bool done = file.openForWriting(path_);
+    // Closed without finish(), the file gets none of this save.
+    if (done && !file.created() && known_.changedUnderneath(path_, file)) {
+        platform_.showMessage(kMasterChangedUnderneath, kAppTitle);
+        return false;
+    }
+    std::vector<Bytes> written;
     for (int i = 1; done && i <= last; ++i) {
-        done = file.write(i, toBytes(members[static_cast<std::size_t>(i)]).data());
+        written.push_back(toBytes(members[static_cast<std::size_t>(i)]));
+        done = file.write(i, written.back().data());
     }
     done = file.finish() && done;
     if (!done) {
         platform_.showMessage(kWriteError, kEditorTitle);
+        return false;
     }
-    return done;
+    known_.note(path_, file.stamp());
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        known_.noteRecord(static_cast<long long>(i + 1), written[i].data(), written[i].size());
+    }
+    return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/KnownFile.h"
 #include "text/FixedText.h"
 
 #include <array>
@@ -28,7 +29,10 @@ inline constexpr int kMemberTableSize = 101; // entries 0..100, entry 0 unused
 inline constexpr int kMaxMembers = 99;       // the editor's limit
 inline constexpr char kMasterFileName[] = "tennis.mst";
 
-// The member master in memory and its file in the working folder.
+// The member master in memory and its file in the working folder, which
+// every copy of the program on the folder shares: a write is refused, with a
+// message, when the file changed since this copy last read or wrote it, so
+// one copy never silently reverts what another saved.
 class MemberMaster {
 public:
     MemberMaster(Platform& platform, std::filesystem::path workDir);
@@ -45,4 +49,5 @@ public:
 private:
     Platform& platform_;
     std::filesystem::path path_;
+    KnownFile known_;
 };

@@ -1,13 +1,18 @@
 #include "storage/RecordFile.h"
 
+#include "storage/FileLocks.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace {
+
+constexpr int kCreateAttempts = 3;
 
 long long fileSize(int fd) {
     struct stat info {};
@@ -141,9 +146,14 @@ bool RecordFile::openForReading(const std::filesystem::path& path) {
     std::vector<std::uint8_t> live;
     const bool interrupted = readLiveJournal(journal::pathOf(path), live);
     if (interrupted && finishSavesWhenReading) {
+        // A save under way in another copy is waited for; it may have
+        // finished its journal by the time this copy has the turn.
         const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
         if (fd >= 0) {
-            finishInterruptedSave(fd, live, false);
+            waitForSaveTurn(fd);
+            if (readLiveJournal(journal::pathOf(path), live)) {
+                finishInterruptedSave(fd, live, false);
+            }
             ::close(fd);
         }
     }
@@ -166,24 +176,62 @@ void RecordFile::overlayInterruptedSave(const std::vector<std::uint8_t>& bytes) 
 
 bool RecordFile::openForWriting(const std::filesystem::path& path) {
     path_ = path;
-    fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd_ >= 0) {
-        std::vector<std::uint8_t> live;
-        if (readLiveJournal(journal::pathOf(path), live)) {
-            finishInterruptedSave(fd_, live, true);
+    // Another copy may make the missing file meanwhile; it is then opened
+    // again, as an existing one.
+    for (int attempt = 0; attempt < kCreateAttempts; ++attempt) {
+        fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd_ >= 0) {
+            waitForSaveTurn(fd_);
+            std::vector<std::uint8_t> live;
+            if (readLiveJournal(journal::pathOf(path), live)) {
+                finishInterruptedSave(fd_, live, true);
+            }
+            return true;
+        }
+        if (errno != ENOENT || openNew()) {
+            return fd_ >= 0;
+        }
+    }
+    return false;
+}
+
+bool RecordFile::openNew() {
+    // A new file is written under a temporary name and renamed into place
+    // by finish(), so a crash never leaves it empty or part-written. It is
+    // emptied only once this copy has the turn to save: another copy may be
+    // writing it.
+    fd_ = ::open(newPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (fd_ < 0) {
+        return true;
+    }
+    waitForSaveTurn(fd_);
+    struct stat named {};
+    const FileStamp held = stampOf(fd_);
+    const bool stillNew = ::stat(newPath().c_str(), &named) == 0 &&
+                          static_cast<std::uint64_t>(named.st_ino) == held.inode &&
+                          static_cast<std::uint64_t>(named.st_dev) == held.device;
+    std::error_code ignored;
+    if (stillNew && !std::filesystem::exists(path_, ignored)) {
+        // A journal left by a file that is gone does not belong to the new
+        // one.
+        created_ = true;
+        ::unlink(journal::pathOf(path_).c_str());
+        if (::ftruncate(fd_, 0) != 0) {
+            ::close(fd_);
+            fd_ = -1;
         }
         return true;
     }
-    if (errno != ENOENT) {
-        return false;
+    if (stillNew) {
+        ::unlink(newPath().c_str());
     }
-    // A new file is written under a temporary name and renamed into place
-    // by finish(), so a crash never leaves it empty or part-written. A
-    // journal left by a file that is gone does not belong to the new one.
-    created_ = true;
-    ::unlink(journal::pathOf(path).c_str());
-    fd_ = ::open(newPath().c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    return fd_ >= 0;
+    ::close(fd_);
+    fd_ = -1;
+    return false;
+}
+
+FileStamp RecordFile::stamp() const {
+    return fd_ >= 0 ? stampOf(fd_) : finished_;
 }
 
 long long RecordFile::recordCount() const {
@@ -232,6 +280,7 @@ bool RecordFile::finish() {
         done = commit();
     }
     pending_.clear();
+    finished_ = stampOf(fd_);
     done = ::close(fd_) == 0 && done;
     fd_ = -1;
     if (created_) {

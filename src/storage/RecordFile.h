@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/FileStamp.h"
 #include "storage/RecordJournal.h"
 
 #include <cstddef>
@@ -20,6 +21,11 @@
 // a save that a complete journal records. A write that fails puts back what
 // the records held and the file's old size, so a failed save changes
 // nothing.
+//
+// Saves into one file take turns, across every copy of the program: opening
+// for writing waits until no other save into the file is under way and
+// holds the turn until the file is closed, so two saves never interleave
+// inside a record or share the journal.
 class RecordFile {
 public:
     explicit RecordFile(std::size_t recordSize) : recordSize_(recordSize) {}
@@ -43,6 +49,11 @@ public:
     // True when openForWriting found no file and makes a new one.
     bool created() const { return created_; }
 
+    std::size_t recordSize() const { return recordSize_; }
+    // The file's stamp while it is open; after finish(), the stamp it was
+    // left with (taken before the turn to save is given up).
+    FileStamp stamp() const;
+
     // The number of whole records the file holds (-1 on error).
     long long recordCount() const;
 
@@ -60,6 +71,10 @@ public:
 
 private:
     std::filesystem::path newPath() const;
+    // Opens "<file>.new" for a missing file. False when the file appeared
+    // meanwhile (made by another copy) and is to be opened as it is; true
+    // otherwise, with fd_ −1 on failure.
+    bool openNew();
     bool commit();
     // Completes the save that the journal `bytes` (read from beside the
     // file) records when it is complete; with `clearUnusable` a journal that
@@ -77,4 +92,5 @@ private:
     bool created_ = false;
     journal::Records pending_;
     journal::Contents overlay_;
+    FileStamp finished_;
 };

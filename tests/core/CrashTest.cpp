@@ -94,6 +94,8 @@ TEST_F(CrashTest, KilledWhileSavingKeepsEverySaveThatReturned) {
     std::uniform_int_distribution<int> pause(5, 400);
     state.meetingCount = 1;
     ASSERT_TRUE(program.meetingFile.createScratchFile());
+    // The file is the children's to hold, one after the other.
+    program.meetingFile.setHoldsFiles(false);
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(8);
     int acknowledged = 0;
     int rounds = 0;

@@ -196,9 +196,11 @@ TEST_F(JournalTest, JournalOfARemovedFileIsDropped) {
 TEST_F(JournalTest, SaveFailingHalfwayPutsBackTheOldRecords) {
     // Room for the journal of two records but not for the file's third
     // record: record 1 is written in place before record 3 fails.
+    std::filesystem::resize_file(file(), 2 * R::kSize);
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    platform.clear();
     const int code = fault::inChild([&]() {
         CHILD_CHECK(fault::limitFileSize(3 * R::kSize - 100));
-        std::filesystem::resize_file(file(), 2 * R::kSize);
         state.meetingCount = 3;
         CHILD_CHECK(!program.meetingFile.saveMeeting(1));
         CHILD_CHECK(platform.messages().size() == 1);

@@ -20,6 +20,8 @@ StorageFixture::StorageFixture()
 }
 
 std::unique_ptr<Program> StorageFixture::restart() {
+    // The earlier run has ended: it holds its file no longer.
+    program.meetingFile.setHoldsFiles(false);
     return std::make_unique<Program>(platform, clock, settings, dir.path());
 }
 
@@ -32,7 +34,9 @@ void StorageFixture::makeMeetings(int meetings) {
             resetMeeting(state, 1);
             ++state.meetingCount;
         }
-        state.meetingTitle = u"第" + fromUtf8(std::to_string(k)) + u"回";
+        // Appended: GCC 12 at -O3 warns wrongly about u"..." + text.
+        state.meetingTitle =
+            std::u16string(u"第").append(fromUtf8(std::to_string(k))).append(u"回");
         state.resultTable[0][1][2] = k;
         ASSERT_TRUE(program.meetingFile.saveMeeting(k > 1 ? 1 : 0));
     }
