@@ -100,6 +100,10 @@ MeetingFile::WriteOutcome MeetingFile::writeMeeting(const std::filesystem::path&
         return WriteOutcome::Failed;
     }
     buffer_ = countToFirst ? first : record;
+    // A file made again, or saved to under a new name, is held from now on.
+    if (holdsFiles_) {
+        hold_.take(path);
+    }
     known_.note(path, file.stamp());
     known_.noteRecord(n, record.bytes.data(), record.bytes.size());
     if (countToFirst || remade) {
@@ -171,9 +175,6 @@ bool MeetingFile::saveMeetingTo(const std::u16string& path) {
         !reportWrite(writeMeeting(file, state_.meetingCount, state_.meetingCount > 1), kCloseError,
                      u"")) {
         return false;
-    }
-    if (holdsFiles_) {
-        hold_.take(file);
     }
     state_.currentPath = path;
     recent_.add(path);

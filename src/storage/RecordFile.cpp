@@ -219,6 +219,7 @@ bool RecordFile::openNew() {
         if (::ftruncate(fd_, 0) != 0) {
             ::close(fd_);
             fd_ = -1;
+            ::unlink(newPath().c_str());
         }
         return true;
     }
