@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "StorageFixture.h"
 #include "TempDir.h"
 
@@ -196,4 +197,15 @@ TEST_F(TwoCopiesTest, TwoProcessesAppendingToTheLogLoseNoEntry) {
     EXPECT_EQ(parent, kEach);
     EXPECT_EQ(children, kEach);
     EXPECT_EQ(lines, 2 * kEach);
+}
+
+TEST_F(TwoCopiesTest, CommandLineToolReadsAFileAWindowHolds) {
+    makeMeetings(2);
+    const CliRun run = runTool({"table", dir.file("取りあえず.rlw").string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    OtherCopy second(dir.path());
+    ASSERT_TRUE(second.program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    EXPECT_TRUE(second.program.meetingFile.readOnly());
+    EXPECT_TRUE(program.meetingFile.saveMeeting(0));
 }
