@@ -276,7 +276,13 @@ bool RecordFile::finish() {
     }
     bool done = true;
     if (created_) {
-        done = writeRecords(fd_, recordSize_, pending_) && ::fsync(fd_) == 0;
+        // Named while still open: the turn to save lasts until the file has
+        // its name, so a copy waiting for it finds the file made.
+        done = writeRecords(fd_, recordSize_, pending_) && ::fsync(fd_) == 0 &&
+               ::rename(newPath().c_str(), path_.c_str()) == 0 && syncFolderOf(path_);
+        if (!done) {
+            ::unlink(newPath().c_str());
+        }
     } else if (!pending_.empty()) {
         done = commit();
     }
@@ -284,12 +290,6 @@ bool RecordFile::finish() {
     finished_ = stampOf(fd_);
     done = ::close(fd_) == 0 && done;
     fd_ = -1;
-    if (created_) {
-        done = done && ::rename(newPath().c_str(), path_.c_str()) == 0 && syncFolderOf(path_);
-        if (!done) {
-            ::unlink(newPath().c_str());
-        }
-    }
     return done;
 }
 
