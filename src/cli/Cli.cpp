@@ -7,6 +7,7 @@
 #include "cli/StandingsExport.h"
 #include "platform/Clock.h"
 #include "results/StandingsReport.h"
+#include "storage/ForeignFileCheck.h"
 #include "storage/MeetingRecord.h"
 #include "storage/RecordFile.h"
 #include "storage/SettingsStore.h"
@@ -76,7 +77,8 @@ public:
 
 private:
     // Says in plain words why a data file did not open: too short for a
-    // record, or a meeting count its records do not hold.
+    // record, not a meeting data file, or a meeting count its records do not
+    // hold.
     void explainUnreadable(const std::string& file, const std::filesystem::path& path) {
         RecordFile data(MeetingRecord::kSize);
         MeetingRecord first;
@@ -85,6 +87,8 @@ private:
             err_ << "the file cannot be opened\n";
         } else if (!data.read(1, first.bytes.data())) {
             err_ << "it holds no whole meeting record\n";
+        } else if (isForeignMeetingFile(first, data.recordCount(), data.endsInPartRecord())) {
+            err_ << "it is not a meeting data file\n";
         } else {
             err_ << "record 1 claims " << first.count() << " meetings but the file holds "
                  << data.recordCount() << " records\n";

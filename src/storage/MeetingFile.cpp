@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "state/MeetingState.h"
 #include "storage/FileHoldMessages.h"
+#include "storage/ForeignFileCheck.h"
 #include "storage/MeetingPacking.h"
 #include "storage/RecentFiles.h"
 #include "storage/RecordFile.h"
@@ -200,6 +201,12 @@ bool MeetingFile::openMeetingFile(const std::u16string& path) {
     MeetingRecord newest;
     long long count = 0;
     if (file.openForReading(resolve(path)) && file.read(1, first.bytes.data())) {
+        // Another program's file is refused before anything of it is shown,
+        // so no later save can write into it.
+        if (isForeignMeetingFile(first, file.recordCount(), file.endsInPartRecord())) {
+            platform_.showMessage(kNotAMeetingFile, kAppTitle);
+            return false;
+        }
         count = meetingsHeld(first, file.recordCount());
     }
     if (count >= 2 && !file.read(count, newest.bytes.data())) {

@@ -50,7 +50,8 @@ public:
     bool readMeeting(int n);
     // A file whose record 1 claims more meetings than it holds whole records
     // (its tail was lost) opens at its last whole record with a warning; the
-    // file itself is left as it is.
+    // file itself is left as it is. A file that is not a meeting data file
+    // (see ForeignFileCheck.h) is refused with its own message.
     bool openMeetingFile(const std::u16string& path);
     bool copyMeetingFile(const std::u16string& newPath);
     bool createScratchFile();

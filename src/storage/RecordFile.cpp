@@ -241,6 +241,12 @@ long long RecordFile::recordCount() const {
     return size < 0 ? -1 : seen / static_cast<long long>(recordSize_);
 }
 
+bool RecordFile::endsInPartRecord() const {
+    const long long size = fd_ < 0 ? -1 : fileSize(fd_);
+    const long long seen = std::max(size, static_cast<long long>(overlay_.sizeAfter));
+    return size >= 0 && seen % static_cast<long long>(recordSize_) != 0;
+}
+
 bool RecordFile::read(long long n, std::uint8_t* data) const {
     if (fd_ < 0 || n < 1) {
         return false;

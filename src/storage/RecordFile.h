@@ -56,6 +56,8 @@ public:
 
     // The number of whole records the file holds (-1 on error).
     long long recordCount() const;
+    // True when part of a record follows the whole ones.
+    bool endsInPartRecord() const;
 
     // Reads the whole record n from the file; false when it is missing or
     // short. Writes not yet finished are not seen.

@@ -157,19 +157,28 @@ TEST_P(BadInput, NeverCrashesAndNeverPrintsHalfAnAnswer) {
 INSTANTIATE_TEST_SUITE_P(
     Cli, BadInput,
     ::testing::Values(
-        BadFile{"TeamSize25", 1, 1, [](int, MeetingRecord& r) { setTeamSize(r, 25); }, 0},
-        BadFile{"TeamSizeMinus3", 1, 1, [](int, MeetingRecord& r) { setTeamSize(r, -3); }, 0},
+        // Odd values in a later record are read soundly; in record 1 they
+        // mark a file that is not a meeting file.
+        BadFile{"TeamSize25", 2, 2,
+                [](int n, MeetingRecord& r) { setTeamSize(r, n == 2 ? 25 : 4); }, 0},
+        BadFile{"TeamSizeMinus3", 2, 2,
+                [](int n, MeetingRecord& r) { setTeamSize(r, n == 2 ? -3 : 4); }, 0},
+        BadFile{"ForeignTeamSize", 1, 1, [](int, MeetingRecord& r) { setTeamSize(r, 25); }, 2},
         // A file whose tail was lost opens at its last whole record.
         BadFile{"Count30000", 3, 30000, {}, 0}, BadFile{"CountMinus5", 3, -5, {}, 2},
-        BadFile{"ScoreMinus7", 1, 1,
-                [](int, MeetingRecord& r) {
+        BadFile{"ScoreMinus7", 2, 2,
+                [](int n, MeetingRecord& r) {
+                    if (n == 1) {
+                        return;
+                    }
                     setResult(r, 0, 1, 2, -7);
                     setResult(r, 0, 1, 3, 5000000);
                     setPairCode(r, 0, 1, 2, 5);
                     setPairCode(r, 0, 1, 3, 5);
                 },
                 0},
-        BadFile{"PairCode42", 1, 1, [](int, MeetingRecord& r) { setPairCode(r, 0, 1, 2, 42); }, 0},
+        BadFile{"PairCode42", 2, 2,
+                [](int n, MeetingRecord& r) { setPairCode(r, 0, 1, 2, n == 2 ? 42 : 0); }, 0},
         BadFile{"EarlierTotalsAtTheLimit", 3, 3,
                 [](int n, MeetingRecord& r) {
                     for (int column = 21; column <= 28; ++column) {
@@ -196,9 +205,15 @@ TEST_F(CliInput, AMeetingCountTheRecordsDoNotHoldIsExplained) {
     writeDataFile(dir.file("negative.rly"), 3, -5);
     const CliRun negative = runTool({"report", dir.file("negative.rly").string()});
     EXPECT_EQ(negative.status, 2);
-    EXPECT_NE(negative.err.find("record 1 claims -5 meetings but the file holds 3 records"),
-              std::string::npos)
+    EXPECT_NE(negative.err.find("it is not a meeting data file"), std::string::npos)
         << negative.err;
+
+    std::vector<std::uint8_t> picture(2 * MeetingRecord::kSize + 300, 0xa5);
+    writeBytes(dir.file("picture.rly"), picture);
+    const CliRun foreign = runTool({"report", dir.file("picture.rly").string()});
+    EXPECT_EQ(foreign.status, 2);
+    EXPECT_EQ(foreign.out, "");
+    EXPECT_NE(foreign.err.find("ﾃﾞｰﾀﾌｧｲﾙではありません。"), std::string::npos) << foreign.err;
 }
 
 TEST_F(CliInput, UnreadableFilesExitWithAMessage) {
@@ -214,7 +229,10 @@ TEST_F(CliInput, UnreadableFilesExitWithAMessage) {
 
 TEST_F(CliInput, DamagedValuesGiveASoundReading) {
     const std::filesystem::path file = dir.file("bad.rly");
-    writeDataFile(file, 1, 1, [](int, MeetingRecord& r) {
+    writeDataFile(file, 2, 2, [](int n, MeetingRecord& r) {
+        if (n == 1) {
+            return;
+        }
         setTeamSize(r, 25);
         setPairCode(r, 0, 1, 2, 42);
         setPairCode(r, 0, 2, 1, 42);

@@ -1,6 +1,8 @@
 #include "DataFileFixture.h"
 #include "StorageFixture.h"
 
+#include "storage/ForeignFileCheck.h"
+#include "storage/RecordJournal.h"
 #include "text/Cp932.h"
 #include "text/FixedText.h"
 #include "text/Utf8.h"
@@ -27,12 +29,12 @@ class MeetingFileFaultTest : public StorageFixture {
 protected:
     // Opens a damaged file: it must be refused with the open message, leave
     // the open meeting as it was and leave the file untouched.
-    void expectRefused(const std::string& name) {
+    void expectRefused(const std::string& name, std::u16string_view message = kOpenError) {
         const auto before = readBytes(dir.file(name));
         const auto title = state.meetingTitle;
         EXPECT_FALSE(program.meetingFile.openMeetingFile(fromName(name)));
         ASSERT_EQ(platform.events().size(), 1u);
-        EXPECT_EQ(platform.events()[0].text, kOpenError);
+        EXPECT_EQ(platform.events()[0].text, message);
         EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
         EXPECT_EQ(state.meetingTitle, title);
         EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
@@ -55,8 +57,37 @@ TEST_F(MeetingFileFaultTest, DamagedFilesAreRefusedWithoutChange) {
     shortFile.resize(R::kSize - 1);
     writeBytes(dir.file("short.rly"), shortFile);
     expectRefused("short.rly");
+}
+
+// Another program's file, or one garbled beyond use, is told from a meeting
+// file that lost its tail: it is refused, and neither it nor a journal
+// beside it is ever written.
+TEST_F(MeetingFileFaultTest, ForeignFilesAreRefusedAndNeverWritten) {
+    std::vector<std::uint8_t> picture = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    for (std::size_t k = 0; picture.size() < 3 * R::kSize + 100; ++k) {
+        picture.push_back(static_cast<std::uint8_t>(k * 37 + k / 7));
+    }
+    writeBytes(dir.file("picture.rly"), picture);
+    const auto setAt = [](std::size_t offset, std::int16_t value) {
+        return [=](int, MeetingRecord& record) { record.setInt16At(offset, value); };
+    };
     writeDataFile(dir.file("negative.rly"), 3, -2);
-    expectRefused("negative.rly");
+    writeDataFile(dir.file("method.rly"), 1, 1, setAt(R::kMatchMethodOffset, 3));
+    writeDataFile(dir.file("size.rly"), 2, 2, setAt(R::kTeamSizeOffset + 2, 21));
+    writeDataFile(dir.file("code.rly"), 1, 1,
+                  setAt(R::kPairOffset + 2 * R::pairIndex(1, 21, 0), 10));
+    writeDataFile(dir.file("score.rly"), 1, 1, [](int, MeetingRecord& record) {
+        record.setInt32At(R::kResultOffset + 4 * R::resultIndex(0, 2, 20), 1000000);
+    });
+    auto tail = recordBytes(2);
+    tail.resize(2 * R::kSize + 1);
+    writeBytes(dir.file("tail.rly"), tail);
+    for (const char* name : {"picture.rly", "negative.rly", "method.rly", "size.rly", "code.rly",
+                             "score.rly", "tail.rly"}) {
+        SCOPED_TRACE(name);
+        expectRefused(name, kNotAMeetingFile);
+        EXPECT_FALSE(std::filesystem::exists(journal::pathOf(dir.file(name))));
+    }
 }
 
 // A file whose tail was lost opens at its last whole record with a warning,
@@ -118,7 +149,11 @@ TEST_F(MeetingFileFaultTest, MissingFileIsReportedAndNotCreated) {
 }
 
 TEST_F(MeetingFileFaultTest, ValuesOutOfRangeAreHeldToSoundOnes) {
-    writeDataFile(dir.file("odd.rly"), 1, 1, [](int, MeetingRecord& record) {
+    // Record 1 is sound; the newest meeting holds the odd values.
+    writeDataFile(dir.file("odd.rly"), 2, 2, [](int n, MeetingRecord& record) {
+        if (n == 1) {
+            return;
+        }
         record.setInt16At(R::kTeamSizeOffset, 25);
         record.setInt16At(R::kTeamSizeOffset + 2, -3);
         record.setInt16At(R::kMatchMethodOffset, 7);
