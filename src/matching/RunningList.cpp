@@ -86,6 +86,13 @@ GridModel buildRunningList(const MeetingState& state, int usableWidth, int usabl
 }
 
 bool chooseRunningMatch(MeetingState& state, Platform& platform, int row) {
+    // The running matches belong to the current meeting, which is put aside
+    // while an earlier one is shown: a result entered now would go into the
+    // earlier meeting's record.
+    if (state.viewedMeeting > 0) {
+        platform.showMessage(u"前回表示中です。表示を戻してから実行して下さい。", kAppTitle);
+        return false;
+    }
     state.removeSlot = static_cast<std::int16_t>(row);
     if (row < 1 || row > state.runningCount) {
         platform.beep();

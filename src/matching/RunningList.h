@@ -23,5 +23,6 @@ GridModel buildRunningList(const MeetingState& state, int usableWidth, int usabl
 
 // Choosing row k of the list for result entry, cancellation or forfeit:
 // removeSlot = k; a row without a running match beeps and returns false;
-// otherwise the slot's sides are copied into the picks.
+// otherwise the slot's sides are copied into the picks. While an earlier
+// meeting is shown the choice is refused with a message and nothing changes.
 bool chooseRunningMatch(MeetingState& state, Platform& platform, int row);

@@ -148,6 +148,18 @@ TEST_F(RunningListTest, ChoosingAMatchCopiesItsSlotIntoThePicks) {
     EXPECT_EQ(platform.beepCount(), 1);
 }
 
+TEST_F(RunningListTest, NoMatchIsChosenWhileAnEarlierMeetingIsShown) {
+    run(0, 2, 1, 1, 4, 3);
+    s.meetingCount = 2;
+    s.viewedMeeting = 1;
+    s.removeSlot = 0;
+    EXPECT_FALSE(chooseRunningMatch(s, platform, 1));
+    EXPECT_EQ(platform.messages(),
+              std::vector<std::u16string>{u"前回表示中です。表示を戻してから実行して下さい。"});
+    EXPECT_EQ(s.removeSlot, 0);
+    EXPECT_EQ(s.pickMember1[0], 0);
+}
+
 TEST_F(RunningListTest, OpeningMarksTheViewState) {
     openRunningList(s);
     EXPECT_EQ(s.viewState, 1);
