@@ -52,11 +52,12 @@ std::u16string inWorkingFolder(const Program& program, const std::u16string& cho
     return relative.u16string();
 }
 
+// A scratch file that cannot be written changes nothing: the meeting count
+// and the target path stay those of the file still open.
 void startScratchFile(Program& program) {
-    MeetingState& state = program.state;
-    state.meetingCount = 1;
-    state.targetPath = kScratchFileName;
-    program.meetingFile.createScratchFile();
+    if (program.meetingFile.createScratchFile()) {
+        program.state.targetPath = kScratchFileName;
+    }
 }
 
 void saveAs(Program& program, MainLayout& layout) {

@@ -299,6 +299,7 @@ bool MeetingFile::createScratchFile() {
     }
     MeetingState staged = state_;
     resetMeeting(staged, 0);
+    staged.meetingCount = 1;
     MeetingRecord record;
     record.setCount(0);
     packMeeting(staged, record);

@@ -100,6 +100,24 @@ TEST_F(FileCommandsTest, NewWithANamedFileAndNoAsksToOverwriteTheFile) {
     EXPECT_EQ(state().currentPath, rel("club.rly"));
 }
 
+TEST_F(FileCommandsTest, NewWhoseScratchFileCannotBeWrittenChangesNothing) {
+    makeNamedFile("club.rly");
+    state().meetingCount = 3;
+    ASSERT_TRUE(program().meetingFile.saveMeeting(1));
+    // A folder in the scratch file's place: the new scratch file cannot be written.
+    std::filesystem::remove(dir_ / "取りあえず.rlw");
+    std::filesystem::create_directory(dir_ / "取りあえず.rlw");
+    platform_.setNextAnswer(true);
+    click(FileNew);
+    EXPECT_EQ(state().meetingCount, 3);
+    EXPECT_EQ(state().currentPath, rel("club.rly"));
+    EXPECT_EQ(state().targetPath, rel("club.rly"));
+    ASSERT_TRUE(program().meetingFile.saveMeeting(0));
+    MeetingRecord first;
+    ASSERT_TRUE(program().meetingFile.readRecord(1, first));
+    EXPECT_EQ(first.count(), 3) << "every meeting stays in the file";
+}
+
 TEST_F(FileCommandsTest, CloseAlwaysAsksTheOverwriteQuestionAndNoChangesNothing) {
     makeNamedFile("club.rly");
     state().meetingTitle = u"雨天中止";
