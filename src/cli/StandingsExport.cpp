@@ -1,5 +1,6 @@
 #include "cli/StandingsExport.h"
 
+#include "results/PackedParts.h"
 #include "results/ScoreCode.h"
 #include "results/StandingsReport.h"
 #include "state/MeetingState.h"
@@ -38,7 +39,7 @@ std::vector<ExportRow> exportRows(const MeetingState& state) {
         for (int i = 1; i <= boundedTeamSize(state, team); ++i) {
             const auto& row = state.resultTable[team][i];
             const DecidedRecord decided = decidedRecord(state, team, i);
-            const ScoreParts games = splitScore(row[GamesWonLost]);
+            const ScoreParts games = packedParts(state, team, i, GamesWonLost);
             ExportRow out;
             out.team = team == 0 ? 'A' : 'B';
             out.name = plainName(state.memberAbbrev[team][i].str());

@@ -1,5 +1,6 @@
 #include "results/Points.h"
 
+#include "results/PackedParts.h"
 #include "results/ScoreCode.h"
 #include "state/StateBounds.h"
 
@@ -40,8 +41,8 @@ void sumMemberPoints(MeetingState& state, int team) {
             ++matches;
         }
         results[i][PlayedCount] = saturateInt32(matches);
-        results[i][WinsLosses] = packScore(wins, losses);
-        results[i][GamesWonLost] = packScore(gamesWon, gamesLost);
+        setPackedParts(state, team, i, WinsLosses, {wins, losses});
+        setPackedParts(state, team, i, GamesWonLost, {gamesWon, gamesLost});
         results[i][WinRate] = percentOf(wins, wins + losses);
         results[i][PointWinRate] = percentOf(gamesWon, gamesWon + gamesLost);
     }
@@ -50,19 +51,17 @@ void sumMemberPoints(MeetingState& state, int team) {
 namespace {
 
 // Sums the two parts of one packed column over a team's members and stores
-// the packed sums and their rate in row 21.
+// the sums and their rate in row 21.
 void teamColumnTotal(MeetingState& state, int team, int column, int rateColumn) {
     const int size = boundedTeamSize(state, team);
-    auto& results = state.resultTable[team];
-    long long first = 0;
-    long long second = 0;
+    ScoreParts sum;
     for (int i = 1; i <= size; ++i) {
-        const ScoreParts parts = splitScore(results[i][column]);
-        first += parts.first;
-        second += parts.second;
+        const ScoreParts parts = packedParts(state, team, i, column);
+        sum.first += parts.first;
+        sum.second += parts.second;
     }
-    results[kTotalsRow][column] = packScore(first, second);
-    results[kTotalsRow][rateColumn] = percentOf(first, first + second);
+    setPackedParts(state, team, kTotalsRow, column, sum);
+    state.resultTable[team][kTotalsRow][rateColumn] = percentOf(sum.first, sum.first + sum.second);
 }
 
 } // namespace
@@ -88,8 +87,8 @@ void recomputeRates(MeetingState& state) {
     for (int team = 0; team < 2; ++team) {
         for (int m = 1; m <= kMaxTeamSize; ++m) {
             auto& row = state.resultTable[team][m];
-            const ScoreParts winsLosses = splitScore(row[WinsLosses]);
-            const ScoreParts games = splitScore(row[GamesWonLost]);
+            const ScoreParts winsLosses = packedParts(state, team, m, WinsLosses);
+            const ScoreParts games = packedParts(state, team, m, GamesWonLost);
             row[WinRate] = percentOf(winsLosses.first, winsLosses.first + winsLosses.second);
             row[PointWinRate] = percentOf(games.first, games.first + games.second);
         }

@@ -1,6 +1,7 @@
 #include "results/ResultsGrid.h"
 
 #include "matching/MainView.h"
+#include "results/PackedParts.h"
 #include "results/Points.h"
 #include "results/Ranking.h"
 #include "results/ScoreCode.h"
@@ -17,13 +18,11 @@ constexpr Rgb kRed{255, 0, 0};
 constexpr Rgb kDarkBlue{0, 0, 192};
 
 // "won:lost " of a packed column, with the member cell's patterns.
-std::u16string memberPair(std::int32_t code) {
-    const ScoreParts parts = splitScore(code);
+std::u16string memberPair(ScoreParts parts) {
     return formatNumber(parts.first, u" ##0") + u":" + formatNumber(parts.second, u"##0") + u" ";
 }
 
-std::u16string totalPair(std::int32_t code) {
-    const ScoreParts parts = splitScore(code);
+std::u16string totalPair(ScoreParts parts) {
     return formatNumber(parts.first, u"###0") + u":" + formatNumber(parts.second, u"###0") + u" ";
 }
 
@@ -78,17 +77,17 @@ void buildResultsRows(MeetingState& state, MainView& view) {
     const int winsRow = n + 3;
     grid.set(winsRow, 0, u"勝：敗");
     for (int i = 1; i <= members; ++i) {
-        grid.set(winsRow, i, memberPair(results[i][WinsLosses]));
+        grid.set(winsRow, i, memberPair(packedParts(state, team, i, WinsLosses)));
     }
-    grid.set(winsRow, summary, totalPair(totals[WinsLosses]));
+    grid.set(winsRow, summary, totalPair(packedParts(state, team, kTotalsRow, WinsLosses)));
     grid.set(n + 5, summary, percent(totals[WinRate]));
 
     const int gamesRow = n + 4;
     grid.set(gamesRow, 0, u"ﾎﾟｲﾝﾄ");
     for (int i = 1; i <= members; ++i) {
-        grid.set(gamesRow, i, memberPair(results[i][GamesWonLost]));
+        grid.set(gamesRow, i, memberPair(packedParts(state, team, i, GamesWonLost)));
     }
-    grid.set(gamesRow, summary, totalPair(totals[GamesWonLost]));
+    grid.set(gamesRow, summary, totalPair(packedParts(state, team, kTotalsRow, GamesWonLost)));
     grid.set(n + 6, summary, percent(totals[PointWinRate]));
 
     grid.set(n + 5, 0, u"勝率");

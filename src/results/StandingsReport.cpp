@@ -1,5 +1,6 @@
 #include "results/StandingsReport.h"
 
+#include "results/PackedParts.h"
 #include "results/ScoreCode.h"
 #include "state/MeetingState.h"
 #include "state/StateBounds.h"
@@ -12,7 +13,7 @@
 
 DecidedRecord decidedRecord(const MeetingState& state, int team, int member) {
     const auto& row = state.resultTable[team][member];
-    const ScoreParts wl = splitScore(row[WinsLosses]);
+    const ScoreParts wl = packedParts(state, team, member, WinsLosses);
     DecidedRecord decided;
     decided.draws = wl.first + wl.second - row[PlayedCount];
     decided.wins = wl.first - decided.draws;
@@ -109,8 +110,8 @@ std::vector<ReportMember> reportMembers(const MeetingState& state, ReportKind ki
 ReportTeamTotals reportTeamTotals(const MeetingState& state, int team) {
     const auto& row = state.resultTable[team][kTotalsRow];
     const double matches = row[PlayedCount];
-    const ScoreParts wl = splitScore(row[WinsLosses]);
-    const ScoreParts games = splitScore(row[GamesWonLost]);
+    const ScoreParts wl = packedParts(state, team, kTotalsRow, WinsLosses);
+    const ScoreParts games = packedParts(state, team, kTotalsRow, GamesWonLost);
     const double wins = static_cast<double>(wl.first);
     const double losses = static_cast<double>(wl.second);
     ReportTeamTotals totals;

@@ -1,6 +1,7 @@
 #include "results/TotalsView.h"
 
 #include "platform/Platform.h"
+#include "results/PackedParts.h"
 #include "results/Points.h"
 #include "results/ResultsGrid.h"
 #include "results/ScoreCode.h"
@@ -31,13 +32,22 @@ static_assert(MeetingRecord::kResultOffset + 4 * (1 + 3 * kTotalsRow + 66 * kLas
                   4 <=
               MeetingRecord::kSize);
 
+// The packed columns are summed part by part, so a total above 999 stays
+// whole; the other columns are plain sums.
 void addRecord(MeetingState& state, const MeetingRecord& record) {
     for (int team = 0; team < 2; ++team) {
         for (int m = 1; m <= kTotalsRow; ++m) {
             auto& row = state.resultTable[team][m];
             for (int k = kFirstSummedColumn; k <= kLastSummedColumn; ++k) {
-                row[k] = saturateInt32(static_cast<long long>(row[k]) +
-                                       storedResult(record, team, m, k));
+                if (k == WinsLosses || k == GamesWonLost) {
+                    const ScoreParts sum = packedParts(state, team, m, k);
+                    const ScoreParts added = splitScore(storedResult(record, team, m, k));
+                    setPackedParts(state, team, m, k,
+                                   {sum.first + added.first, sum.second + added.second});
+                } else {
+                    row[k] = saturateInt32(static_cast<long long>(row[k]) +
+                                           storedResult(record, team, m, k));
+                }
             }
         }
     }

@@ -48,6 +48,15 @@ using PairStateArray = std::array<std::array<std::array<std::int16_t, kSlots>, k
 using AbbrevArray = std::array<std::array<FixedText<8>, kSlots>, kTeams>;
 using SideSlotArray = std::array<std::array<std::int16_t, kRunningSlots>, kTeams>;
 
+// The two numbers of a packed result column (wins and losses, games won and
+// lost) kept apart: a sum over many meetings or members passes 999 and then
+// no longer fits first × 1000 + second. Indexed [team][slot][0 wins / 1 games].
+struct PackedPair {
+    long long first = 0;
+    long long second = 0;
+};
+using PackedPairArray = std::array<std::array<std::array<PackedPair, 2>, kSlots>, kTeams>;
+
 // The stored part of one meeting: what the data file keeps and what is
 // copied aside while an earlier meeting is viewed.
 struct MeetingSnapshot {
@@ -85,6 +94,10 @@ struct MeetingState {
 
     ResultTableArray resultTable{};
     PairStateArray pairState{};
+    // The parts behind resultTable's packed columns as last computed; they
+    // count only while the column still holds their packed code (see
+    // results/PackedParts.h).
+    PackedPairArray PackedParts{};
 
     // Running matches (court list), slots 1..runningCount, sides 0 and 1.
     std::int16_t runningCount = 0;

@@ -67,6 +67,24 @@ TEST_F(TotalsView, SumsEveryMeetingAndShowsTheTotals) {
     EXPECT_TRUE(platform.events().empty());
 }
 
+TEST_F(TotalsView, TotalsAbove999AreShownWhole) {
+    MeetingBuilder earlier(4, 4);
+    computeStandings(earlier.state());
+    auto& a1 = earlier.state().resultTable[0][1];
+    a1[PlayedCount] = 1000;
+    a1[WinsLosses] = 300 * 1000 + 700;
+    a1[GamesWonLost] = 600 * 1000 + 700;
+    MeetingBuilder current(4, 4);
+    writeMeetingFile(dir.file("long.rly"), {&earlier.state(), &earlier.state(), &current.state()});
+    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"long.rly"));
+    buildPairingTable(program);
+    ASSERT_TRUE(switchToTotals(program));
+    EXPECT_EQ(cell(6, 1), u"   2000 ");
+    EXPECT_EQ(cell(7, 1), u" 600:1400 ");
+    EXPECT_EQ(cell(8, 1), u" 1200:1400 ");
+    EXPECT_EQ(cell(7, 6), u"600:1400 ");
+}
+
 TEST_F(TotalsView, ASecondPressBeepsAndNeverAddsTwice) {
     ASSERT_TRUE(switchToTotals(program));
     const ResultTableArray once = state.resultTable;
