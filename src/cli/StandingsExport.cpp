@@ -34,10 +34,15 @@ std::string jsonString(const std::string& text) {
 
 std::vector<ExportRow> exportRows(const MeetingState& state) {
     std::vector<ExportRow> rows;
-    const int teams = state.matchMethod == 0 ? 2 : 1;
-    for (int team = 0; team < teams; ++team) {
+    for (int team = 0; team < 2; ++team) {
         for (int i = 1; i <= boundedTeamSize(state, team); ++i) {
             const auto& row = state.resultTable[team][i];
+            // Team B plays only in two-team doubles, but its members keep
+            // the matches of earlier meetings in the totals after a change
+            // of method.
+            if (team == 1 && state.matchMethod != 0 && row[PlayedCount] <= 0) {
+                continue;
+            }
             const DecidedRecord decided = decidedRecord(state, team, i);
             const ScoreParts games = packedParts(state, team, i, GamesWonLost);
             ExportRow out;

@@ -23,8 +23,9 @@ struct ExportRow {
     long long sexRank = 0;
 };
 
-// The participants of the meeting's teams (team B only in two-team doubles)
-// with the standings the result table holds, in team and member order.
+// The participants of the meeting's teams with the standings the result
+// table holds, in team and member order. Outside two-team doubles team B's
+// members are listed only when they played in some meeting.
 std::vector<ExportRow> exportRows(const MeetingState& state);
 
 // CSV with a header row, fields quoted as RFC 4180 says, lines ended CR LF.

@@ -237,3 +237,18 @@ TEST_F(Cli, ExportAsCsvAndJson) {
               std::string::npos);
     EXPECT_TRUE(json.out.ends_with("\"sex_rank\": 0}\n  ]\n}\n"));
 }
+
+TEST_F(Cli, ExportListsTeamBAfterTheMethodChangedToSingles) {
+    MeetingBuilder first(3, 3);
+    first.twoTeam(1, 2, 1, 2, 6, 4);
+    computeStandings(first.state());
+    MeetingBuilder second(3, 3, 2);
+    second.singles(1, 2, 6, 3);
+    computeStandings(second.state());
+    const std::string file = write("club.rly", {&first.state(), &second.state()});
+    const CliRun csv = runTool({"export", file});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_NE(csv.out.find("\r\nB,B1,1,0,1,0,4,6,"), std::string::npos) << csv.out;
+    EXPECT_NE(csv.out.find("\r\nB,B2,1,0,1,0,4,6,"), std::string::npos) << csv.out;
+    EXPECT_EQ(csv.out.find("\r\nB,B3,"), std::string::npos) << "B3 never played";
+}
