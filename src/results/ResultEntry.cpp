@@ -20,14 +20,16 @@ bool readGames(std::u16string_view text, int& games) {
     return roundHalfEvenToInt32(leadingNumber(text), games) && games >= 0 && games <= kMaxGames;
 }
 
+// The names go in without the blanks that pad their fields: the log line
+// holds 80 bytes, and padded doubles names would push the score out.
 std::u16string sideText(const MeetingState& state, int side) {
     const auto& names = state.memberAbbrev.at(state.pickTeam.at(side));
     // Appended rather than written as u"(" + name: GCC 12 at -O3 warns
     // wrongly (-Wrestrict) about the inlined concatenation.
     std::u16string text = u"(";
-    text += reportName(names.at(state.pickMember1.at(side)).str());
-    const std::u16string partner = reportName(names.at(state.pickMember2.at(side)).str());
-    if (partner != u" " && state.matchMethod != 2) {
+    text += plainName(names.at(state.pickMember1.at(side)).str());
+    const std::u16string partner = plainName(names.at(state.pickMember2.at(side)).str());
+    if (!partner.empty() && state.matchMethod != 2) {
         text += u"+" + partner;
     }
     return text + u")";

@@ -46,9 +46,9 @@ TEST_F(ResultEntryTest, SixFourInDoublesStoresBothPairsAndLogsTheMatch) {
     EXPECT_EQ(platform_.beepCount(), 0);
 
     const std::u16string line = resultLogLine(s, 6, 4);
-    EXPECT_EQ(line, u"結果 (Ａ甲3      +Ａ甲1      ) ＶＳ (Ｂ乙5      +Ｂ乙2      ) 6 : 4 ");
-    // The log keeps 80 bytes of each entry; the start of the line is there.
-    EXPECT_NE(logText().find(line.substr(0, 30)), std::u16string::npos);
+    EXPECT_EQ(line, u"結果 (Ａ甲3+Ａ甲1) ＶＳ (Ｂ乙5+Ｂ乙2) 6 : 4 ");
+    // The log keeps 80 bytes of each entry: the whole line, score included.
+    EXPECT_NE(logText().find(line), std::u16string::npos);
 
     const MeetingRecord r = record(1);
     EXPECT_EQ(storedResult(r, 0, 3, 1), 6004);
@@ -111,14 +111,13 @@ TEST_F(ResultEntryTest, SinglesWritesOnlyTheTwoDirectedCells) {
     }
     EXPECT_EQ(written, 2);
     EXPECT_EQ(s.pairState[0][2][5], PairFinished);
-    EXPECT_EQ(resultLogLine(s, 6, 3), u"結果 (Ａ甲2      ) ＶＳ (Ａ甲5      ) 6 : 3 ");
+    EXPECT_EQ(resultLogLine(s, 6, 3), u"結果 (Ａ甲2) ＶＳ (Ａ甲5) 6 : 3 ");
 }
 
 TEST_F(ResultEntryTest, PartnerWhoseNameIsOneBlankIsLeftOut) {
     runDoubles();
     state().memberAbbrev[0][1] = std::u16string(u" \0\0\0\0\0\0\0", 8);
-    EXPECT_EQ(resultLogLine(state(), 1, 0),
-              u"結果 (Ａ甲3      ) ＶＳ (Ｂ乙5      +Ｂ乙2      ) 1 : 0 ");
+    EXPECT_EQ(resultLogLine(state(), 1, 0), u"結果 (Ａ甲3) ＶＳ (Ｂ乙5+Ｂ乙2) 1 : 0 ");
 }
 
 TEST_F(ResultEntryTest, CancelReturnsThePairsWithoutResultOrLog) {
