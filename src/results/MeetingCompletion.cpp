@@ -88,8 +88,11 @@ bool undoCompletion(Program& program) {
     }
     const auto before = std::make_unique<MeetingState>(state);
     --state.meetingCount;
-    if (!program.meetingFile.readMeeting(state.meetingCount)) {
-        // A record that cannot be read replaces nothing.
+    // Record 1 takes the lower count, so the next start opens the meeting
+    // gone back to; a record that cannot be read or a count that cannot be
+    // written replaces nothing.
+    if (!program.meetingFile.readMeeting(state.meetingCount) ||
+        !program.meetingFile.saveMeeting(1)) {
         state = *before;
         return false;
     }

@@ -137,8 +137,9 @@ TEST_F(CompletionTest, UndoBringsBackTheCompletedMeeting) {
     EXPECT_EQ(s.resultTable[0][3][1], 6004);
     EXPECT_EQ(s.resultTable[0][6][5], 0);
     EXPECT_EQ(s.pairState[0][3][1], PairFinished);
-    // Record 1 still counts two meetings until the next completion.
-    EXPECT_EQ(record(1).count(), 2);
+    // Record 1 counts one meeting again, so the next start opens this one.
+    EXPECT_EQ(record(1).count(), 1);
+    EXPECT_EQ(record(1).result(0, 3, 1), 6004);
     EXPECT_NE(logText().find(u"完了戻し 1回 "), std::u16string::npos);
 }
 

@@ -214,7 +214,7 @@ private slots:
         }
         MeetingRecord record;
         QVERIFY(program_->meetingFile.readRecord(1, record));
-        QCOMPARE(record.count(), 2);
+        QCOMPARE(record.count(), 1);
         for (int team = 0; team < 2; ++team) {
             for (int slot = 1; slot <= kMaxTeamSize; ++slot) {
                 for (int column = 1; column <= kMaxTeamSize; ++column) {
