@@ -2,8 +2,12 @@
 
 #include "text/FixedText.h"
 
+std::u16string RecentFiles::entryOf(const std::u16string& path) {
+    return path.size() < kEntryLength ? fitText(path, kEntryLength) : path;
+}
+
 void RecentFiles::add(const std::u16string& path) {
-    const std::u16string entry = fitText(path, kEntryLength);
+    const std::u16string entry = entryOf(path);
     separatorVisible = true;
     for (int i = 1; i <= entryCount; ++i) {
         if (captions_.at(i) == entry) {

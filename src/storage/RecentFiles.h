@@ -5,7 +5,8 @@
 #include <string>
 
 // The recent-file list of the File menu: up to five entries, most recent
-// first, each exactly 32 characters (cut or padded with blanks).
+// first. An entry is the whole path, padded with blanks to 32 characters
+// when it is shorter; the menu shows only its first 32 characters.
 class RecentFiles {
 public:
     static constexpr int kMaxEntries = 5;
@@ -13,8 +14,12 @@ public:
 
     void add(const std::u16string& path);
 
-    // Entry i, 1-based, as stored (32 characters).
+    // Entry i, 1-based, as stored.
     const std::u16string& entry(int i) const { return captions_.at(i); }
+    // Entry i as the menu shows it: its first 32 characters.
+    std::u16string caption(int i) const { return captions_.at(i).substr(0, kEntryLength); }
+    // A path as an entry: padded to 32 characters, never cut.
+    static std::u16string entryOf(const std::u16string& path);
     void setEntry(int i, const std::u16string& caption);
 
     std::int16_t entryCount = 0;

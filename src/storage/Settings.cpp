@@ -71,8 +71,7 @@ void saveSettings(SettingsStore& store, const RecentFiles& recent, const Display
     }
     for (int k = 1; k <= RecentFiles::kMaxEntries; ++k) {
         const std::u16string path = k <= count ? recent.entry(k) : std::u16string();
-        if (!store.setValue(kFileSection, fileNameKey(k),
-                            fitText(path, RecentFiles::kEntryLength))) {
+        if (!store.setValue(kFileSection, fileNameKey(k), RecentFiles::entryOf(path))) {
             return;
         }
     }

@@ -239,6 +239,16 @@ TEST_F(FileCommandsTest, ASixthRecentFileDropsTheOldest) {
     }
 }
 
+TEST_F(FileCommandsTest, ARecentEntryLongerThanTheMenuShowsOpens) {
+    const std::string longName = "club-of-the-autumn-meetings-2026.rly";
+    makeNamedFile(longName);
+    makeNamedFile("other.rly");
+    platform_.setNextAnswer(true);
+    openRecentFile(program(), 2);
+    EXPECT_TRUE(platform_.messages().empty());
+    EXPECT_EQ(state().currentPath, rel(longName));
+}
+
 TEST_F(FileCommandsTest, ARecentEntryOpensItsPathWithoutThePadding) {
     makeNamedFile("club.rly");
     std::filesystem::copy_file(dir_ / "club.rly", dir_ / "other.rly");

@@ -45,11 +45,18 @@ TEST(RecentFiles, KnownFileMovesToTheTopWithoutDuplication) {
     EXPECT_EQ(recent.entryCount, 3);
 }
 
-TEST(RecentFiles, LongPathIsCutToThirtyTwoCharacters) {
+TEST(RecentFiles, LongPathIsKeptWholeAndOnlyTheMenuCaptionIsCut) {
     RecentFiles recent;
     const std::u16string path = u"/home/club/試合/2026/autumn/meeting-long.rly";
     recent.add(path);
-    EXPECT_EQ(recent.entry(1), path.substr(0, 32));
+    EXPECT_EQ(recent.entry(1), path);
+    EXPECT_EQ(recent.caption(1), path.substr(0, 32));
+    MemorySettingsStore store;
+    DisplaySettings display;
+    saveSettings(store, recent, display);
+    RecentFiles loaded;
+    loadSettings(store, loaded, display);
+    EXPECT_EQ(loaded.entry(1), path);
 }
 
 TEST(Settings, EmptyStoreGivesDefaults) {

@@ -139,10 +139,9 @@ void MainWindow::renderRecentFiles() {
         const bool shown = index <= recent.entryCount;
         item->setVisible(shown);
         // A caption is a file name: its "&" is not a mnemonic.
-        item->setText(
-            shown
-                ? QString::fromStdU16String(recent.entry(index)).replace(u'&', QStringLiteral("&&"))
-                : QString());
+        item->setText(shown ? QString::fromStdU16String(recent.caption(index))
+                                  .replace(u'&', QStringLiteral("&&"))
+                            : QString());
     }
 }
 
