@@ -36,6 +36,15 @@ TEST_F(PictureLookupTest, MissingPhotoFallsBackToTheDefaultBySexFlag) {
     EXPECT_EQ(lookupPicture(dir_, 3, 11).fileName, "teniswmn.bmp");
 }
 
+TEST_F(PictureLookupTest, NamesAreFoundWithoutRegardToCase) {
+    touch("TENIS046.BMP");
+    touch("TenisWmn.Bmp");
+    EXPECT_EQ(lookupPicture(dir_, 46, 0).fileName, "TENIS046.BMP");
+    EXPECT_TRUE(lookupPicture(dir_, 46, 0).found);
+    EXPECT_EQ(lookupPicture(dir_, 47, 1).fileName, "TenisWmn.Bmp");
+    EXPECT_TRUE(lookupPicture(dir_, 47, 1).found);
+}
+
 TEST_F(PictureLookupTest, NoDefaultMeansNotFound) {
     EXPECT_FALSE(lookupPicture(dir_, 5, 0).found);
 }
