@@ -105,7 +105,12 @@ void MainLayout::selectTab(Program& program, int tab) {
     GridModel& grid = program.view.grid;
     const bool teamA = program.state.currentTeam == 0;
     gridFore = teamA ? Rgb{0, 128, 128} : Rgb{170, 32, 32};
-    if (grid.rows > 0 && grid.columns > 0) {
+    // In the one-team methods and intra-team mode the corner cell says
+    // "選択", as the table drew it, from the first pick to the second.
+    const MeetingState& state = program.state;
+    const bool oneTeamPicking = (state.matchMethod != 0 || state.intraTeamFlag == 1) &&
+                                state.pickMember1[0] > 0 && state.pickMember1[1] == 0;
+    if (grid.rows > 0 && grid.columns > 0 && !oneTeamPicking) {
         grid.at(0, 0) = teamA ? u"Ａチ－ム" : u"Ｂチ－ム";
     }
     gridItalic = !teamA;

@@ -114,6 +114,20 @@ TEST_F(MainLayoutTest, TheSecondTabShowsTeamBInDarkRedItalics) {
     EXPECT_EQ(program().view.grid.at(0, 0), u"Ａチ－ム");
 }
 
+TEST_F(MainLayoutTest, TheCornerSaysSelectedAfterAFirstPickInOneTeam) {
+    for (const auto& [method, intraTeam] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{0, 1}}) {
+        state().matchMethod = static_cast<std::int16_t>(method);
+        state().intraTeamFlag = static_cast<std::int16_t>(intraTeam);
+        state().pickMember1[0] = 2;
+        state().pickMember2[0] = 1;
+        layout_.selectTab(program(), 1);
+        EXPECT_EQ(program().view.grid.at(0, 0), u"選択") << method << intraTeam;
+        state().clearPicks();
+        layout_.selectTab(program(), 1);
+        EXPECT_EQ(program().view.grid.at(0, 0), u"Ａチ－ム") << method << intraTeam;
+    }
+}
+
 TEST_F(MainLayoutTest, TheDisplayModeMenuSetsTheModeAndRedraws) {
     layout_.selectDisplayMode(program(), 0);
     EXPECT_EQ(program().display.displayModeNumber(), 0);
