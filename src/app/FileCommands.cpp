@@ -67,11 +67,13 @@ void saveAs(Program& program, MainLayout& layout) {
         return;
     }
     const std::u16string chosen = inWorkingFolder(program, program.platform.chooseSaveFile());
-    // A cancelled dialog changes nothing, so the scratch-file warning at the
-    // end still sees the unsaved file.
+    // A cancelled dialog, a declined overwrite or a failed copy changes
+    // nothing, so the scratch-file warning at the end still sees the unsaved
+    // file.
     if (!chosen.empty()) {
-        state.targetPath = chosen;
-        program.meetingFile.copyMeetingFile(state.targetPath);
+        if (program.meetingFile.copyMeetingFile(chosen)) {
+            state.targetPath = chosen;
+        }
         layout.selectTab(program, 1);
     }
     enterWorkingFolder(program);

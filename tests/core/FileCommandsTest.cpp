@@ -200,6 +200,21 @@ TEST_F(FileCommandsTest, SaveAsWithoutAFileBeepsAndACancelledDialogChangesNothin
     EXPECT_EQ(state().targetPath, u"取りあえず.rlw");
 }
 
+TEST_F(FileCommandsTest, ADeclinedSaveAsLeavesTheMeetingWhereItWas) {
+    click(FileNew);
+    std::filesystem::copy_file(dir_ / "取りあえず.rlw", dir_ / "kept.rly");
+    platform_.clear();
+    platform_.setNextFileName(path("kept.rly"));
+    click(FileSaveAs); // No to the overwrite question
+    EXPECT_EQ(platform_.questions(), Texts{std::u16string(kExpectedOverwriteQuestion)});
+    EXPECT_EQ(state().currentPath, u"取りあえず.rlw");
+    EXPECT_EQ(state().targetPath, u"取りあえず.rlw");
+    platform_.clear();
+    EXPECT_EQ(click(FileExit), FileOutcome::Stay)
+        << "the unsaved scratch file is still asked about";
+    EXPECT_EQ(platform_.questions().size(), 1u);
+}
+
 TEST_F(FileCommandsTest, OpenAsksBeforeReplacingTheMeetingAndNoKeepsIt) {
     makeNamedFile("a.rly");
     makeNamedFile("b.rly");

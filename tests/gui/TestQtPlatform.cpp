@@ -1,8 +1,10 @@
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -46,6 +48,32 @@ private slots:
 
         answerNextBox(QMessageBox::No);
         QVERIFY(!platform.askYesNo(u"既存のﾌｧｲﾙに上書きしますか ?", ownTitle));
+    }
+
+    // Save As onto an existing file: the dialog gives the file back without
+    // a question of its own, as the program asks its own.
+    void saveDialogAsksNoQuestionOfItsOwn() {
+        QTemporaryDir folder;
+        const QString existing = folder.filePath(QStringLiteral("club.rly"));
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QtPlatform platform(folder.path());
+        bool asked = false;
+        QTimer::singleShot(0, this, [this, existing, &asked] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTimer::singleShot(200, this, [&asked] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    asked = true;
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            dialog->selectFile(existing);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QCOMPARE(QString::fromStdU16String(platform.chooseSaveFile()), existing);
+        QVERIFY(!asked);
     }
 
 private:

@@ -67,7 +67,10 @@ std::u16string QtPlatform::chooseOpenFile() {
 std::u16string QtPlatform::chooseSaveFile() {
     const QString filter = dialogFilter();
     QString selected = filter.section(QStringLiteral(";;"), 0, 0);
-    return QFileDialog::getSaveFileName(parent_, QString(), startFolder_, filter, &selected)
+    // The program asks its own overwrite question, and only beeps for the
+    // open file itself: the dialog asks nothing.
+    return QFileDialog::getSaveFileName(parent_, QString(), startFolder_, filter, &selected,
+                                        QFileDialog::DontConfirmOverwrite)
         .toStdU16String();
 }
 
