@@ -130,6 +130,7 @@ private slots:
     void classCodeBoxDiscardsLetters();
     void teamInfoKeepsTheMethodOnceMatchesWerePlayed();
     void helpKeyOpensEachDialogsPage();
+    void rosterActsOnTheLineTheArrowKeysReached();
 
 private:
     void openMainWindow();
@@ -474,6 +475,23 @@ void TestRegistration::helpKeyOpensEachDialogsPage() {
     const std::vector<std::string> pages = {html + "TENIS1.htm", html + "TENIS4.htm",
                                             html + "TENIS3.htm"};
     QCOMPARE(platform_.helpPages(), pages);
+}
+
+void TestRegistration::rosterActsOnTheLineTheArrowKeysReached() {
+    newScratchFile();
+    program_->state.teamSize = {4, 4, 0};
+    Roster roster(*program_);
+    RosterDialog dialog(*program_, roster, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* rosterList = child<QListWidget>(dialog, "List1");
+    clickRow(rosterList, 0);
+    QTest::keyClick(rosterList, Qt::Key_Down);
+    QTest::keyClick(rosterList, Qt::Key_Down);
+    click(dialog, "Command3"); // 削除
+    QCOMPARE(program_->state.teamSize[0], 3);
+    QCOMPARE(program_->state.memberAbbrev[0][2].str().substr(0, 3), std::u16string(u"Ａ02"));
+    QCOMPARE(program_->state.memberAbbrev[0][3].str().substr(0, 3), std::u16string(u"Ａ04"));
 }
 
 QTEST_MAIN(TestRegistration)

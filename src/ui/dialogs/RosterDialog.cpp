@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -83,18 +84,14 @@ RosterDialog::RosterDialog(Program& program, Roster& roster, QWidget* owner)
         b->setAutoDefault(false);
     }
 
-    connect(rosterList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        const auto click = roster_.clickRoster(rosterList_->row(item));
-        if (click) {
-            resting_->setChecked(click->resting);
-            showPicture(click->picture);
-        }
-    });
-    connect(masterList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (const auto picture = roster_.clickMaster(masterList_->row(item))) {
-            showPicture(*picture);
-        }
-    });
+    // The highlighted line is the current one, whether a click or the arrow
+    // keys moved the highlight there.
+    connect(rosterList_, &QListWidget::currentRowChanged, this, &RosterDialog::moveRosterCursor);
+    connect(rosterList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { moveRosterCursor(rosterList_->row(item)); });
+    connect(masterList_, &QListWidget::currentRowChanged, this, &RosterDialog::selectMaster);
+    connect(masterList_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { selectMaster(masterList_->row(item)); });
     connect(resting_, &QCheckBox::clicked, this, [this](bool ticked) {
         roster_.clickResting(ticked);
         showRoster();
@@ -159,14 +156,36 @@ RosterDialog::RosterDialog(Program& program, Roster& roster, QWidget* owner)
     layout->addLayout(right);
 
     roster_.open();
-    for (const std::u16string& line : roster_.masterLines()) {
-        masterList_->addItem(QString::fromStdU16String(line));
+    {
+        // Filling the list selects no member.
+        const QSignalBlocker quiet(masterList_);
+        for (const std::u16string& line : roster_.masterLines()) {
+            masterList_->addItem(QString::fromStdU16String(line));
+        }
     }
     showRoster();
     resize(860, 560);
 }
 
+void RosterDialog::moveRosterCursor(int line) {
+    if (const auto click = roster_.clickRoster(line)) {
+        resting_->setChecked(click->resting);
+        showPicture(click->picture);
+    }
+}
+
+void RosterDialog::selectMaster(int line) {
+    if (line < 0) {
+        return;
+    }
+    if (const auto picture = roster_.clickMaster(line)) {
+        showPicture(*picture);
+    }
+}
+
 void RosterDialog::showRoster() {
+    // Redrawing the lines keeps the cursor where the roster has it.
+    const QSignalBlocker quiet(rosterList_);
     rosterList_->clear();
     teamName_->setText(QString::fromStdU16String(roster_.teamName()));
     for (const std::u16string& line : roster_.rosterLines()) {

@@ -23,6 +23,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A roster or master line became the current one (-1: none).
+    void moveRosterCursor(int line);
+    void selectMaster(int line);
     void showRoster();
     void showPicture(const PictureLookup& picture);
     void leave(bool closeBox);
