@@ -131,6 +131,7 @@ private slots:
     void teamInfoKeepsTheMethodOnceMatchesWerePlayed();
     void helpKeyOpensEachDialogsPage();
     void rosterActsOnTheLineTheArrowKeysReached();
+    void abbrevBoxHoldsWhatItsFieldStores();
 
 private:
     void openMainWindow();
@@ -492,6 +493,32 @@ void TestRegistration::rosterActsOnTheLineTheArrowKeysReached() {
     QCOMPARE(program_->state.teamSize[0], 3);
     QCOMPARE(program_->state.memberAbbrev[0][2].str().substr(0, 3), std::u16string(u"Ａ02"));
     QCOMPARE(program_->state.memberAbbrev[0][3].str().substr(0, 3), std::u16string(u"Ａ04"));
+}
+
+void TestRegistration::abbrevBoxHoldsWhatItsFieldStores() {
+    MemberMasterDialog editor(*program_, nullptr);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    click(editor, "Command3");
+    clickCell(child<QTableWidget>(editor, "Grid1"), 2, 2);
+    auto* box = child<QLineEdit>(editor, "Text3");
+    // Characters typed one by one through the input method.
+    const auto type = [box](const QString& text) {
+        for (const QChar c : text) {
+            QInputMethodEvent composed;
+            composed.setCommitString(QString(c));
+            QApplication::sendEvent(box, &composed);
+        }
+    };
+    box->clear();
+    type(QStringLiteral("山田太郎花"));
+    QCOMPARE(box->text(), QStringLiteral("山田太郎"));
+    box->clear();
+    type(QStringLiteral("ab山田太郎"));
+    QCOMPARE(box->text(), QStringLiteral("ab山田太"));
+    QCOMPARE(program_->master.members[1].Abbrev.str(), std::u16string(u"ab山田太   "));
+    platform_.setNextAnswer(true);
+    editor.close();
 }
 
 QTEST_MAIN(TestRegistration)

@@ -6,6 +6,7 @@
 #include "platform/qt/KeyCode.h"
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogPlacement.h"
+#include "ui/dialogs/FieldWidthValidator.h"
 #include "ui/dialogs/PictureChooserDialog.h"
 
 #include <QCloseEvent>
@@ -77,6 +78,18 @@ void MemberMasterDialog::buildControls() {
         });
     }
     boxes_[MasterEditor::ClassCodeBox]->installEventFilter(this);
+    // The text boxes hold no more than the master file's fields store.
+    const std::array<std::pair<int, std::size_t>, 5> fieldBytes = {{
+        {MasterEditor::NameBox, 16},
+        {MasterEditor::AbbrevBox, 8},
+        {MasterEditor::PhoneBox, 16},
+        {MasterEditor::AddressBox, 64},
+        {MasterEditor::MemoBox, 64},
+    }};
+    for (const auto& [box, bytes] : fieldBytes) {
+        QLineEdit* edit = boxes_[static_cast<std::size_t>(box)];
+        edit->setValidator(new FieldWidthValidator(bytes, edit));
+    }
     // Two rows of boxes: codes, names and sex on the first, contacts below.
     const std::array<int, 7> order = {MasterEditor::ClassCodeBox, MasterEditor::PhotoNoBox,
                                       MasterEditor::NameBox,      MasterEditor::AbbrevBox,
