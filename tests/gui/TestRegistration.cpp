@@ -132,6 +132,7 @@ private slots:
     void helpKeyOpensEachDialogsPage();
     void rosterActsOnTheLineTheArrowKeysReached();
     void abbrevBoxHoldsWhatItsFieldStores();
+    void enterPressesNoHiddenButton();
 
 private:
     void openMainWindow();
@@ -519,6 +520,40 @@ void TestRegistration::abbrevBoxHoldsWhatItsFieldStores() {
     QCOMPARE(program_->master.members[1].Abbrev.str(), std::u16string(u"ab山田太   "));
     platform_.setNextAnswer(true);
     editor.close();
+}
+
+void TestRegistration::enterPressesNoHiddenButton() {
+    newScratchFile();
+    // Enter in a box of the master editor opens no picture chooser.
+    MemberMasterDialog editor(*program_, nullptr);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    bool chooserOpened = false;
+    QTimer::singleShot(0, [&chooserOpened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            chooserOpened = true;
+            modal->close();
+        }
+    });
+    QTest::keyClick(child<QLineEdit>(editor, "Text2"), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QVERIFY(!chooserOpened);
+    platform_.setNextAnswer(true);
+    editor.close();
+
+    // Enter in a box of the team information keeps the dialog and its edits
+    // open; Enter on a button presses that button.
+    TeamInfoDialog team(*program_, nullptr);
+    team.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&team));
+    auto* title = child<QLineEdit>(team, "Text1");
+    title->setText(QStringLiteral("途中"));
+    QTest::keyClick(title, Qt::Key_Return);
+    QVERIFY(team.isVisible());
+    QCOMPARE(program_->state.meetingTitle.str().substr(0, 6), std::u16string(u"テニスの試合"));
+    QTest::keyClick(child<QPushButton>(team, "Command1"), Qt::Key_Return);
+    QVERIFY(!team.isVisible());
+    QCOMPARE(program_->state.meetingTitle.str().substr(0, 2), std::u16string(u"途中"));
 }
 
 QTEST_MAIN(TestRegistration)

@@ -6,6 +6,7 @@
 #include "platform/qt/KeyCode.h"
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogPlacement.h"
+#include "ui/dialogs/EnterKeyHandling.h"
 #include "ui/dialogs/FieldWidthValidator.h"
 #include "ui/dialogs/PictureChooserDialog.h"
 
@@ -180,6 +181,7 @@ void MemberMasterDialog::buildControls() {
     layout->addWidget(heading);
     layout->addWidget(grid_, 1);
     layout->addLayout(lower);
+    keepEnterWithTheFocusedControl(*this);
 }
 
 void MemberMasterDialog::showEvent(QShowEvent* event) {

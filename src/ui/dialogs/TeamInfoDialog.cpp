@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "platform/qt/KeyCode.h"
 #include "ui/dialogs/DialogPlacement.h"
+#include "ui/dialogs/EnterKeyHandling.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -90,6 +91,7 @@ TeamInfoDialog::TeamInfoDialog(Program& program, QWidget* owner)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(lower);
+    keepEnterWithTheFocusedControl(*this);
 }
 
 // Shows the method the rules hold; the dialog's own selection changes no rule.
