@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <memory>
@@ -268,6 +269,18 @@ private slots:
         QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Ｂチ－ム"));
         QVERIFY(model->index(1, 2).data(Qt::FontRole).value<QFont>().italic());
         QCOMPARE(model->index(1, 2).data(Qt::ForegroundRole).value<QColor>(), QColor(170, 32, 32));
+    }
+
+    void wheelOverTheTabsShowsTheTeamOfTheTab() {
+        auto* tabs = window_->findChild<QTabBar*>(QStringLiteral("tabPage"));
+        const QPoint at = tabs->tabRect(0).center();
+        QWheelEvent turn(at, tabs->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(tabs, &turn);
+        QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(program_->state.currentTeam, 1);
+        QCOMPARE(window_->grid()->model()->index(0, 0).data().toString(),
+                 QStringLiteral("Ｂチ－ム"));
     }
 
     void rightClickThenDoubleClickIsTheCorrectionGesture() {

@@ -20,6 +20,15 @@ void MainWindow::connectCommands() {
         layout_.selectTab(program_, index + 1);
         render();
     });
+    // A tab made current without a click (the mouse wheel, the arrow keys)
+    // shows its team too, so the tab and the table always agree.
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
+        if (index < 0 || index + 1 == layout_.selectedTab) {
+            return;
+        }
+        layout_.selectTab(program_, index + 1);
+        render();
+    });
     const auto button = [this](const char* name) {
         return findChild<QPushButton*>(QString::fromLatin1(name));
     };
