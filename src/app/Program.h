@@ -7,6 +7,8 @@
 #include "storage/MemberMaster.h"
 #include "storage/RecentFiles.h"
 #include "storage/Settings.h"
+#include "suggestions/MatchTimes.h"
+#include "suggestions/SeasonHistory.h"
 
 #include <filesystem>
 
@@ -35,6 +37,11 @@ public:
     MeetingFile meetingFile;
     ActivityLog log;
     MemberMaster master;
+
+    // This meeting's match times (memory only) and the earlier meetings'
+    // partners and opponents, for the next-match suggestions.
+    MatchTimes matchTimes;
+    SeasonHistoryCache seasonHistory;
 
     // What the main window shows, rebuilt by every redraw.
     MainView view;

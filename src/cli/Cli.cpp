@@ -4,13 +4,17 @@
 #include "app/Program.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPlatform.h"
+#include "cli/SimulateCommand.h"
 #include "cli/StandingsExport.h"
+#include "cli/SuggestionOutput.h"
 #include "platform/Clock.h"
 #include "results/StandingsReport.h"
 #include "storage/ForeignFileCheck.h"
 #include "storage/MeetingRecord.h"
 #include "storage/RecordFile.h"
 #include "storage/SettingsStore.h"
+#include "suggestions/SuggestedPicks.h"
+#include "suggestions/SuggestionEngine.h"
 #include "text/Utf8.h"
 
 #include <filesystem>
@@ -208,9 +212,25 @@ int exportStandings(Session& session, const CliOptions& options, std::ostream& o
     return kDone;
 }
 
+// The suggestions for the current meeting as stored: no running matches and
+// no match times, so every free member counts as having waited equally.
+int suggest(Session& session, const CliOptions& options, std::ostream& out) {
+    Program& program = session.program();
+    const auto suggestions = currentSuggestions(program, options.count);
+    if (options.format == CliOptions::Format::Json) {
+        writeSuggestionsJson(program.state, suggestions, out);
+    } else {
+        writeSuggestionsText(program.state, suggestions, out);
+    }
+    return kDone;
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (!args.empty() && args.front() == "simulate") {
+        return runSimulate({args.begin() + 1, args.end()}, out, err);
+    }
     std::string error;
     const std::optional<CliOptions> options = parseCliOptions(args, error);
     if (!options) {
@@ -239,6 +259,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         break;
     case CliOptions::Command::Export:
         status = exportStandings(session, *options, buffer);
+        break;
+    case CliOptions::Command::Suggest:
+        status = suggest(session, *options, buffer);
         break;
     case CliOptions::Command::Help:
         break;

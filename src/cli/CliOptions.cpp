@@ -7,6 +7,10 @@ const char kCliUsage[] =
     "usage: rallynote-cli table FILE [--team A|B] [--meeting N] [--totals]\n"
     "       rallynote-cli report FILE [--kind overall|men|women]\n"
     "       rallynote-cli export FILE [--format csv|json]\n"
+    "       rallynote-cli suggest FILE [--count N] [--format text|json]\n"
+    "       rallynote-cli simulate --method 0|1|2 --players N[,M] --courts C\n"
+    "                 --meetings K --rounds R --seed S --policy marks|suggest\n"
+    "                 [--rest X] --out FILE\n"
     "\n"
     "Reads a rallynote data file and prints, without changing anything:\n"
     "  table   the pairing table and standings of one team, cells separated by TAB,\n"
@@ -14,6 +18,9 @@ const char kCliUsage[] =
     "  report  the standings report over all meetings and the team totals\n"
     "  export  every participant's standings over all meetings (wins and losses\n"
     "          without draws, draws apart)\n"
+    "  suggest the next-match suggestions for the current meeting as stored\n"
+    "  simulate plays K meetings into a new data file FILE and prints how fair\n"
+    "          they were (the only command that writes a file)\n"
     "Exit status: 0 done, 1 refused as the window program would refuse it,\n"
     "2 usage error or unreadable file.\n";
 
@@ -66,6 +73,23 @@ bool applyOption(CliOptions& options, const std::string& name, const std::string
         options.format = value == "csv" ? CliOptions::Format::Csv : CliOptions::Format::Json;
         return true;
     }
+    if (name == "--format" && options.command == Command::Suggest) {
+        if (value != "text" && value != "json") {
+            error = "--format takes text or json";
+            return false;
+        }
+        options.format = value == "text" ? CliOptions::Format::Text : CliOptions::Format::Json;
+        return true;
+    }
+    if (name == "--count" && options.command == Command::Suggest) {
+        long long number = 0;
+        if (!parseNumber(value, number) || number < 1 || number > 1000) {
+            error = "--count takes a number from 1 to 1000";
+            return false;
+        }
+        options.count = static_cast<int>(number);
+        return true;
+    }
     error = "unknown option " + name;
     return false;
 }
@@ -81,8 +105,9 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args,
     }
     static const std::map<std::string, CliOptions::Command> commands{
         {"table", CliOptions::Command::Table},   {"report", CliOptions::Command::Report},
-        {"export", CliOptions::Command::Export}, {"help", CliOptions::Command::Help},
-        {"--help", CliOptions::Command::Help},   {"-h", CliOptions::Command::Help}};
+        {"export", CliOptions::Command::Export}, {"suggest", CliOptions::Command::Suggest},
+        {"help", CliOptions::Command::Help},     {"--help", CliOptions::Command::Help},
+        {"-h", CliOptions::Command::Help}};
     const auto command = commands.find(args[0]);
     if (command == commands.end()) {
         error = "unknown command " + args[0];
@@ -91,6 +116,9 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args,
     options.command = command->second;
     if (options.command == CliOptions::Command::Help) {
         return options;
+    }
+    if (options.command == CliOptions::Command::Suggest) {
+        options.format = CliOptions::Format::Text;
     }
 
     bool haveFile = false;

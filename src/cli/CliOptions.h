@@ -9,8 +9,8 @@
 // The command line of rallynote-cli, checked for form only; whether a
 // meeting number exists is known once the file is read.
 struct CliOptions {
-    enum class Command { Help, Table, Report, Export };
-    enum class Format { Csv, Json };
+    enum class Command { Help, Table, Report, Export, Suggest };
+    enum class Format { Csv, Json, Text };
 
     Command command = Command::Help;
     std::string file;
@@ -19,6 +19,7 @@ struct CliOptions {
     bool totals = false;
     ReportKind kind = ReportKind::Overall;
     Format format = Format::Csv;
+    int count = 3; // suggestions shown
 };
 
 // Parses the arguments that follow the program name. Returns nothing and

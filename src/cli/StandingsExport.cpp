@@ -10,8 +10,6 @@
 
 #include <cstdio>
 
-namespace {
-
 std::string jsonString(const std::string& text) {
     std::string quoted = "\"";
     for (const char c : text) {
@@ -30,7 +28,7 @@ std::string jsonString(const std::string& text) {
     return quoted + "\"";
 }
 
-} // namespace
+namespace {} // namespace
 
 std::vector<ExportRow> exportRows(const MeetingState& state) {
     std::vector<ExportRow> rows;

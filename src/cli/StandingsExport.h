@@ -33,3 +33,6 @@ void writeCsv(const std::vector<ExportRow>& rows, std::ostream& out);
 
 // One JSON object: the number of meetings and the list of participants.
 void writeJson(const std::vector<ExportRow>& rows, int meetings, std::ostream& out);
+
+// A UTF-8 text as a JSON string, quotes included.
+std::string jsonString(const std::string& text);

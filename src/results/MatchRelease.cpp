@@ -1,6 +1,7 @@
 #include "results/MatchRelease.h"
 
 #include "app/Program.h"
+#include "platform/Clock.h"
 
 bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
     MeetingState& state = program.state;
@@ -8,6 +9,7 @@ bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
         state.setPair(state.pickTeam.at(side), state.pickMember1.at(side),
                       state.pickMember2.at(side), pairCode);
     }
+    program.matchTimes.recordEnd(state, secondsOf(program.clock.now()), pairCode == PairFinished);
     removeRunningSlot(state);
     return program.meetingFile.saveMeeting(0);
 }

@@ -6,6 +6,7 @@
 #include "matching/MatchStart.h"
 #include "matching/PairingConfirmation.h"
 #include "platform/qt/KeyCode.h"
+#include "suggestions/SuggestedPicks.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/MatchSidesWidgets.h"
@@ -55,7 +56,7 @@ PairingConfirmationDialog::~PairingConfirmationDialog() = default;
 
 void PairingConfirmationDialog::acceptPairing() {
     decided_ = true;
-    startMatch(program_.state, program_.platform);
+    startPickedMatch(program_);
     accept();
 }
 

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct MeetingState;
+class MatchTimes;
+class SeasonHistory;
+
+// What the next-match suggestions are drawn from.
+struct SuggestionContext {
+    const MeetingState& meeting;
+    const SeasonHistory& history;
+    // This meeting's match times and opponents; null when none are known.
+    const MatchTimes* times = nullptr;
+    long long now = 0; // seconds, as secondsOf gives them
+    std::uint64_t seed = 0;
+};
+
+// A cell of the pairing table to double-click: the shown team, column and row.
+struct PickCell {
+    int team = 0;
+    int column = 0;
+    int row = 0;
+};
+
+struct Suggestion {
+    // The cells in the order they are double-clicked: one in singles, two
+    // otherwise (in two-team doubles team A's first).
+    std::vector<PickCell> cells;
+    // One line per side, e.g. 「佐藤・鈴木：本日1試合・待ち18分・今季初ペア」.
+    std::vector<std::u16string> reasons;
+
+    // The reason lines joined by "／".
+    std::u16string reasonText() const;
+};
+
+// The best `count` whole matches the organiser could start now through the
+// normal picks: only cells the pairing table lets the organiser pick, never
+// a resting or playing member. Best first, by these rules in turn:
+//  1. fewest matches played today (running ones included): first the
+//     matches made of more ● pairs, then the fewest matches over their
+//     players, so that a ● match that can fill the court is never passed over;
+//  2. the longest wait since each player's last match ended (or since the
+//     meeting's first match), summed in whole ten-minute steps so that a
+//     minute's difference does not outrank the rules below;
+//  3. partners who have partnered least in earlier meetings (the square of
+//     the count, so nobody partners a third time while others have not
+//     twice), recent meetings weighing more;
+//  4. opponents met least today and this season (squares again, today's
+//     weighing more);
+//  5. a stable tie-break drawn from the seed, never the order of the table.
+// Nothing while an earlier meeting is shown.
+std::vector<Suggestion> suggestMatches(const SuggestionContext& context, int count);
