@@ -92,15 +92,11 @@ public:
         for (const int team : teams()) {
             collectPairs(team);
         }
+        wanted_ = static_cast<std::size_t>(count);
         collectCandidates();
-        const auto end =
-            candidates_.begin() + std::min<std::ptrdiff_t>(count, std::ssize(candidates_));
-        std::partial_sort(
-            candidates_.begin(), end, candidates_.end(),
-            [](const Candidate& a, const Candidate& b) { return a.order() < b.order(); });
         std::vector<Suggestion> result;
-        for (auto it = candidates_.begin(); it != end; ++it) {
-            result.push_back(suggestionOf(*it));
+        for (const Candidate& c : best_) {
+            result.push_back(suggestionOf(c));
         }
         return result;
     }
@@ -232,7 +228,22 @@ private:
             }
             c.tie = mix(first.tie + 0x9e3779b97f4a7c15ULL * second.tie);
         }
-        candidates_.push_back(c);
+        offer(c);
+    }
+
+    // Keeps the best `wanted_` candidates in order; most candidates lose to
+    // the last kept one at once.
+    void offer(const Candidate& c) {
+        if (best_.size() == wanted_) {
+            if (!(c.order() < best_.back().order())) {
+                return;
+            }
+            best_.pop_back();
+        }
+        const auto place = std::upper_bound(
+            best_.begin(), best_.end(), c,
+            [](const Candidate& a, const Candidate& b) { return a.order() < b.order(); });
+        best_.insert(place, c);
     }
 
     void collectCandidates() {
@@ -302,7 +313,8 @@ private:
     std::array<bool, kMembers> busy_{};
     std::array<Member, kMembers> members_{};
     std::vector<OpenPair> pairs_;
-    std::vector<Candidate> candidates_;
+    std::size_t wanted_ = 0;
+    std::vector<Candidate> best_;
     std::array<std::array<long long, kMembers>, kMembers> opponentCache_{};
 };
 
