@@ -20,6 +20,7 @@ inline constexpr char kResultEntry[] = "TENIS6.htm";
 inline constexpr char kCorrection[] = "TENIS7.htm";
 inline constexpr char kLogViewer[] = "TENIS8.htm";
 inline constexpr char kReport[] = "TENIS10.htm";
+inline constexpr char kSuggestions[] = "TENIS11.htm";
 } // namespace HelpPage
 
 // The path of a help page: <working folder>/html/<page>.
