@@ -20,6 +20,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <unistd.h>
 
 namespace {
 
@@ -74,6 +75,29 @@ public:
     std::u16string lastMessage;
 };
 
+// The simulated program's own working folder, so that its activity log and
+// settings never mix with a club's; removed at the end.
+class PrivateFolder {
+public:
+    PrivateFolder() {
+        std::error_code ignored;
+        path_ = std::filesystem::temp_directory_path(ignored) /
+                ("rallynote-simulate-" + std::to_string(getpid()));
+        std::filesystem::create_directories(path_, ignored);
+    }
+    ~PrivateFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
 int memberId(int team, int slot) {
     return team * kSlots + slot;
 }
@@ -87,8 +111,7 @@ struct RunningMatch {
 class Season {
 public:
     explicit Season(const SimulationSettings& settings)
-        : settings_(settings), program_(platform_, clock_, store_,
-                                        std::filesystem::absolute(settings.out).parent_path()) {}
+        : settings_(settings), program_(platform_, clock_, store_, folder_.path()) {}
 
     bool run(SeasonFairness& fairness, std::string& error) {
         if (!createFile()) {
@@ -103,12 +126,12 @@ public:
             if (!playMeeting(meeting, night)) {
                 return failed("a match could not be played", error);
             }
+            night.partnersSoFar = countPartners();
             fairness.meetings.push_back(night);
             if (meeting < settings_.meetings && !completeMeeting(program_)) {
                 return failed("the meeting could not be completed", error);
             }
         }
-        countPartners(fairness);
         return true;
     }
 
@@ -368,10 +391,11 @@ private:
         return true;
     }
 
-    void countPartners(SeasonFairness& fairness) const {
-        fairness.partnersCounted = settings_.method != 2;
-        if (!fairness.partnersCounted) {
-            return;
+    PartnerFairness countPartners() const {
+        PartnerFairness fairness;
+        fairness.counted = settings_.method != 2;
+        if (!fairness.counted) {
+            return fairness;
         }
         int fewest = 1 << 30;
         for (const int a : alwaysPresent_) {
@@ -383,14 +407,16 @@ private:
                 const int count = found == partnerMeetings_.end() ? 0 : found->second;
                 ++fairness.pairs;
                 fewest = std::min(fewest, count);
-                fairness.partnerLargest = std::max(fairness.partnerLargest, count);
-                fairness.neverPartnered += count == 0 ? 1 : 0;
+                fairness.largest = std::max(fairness.largest, count);
+                fairness.never += count == 0 ? 1 : 0;
             }
         }
-        fairness.partnerSpread = fairness.pairs > 0 ? fairness.partnerLargest - fewest : 0;
+        fairness.spread = fairness.pairs > 0 ? fairness.largest - fewest : 0;
+        return fairness;
     }
 
     const SimulationSettings& settings_;
+    PrivateFolder folder_;
     SimulationPlatform platform_;
     SimulationClock clock_;
     MemorySettingsStore store_;

@@ -24,22 +24,26 @@ struct SimulationSettings {
     std::filesystem::path out;
 };
 
+// Over the pairs of members present in every meeting so far who could
+// partner (of one team): the number of meetings in which each pair partnered.
+struct PartnerFairness {
+    bool counted = false; // not in singles
+    int pairs = 0;
+    int spread = 0;
+    int largest = 0;
+    int never = 0;
+};
+
 struct MeetingFairness {
     int playedSpread = 0; // max − min matches played among members present
     int longestWaitMinutes = 0;
     int longestWaitMatches = 0; // matches started while one free member waited
     int matchesPlayed = 0;
+    PartnerFairness partnersSoFar;
 };
 
 struct SeasonFairness {
-    std::vector<MeetingFairness> meetings;
-    // Over the pairs of members present in every meeting who could partner
-    // (of one team): the number of meetings in which each pair partnered.
-    bool partnersCounted = false; // not in singles
-    int pairs = 0;
-    int partnerSpread = 0;
-    int partnerLargest = 0;
-    int neverPartnered = 0;
+    std::vector<MeetingFairness> meetings; // the last one's partners are the season's
 };
 
 // Plays the meetings through the program's own operations (picks,

@@ -128,6 +128,15 @@ std::string fixed(double value) {
     return text;
 }
 
+void printPartners(const PartnerFairness& p, std::ostream& out) {
+    if (!p.counted) {
+        return;
+    }
+    const int share = p.pairs > 0 ? (100 * p.never + p.pairs / 2) / p.pairs : 0;
+    out << ", partner spread " << p.spread << " (largest " << p.largest << ", never partnered "
+        << p.never << " of " << p.pairs << " pairs, " << share << "%)";
+}
+
 void printFairness(const SeasonFairness& f, std::ostream& out) {
     int worst = 0;
     int waitMinutes = 0;
@@ -137,7 +146,9 @@ void printFairness(const SeasonFairness& f, std::ostream& out) {
     for (const MeetingFairness& m : f.meetings) {
         out << "meeting " << ++meeting << ": matches " << m.matchesPlayed << ", played spread "
             << m.playedSpread << ", longest wait " << m.longestWaitMinutes << " min / "
-            << m.longestWaitMatches << " matches\n";
+            << m.longestWaitMatches << " matches";
+        printPartners(m.partnersSoFar, out);
+        out << '\n';
         worst = std::max(worst, m.playedSpread);
         waitMinutes = std::max(waitMinutes, m.longestWaitMinutes);
         waitMatches = std::max(waitMatches, m.longestWaitMatches);
@@ -147,9 +158,8 @@ void printFairness(const SeasonFairness& f, std::ostream& out) {
         << fixed(f.meetings.empty() ? 0.0 : spreadSum / static_cast<double>(f.meetings.size()))
         << " worst " << worst << ", longest wait " << waitMinutes << " min / " << waitMatches
         << " matches";
-    if (f.partnersCounted) {
-        out << ", partner spread " << f.partnerSpread << " (largest " << f.partnerLargest
-            << ", never partnered " << f.neverPartnered << " of " << f.pairs << " pairs)";
+    if (!f.meetings.empty()) {
+        printPartners(f.meetings.back().partnersSoFar, out);
     }
     out << '\n';
 }
