@@ -44,7 +44,11 @@ std::u16string suggestionCaption(const MeetingState& state, const Suggestion& su
 }
 
 bool suggestionsApply(const MeetingState& state) {
-    return !isEarlierMeetingShown(state) && state.viewState != 2;
+    return !isEarlierMeetingShown(state);
+}
+
+bool suggestionsDrawable(const MeetingState& state) {
+    return suggestionsApply(state) && state.viewState != 2;
 }
 
 bool suggestionPanelWanted(const SettingsStore& store) {

@@ -18,9 +18,13 @@ std::u16string suggestionCaption(const MeetingState& state, const Suggestion& su
 // Names joined by "・".
 std::u16string joinedNames(const std::vector<std::u16string>& names);
 
-// Whether the suggestions belong on screen: the current meeting is shown
-// (not an earlier one, not the totals).
+// Whether the suggestion panel belongs on screen: not while an earlier
+// meeting is shown.
 bool suggestionsApply(const MeetingState& state);
+
+// Whether suggestions can be drawn: the current meeting's own table is
+// shown (not an earlier meeting, not the totals over all meetings).
+bool suggestionsDrawable(const MeetingState& state);
 
 // The 表示 menu's choice to show the suggestion panel, kept in the
 // settings as it changes; shown unless turned off.

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "matching/PairSelection.h"
 #include "results/MeetingCompletion.h"
+#include "suggestions/SuggestedPicks.h"
 #include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/dialogs/ResultCorrectionDialog.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
@@ -11,7 +12,20 @@ MatchFlow::MatchFlow(Program& program, QWidget* mainWindow, std::function<void()
     : QObject(mainWindow), program_(program), mainWindow_(mainWindow), redraw_(std::move(redraw)) {}
 
 void MatchFlow::pickCell(int column, int row) {
-    const PickOutcome outcome = selectPair(program_.state, program_.platform, column, row);
+    afterPick(selectPair(program_.state, program_.platform, column, row));
+}
+
+void MatchFlow::pickSuggestion(const Suggestion& suggestion) {
+    const PickOutcome outcome = makeSuggestedPicks(program_, suggestion);
+    if (outcome == PickOutcome::Refused) {
+        // The selection was cleared: the table shows it.
+        redraw_();
+        return;
+    }
+    afterPick(outcome);
+}
+
+void MatchFlow::afterPick(PickOutcome outcome) {
     if (outcome == PickOutcome::Refused) {
         return;
     }

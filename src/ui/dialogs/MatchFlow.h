@@ -5,6 +5,9 @@
 
 #include <functional>
 
+enum class PickOutcome;
+struct Suggestion;
+
 class RunningMatchesWindow;
 class Program;
 class QWidget;
@@ -22,6 +25,9 @@ public:
     // A left double-click on cell (column, row) that the main window let
     // through to pair selection.
     void pickCell(int column, int row);
+    // A suggestion chosen on the suggestion panel: its cells are picked as
+    // double-clicks would pick them, then the same road as pickCell.
+    void pickSuggestion(const Suggestion& suggestion);
     // Opens (or brings up) the running-match list and refreshes it.
     void showRunningList();
     // Opens the result correction for correctionCell, then redraws.
@@ -33,6 +39,8 @@ public:
     RunningMatchesWindow* runningList() const;
 
 private:
+    void afterPick(PickOutcome outcome);
+
     Program& program_;
     QWidget* mainWindow_;
     std::function<void()> redraw_;

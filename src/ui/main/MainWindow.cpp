@@ -112,6 +112,7 @@ void MainWindow::buildWidgets() {
     openedFileLabel_->setObjectName(QStringLiteral("lblOpenFile"));
     statusBar()->addWidget(openedFileLabel_, 1);
     statusBar()->setSizeGripEnabled(true);
+    buildSuggestionPanel();
 }
 
 QPushButton* MainWindow::addButton(const char* name, const QString& caption, int top) {
@@ -138,6 +139,7 @@ void MainWindow::render() {
     explanation_->raise();
     openedFileLabel_->setText(toQString(layout_.openedFileLabel));
     renderRecentFiles();
+    renderSuggestions();
 }
 
 void MainWindow::renderLabels() {
@@ -177,6 +179,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (chooseSuggestionByKey(*event)) {
+        return;
+    }
     showHelp(program_.platform, program_.workDir, HelpPage::kMainWindow, windowsKeyCode(*event));
     QMainWindow::keyPressEvent(event);
 }

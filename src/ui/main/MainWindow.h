@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabBar;
 class RegistrationCommands;
+class SuggestionPanel;
 
 // The main window. It forwards every menu item, button, tab, grid and key
 // event to the program's rules and renders the program's view afterwards.
@@ -29,6 +30,7 @@ public:
     Program& program() { return program_; }
     MainLayout& layout() { return layout_; }
     MainGridView* grid() const { return grid_; }
+    SuggestionPanel* suggestionPanel() const { return suggestions_; }
 
     // Draws everything from the view and the layout.
     void render();
@@ -48,6 +50,11 @@ private:
     QPushButton* addButton(const char* name, const QString& caption, int top);
     void renderLabels();
     void renderGrid();
+    // Form1Suggestions.cpp
+    void buildSuggestionPanel();
+    void renderSuggestions();
+    // Enter starts the highlighted suggestion's picks.
+    bool chooseSuggestionByKey(const QKeyEvent& event);
 
     // MainWindowMenus.cpp
     void buildMenus();
@@ -66,6 +73,10 @@ private:
     WindowGeometry geometryInTwips() const;
     void applyLayout();
     void startUp();
+    // Form1Suggestions.cpp: the pixels the suggestion panel takes.
+    int suggestionPanelWidth() const;
+    // Narrows the pairing table by the panel's width and redraws its columns.
+    void fitTableBesidePanel();
 
     // MainWindowCommands.cpp
     void connectCommands();
@@ -96,4 +107,6 @@ private:
     MatchFlow* matchFlow_ = nullptr;
     QPointer<QWidget> versionBox_;
     RegistrationCommands* registration_ = nullptr;
+    SuggestionPanel* suggestions_ = nullptr;
+    bool relayingOut_ = false;
 };

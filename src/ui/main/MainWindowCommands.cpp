@@ -7,6 +7,7 @@
 #include "app/Redraw.h"
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/main/MainGridView.h"
+#include "ui/suggestions/SuggestionPanel.h"
 
 #include <QPushButton>
 #include <QTabBar>
@@ -55,6 +56,7 @@ void MainWindow::connectCommands() {
     connect(grid_, &MainGridView::mouseDown, this,
             [this](int button) { rememberGridButton(program_, button); });
     connect(grid_, &MainGridView::cellDoubleClicked, this, &MainWindow::onGridDoubleClick);
+    connect(suggestions_, &SuggestionPanel::chosen, matchFlow_, &MatchFlow::pickSuggestion);
 }
 
 void MainWindow::onGridDoubleClick(int column, int row) {

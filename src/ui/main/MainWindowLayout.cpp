@@ -35,7 +35,7 @@ WindowGeometry MainWindow::geometryInTwips() const {
     WindowGeometry g;
     g.window = inTwips(geometry());
     g.minimized = isMinimized();
-    g.innerWidth = twips(width());
+    g.innerWidth = twips(width() - suggestionPanelWidth());
     const QPoint gridAt = grid_->mapTo(this, QPoint(0, 0));
     g.grid = inTwips(QRect(gridAt, grid_->size()));
     g.gridFixedRowHeight = twips(grid_->rowHeight(0));
@@ -64,6 +64,7 @@ void MainWindow::applyLayout() {
                                  .arg(pixels(layout_.tabWidth))
                                  .arg(pixels(layout_.tabHeight)));
     }
+    fitTableBesidePanel();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

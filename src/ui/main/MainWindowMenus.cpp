@@ -10,6 +10,7 @@
 #include "ui/dialogs/LogViewerDialog.h"
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/dialogs/StandingsReportDialog.h"
+#include "ui/suggestions/SuggestionPanel.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -88,6 +89,8 @@ void MainWindow::buildMenus() {
             render();
         });
     }
+    display->addSeparator();
+    display->addAction(suggestions_->toggleAction());
 
     QMenu* completion = addMenu("mnend", QStringLiteral("完了報告(&E)"));
     const QList<QAction*> completionItems =
