@@ -1,5 +1,7 @@
 #include "cli/ClubNightSimulation.h"
 
+#include "cli/SimulationServices.h"
+
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "matching/PairSelection.h"
@@ -20,7 +22,6 @@
 #include <map>
 #include <memory>
 #include <set>
-#include <unistd.h>
 
 namespace {
 
@@ -45,58 +46,6 @@ std::uint64_t draw(std::uint64_t seed, int purpose, int meeting, int index) {
 }
 
 enum Purpose { RestDraw = 1, DurationDraw = 2, ScoreDraw = 3 };
-
-class SimulationClock : public Clock {
-public:
-    std::tm now() const override {
-        const auto seconds = static_cast<std::time_t>(seconds_);
-        std::tm moment{};
-        gmtime_r(&seconds, &moment);
-        return moment;
-    }
-    void set(long long seconds) { seconds_ = seconds; }
-    long long seconds() const { return seconds_; }
-
-private:
-    long long seconds_ = 0;
-};
-
-// The organiser at the keyboard: every question is answered Yes; a message
-// stops the simulation with its text.
-class SimulationPlatform : public Platform {
-public:
-    void showMessage(std::u16string_view text, std::u16string_view) override { lastMessage = text; }
-    bool askYesNo(std::u16string_view, std::u16string_view) override { return true; }
-    void beep() override {}
-    std::u16string chooseOpenFile() override { return {}; }
-    std::u16string chooseSaveFile() override { return {}; }
-    void openHelpPage(const std::string&) override {}
-
-    std::u16string lastMessage;
-};
-
-// The simulated program's own working folder, so that its activity log and
-// settings never mix with a club's; removed at the end.
-class PrivateFolder {
-public:
-    PrivateFolder() {
-        std::error_code ignored;
-        path_ = std::filesystem::temp_directory_path(ignored) /
-                ("rallynote-simulate-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path_, ignored);
-    }
-    ~PrivateFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
 
 int memberId(int team, int slot) {
     return team * kSlots + slot;
@@ -138,8 +87,8 @@ public:
 private:
     bool failed(const char* what, std::string& error) const {
         error = what;
-        if (!platform_.lastMessage.empty()) {
-            error += ": " + toUtf8(platform_.lastMessage);
+        if (!platform_.lastMessage().empty()) {
+            error += ": " + toUtf8(platform_.lastMessage());
         }
         return false;
     }

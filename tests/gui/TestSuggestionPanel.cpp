@@ -53,6 +53,9 @@ private slots:
         QCOMPARE(list()->currentRow(), 0);
         QVERIFY2(list()->item(0)->text().contains(QStringLiteral("：本日0試合・今季初ペア")),
                  qPrintable(list()->item(0)->text()));
+        QTest::keyClick(list(), Qt::Key_F1);
+        QCOMPARE(platform_->helpPages().size(), std::size_t{1});
+        QVERIFY(platform_->helpPages()[0].ends_with("/html/TENIS11.htm"));
     }
 
     void enterOnTheTableOpensTheConfirmationWithTheSuggestedPicks() {
