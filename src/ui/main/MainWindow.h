@@ -75,8 +75,9 @@ private:
     void startUp();
     // Form1Suggestions.cpp: the pixels the suggestion panel takes.
     int suggestionPanelWidth() const;
-    // Narrows the pairing table by the panel's width and redraws its columns.
-    void fitTableBesidePanel();
+    // Narrows the pairing table by the panel's width, puts the panel beside
+    // it and redraws the table's columns when their width changed (true).
+    bool fitTableBesidePanel();
 
     // MainWindowCommands.cpp
     void connectCommands();
@@ -109,4 +110,5 @@ private:
     RegistrationCommands* registration_ = nullptr;
     SuggestionPanel* suggestions_ = nullptr;
     bool relayingOut_ = false;
+    int designedTableWidth_ = 0; // pixels
 };

@@ -35,11 +35,9 @@ WindowGeometry MainWindow::geometryInTwips() const {
     WindowGeometry g;
     g.window = inTwips(geometry());
     g.minimized = isMinimized();
-    // The layout rules see the table as wide as it would be without the
-    // suggestion panel, which fitTableBesidePanel then takes off.
-    g.innerWidth = twips(width() - suggestionPanelWidth());
+    g.innerWidth = twips(width());
     const QPoint gridAt = grid_->mapTo(this, QPoint(0, 0));
-    g.grid = inTwips(QRect(gridAt, grid_->size() + QSize(suggestionPanelWidth(), 0)));
+    g.grid = inTwips(QRect(gridAt, grid_->size()));
     g.gridFixedRowHeight = twips(grid_->rowHeight(0));
     g.gridFixedColumnWidth = twips(grid_->columnWidth(0));
     const QPoint frameAt = frame_->mapTo(this, QPoint(0, 0));

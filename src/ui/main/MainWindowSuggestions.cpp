@@ -9,8 +9,8 @@
 #include <QKeyEvent>
 
 void MainWindow::buildSuggestionPanel() {
-    suggestions_ = new SuggestionPanel(program_, this);
-    addDockWidget(Qt::RightDockWidgetArea, suggestions_);
+    suggestions_ = new SuggestionPanel(program_, central_);
+    designedTableWidth_ = grid_->width();
     connect(suggestions_->toggleAction(), &QAction::toggled, this, [this] { render(); });
 }
 
@@ -22,29 +22,40 @@ int MainWindow::suggestionPanelWidth() const {
 // rules give for the whole window: the table is narrowed by the panel and
 // its columns shared out over what is left. With the panel hidden this is
 // the layout's own inner width.
-void MainWindow::fitTableBesidePanel() {
-    if (layout_.gridWidth <= 0 || layout_.gridHeight <= 0) {
-        return;
-    }
+bool MainWindow::fitTableBesidePanel() {
+    // Until the layout rules size the table it keeps its designed width.
+    const int whole = layout_.gridWidth > 0
+                          ? (layout_.gridWidth + kTwipsPerPixel / 2) / kTwipsPerPixel
+                          : designedTableWidth_;
     const int panel = suggestionPanelWidth();
-    grid_->resize((layout_.gridWidth + kTwipsPerPixel / 2) / kTwipsPerPixel - panel,
-                  grid_->height());
-    const int inner = layout_.gridWidth - (panel + grid_->columnWidth(0)) * kTwipsPerPixel;
+    grid_->resize(whole - panel, grid_->height());
+    suggestions_->setGeometry(grid_->geometry().right() + 6, grid_->y(),
+                              SuggestionPanel::kWidth - 6, grid_->height());
+    if (panel == 0 && layout_.gridWidth <= 0) {
+        return false; // the table as it always was
+    }
+    const int inner = (layout_.gridWidth > 0 ? layout_.gridWidth : whole * kTwipsPerPixel) -
+                      (panel + grid_->columnWidth(0)) * kTwipsPerPixel;
     // The totals view is drawn by its own command; it keeps its columns.
     if (inner != program_.view.gridInnerWidth && program_.state.viewState != 2) {
         program_.view.gridInnerWidth = inner;
         buildPairingTable(program_);
+        return true;
     }
+    return false;
 }
 
-// When the panel appears or goes the table is fitted again.
+// Every redraw fits the table again: the layout rules may have given it
+// the whole width since.
 void MainWindow::renderSuggestions() {
-    if (!suggestions_->refresh() || relayingOut_) {
+    const bool shownOrHidden = suggestions_->refresh();
+    if (relayingOut_) {
         return;
     }
     relayingOut_ = true;
-    fitTableBesidePanel();
-    render();
+    if (fitTableBesidePanel() || shownOrHidden) {
+        render();
+    }
     relayingOut_ = false;
 }
 

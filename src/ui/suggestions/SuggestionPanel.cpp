@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -19,15 +20,16 @@ QString toQString(const std::u16string& text) {
 } // namespace
 
 SuggestionPanel::SuggestionPanel(Program& program, QWidget* parent)
-    : QDockWidget(QStringLiteral("次の試合の提案"), parent), program_(program) {
-    setObjectName(QStringLiteral("dockSuggestions"));
-    setFeatures(QDockWidget::NoDockWidgetFeatures);
-    setFixedWidth(kWidth);
+    : QGroupBox(QStringLiteral("次の試合の提案"), parent), program_(program) {
+    setObjectName(QStringLiteral("fraSuggestions"));
+    setAutoFillBackground(true);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lstSuggestions"));
     list_->setWordWrap(true);
     list_->setAlternatingRowColors(true);
-    setWidget(list_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(list_);
     connect(list_, &QListWidget::itemActivated, this, [this] { chooseCurrent(); });
 
     toggle_ = new QAction(QStringLiteral("次の試合の提案(&S)"), this);
@@ -80,5 +82,5 @@ void SuggestionPanel::keyPressEvent(QKeyEvent* event) {
         showHelp(program_.platform, program_.workDir, HelpPage::kSuggestions, kHelpKey);
         return;
     }
-    QDockWidget::keyPressEvent(event);
+    QGroupBox::keyPressEvent(event);
 }

@@ -2,7 +2,7 @@
 
 #include "suggestions/SuggestionEngine.h"
 
-#include <QDockWidget>
+#include <QGroupBox>
 
 #include <vector>
 
@@ -15,10 +15,10 @@ class QListWidget;
 // the 表示 menu's item (toggleAction) shows or hides the panel and the
 // choice is kept in the settings. Hidden while an earlier meeting is shown,
 // empty while the totals are.
-class SuggestionPanel : public QDockWidget {
+class SuggestionPanel : public QGroupBox {
     Q_OBJECT
 public:
-    static constexpr int kWidth = 280; // pixels
+    static constexpr int kWidth = 280; // pixels, the gap to the table included
     static constexpr int kShown = 3;
 
     SuggestionPanel(Program& program, QWidget* parent);
