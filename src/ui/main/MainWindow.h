@@ -75,9 +75,9 @@ private:
     void startUp();
     // Form1Suggestions.cpp: the pixels the suggestion panel takes.
     int suggestionPanelWidth() const;
-    // Narrows the pairing table by the panel's width, puts the panel beside
-    // it and redraws the table's columns when their width changed (true).
-    bool fitTableBesidePanel();
+    // Narrows the pairing table by the panel's width and puts the panel
+    // beside it.
+    void fitTableBesidePanel();
 
     // MainWindowCommands.cpp
     void connectCommands();
@@ -109,6 +109,5 @@ private:
     QPointer<QWidget> versionBox_;
     RegistrationCommands* registration_ = nullptr;
     SuggestionPanel* suggestions_ = nullptr;
-    bool relayingOut_ = false;
     int designedTableWidth_ = 0; // pixels
 };

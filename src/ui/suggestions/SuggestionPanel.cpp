@@ -45,9 +45,8 @@ bool SuggestionPanel::wanted() const {
     return toggle_->isChecked() && suggestionsApply(program_.state);
 }
 
-bool SuggestionPanel::refresh() {
+void SuggestionPanel::refresh() {
     const bool shown = wanted();
-    const bool changed = shown == isHidden();
     setVisible(shown);
     suggestions_ = shown && suggestionsDrawable(program_.state)
                        ? currentSuggestions(program_, kShown)
@@ -63,7 +62,6 @@ bool SuggestionPanel::refresh() {
     if (!suggestions_.empty()) {
         list_->setCurrentRow(0);
     }
-    return changed;
 }
 
 bool SuggestionPanel::chooseCurrent() {

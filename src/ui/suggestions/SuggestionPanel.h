@@ -25,9 +25,8 @@ public:
 
     QAction* toggleAction() const { return toggle_; }
 
-    // Recomputes the suggestions; returns whether the panel's visibility
-    // changed (the window then lays out its grid again).
-    bool refresh();
+    // Shows or hides the panel and recomputes the suggestions.
+    void refresh();
 
     // Hands on the highlighted suggestion (the first unless another was
     // picked in the list); false when none is on screen.
