@@ -7,6 +7,7 @@
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/PictureChooserDialog.h"
+#include "ui/dialogs/PictureFit.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -222,8 +223,7 @@ void MemberMasterDialog::clickGrid(int row) {
 }
 
 void MemberMasterDialog::showPicture(const QString& path) {
-    const QPixmap pixmap(path);
-    image_->setPixmap(pixmap.scaled(image_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    image_->setPixmap(fitPicture(path, image_->size(), *image_));
 }
 
 void MemberMasterDialog::choosePicture() {
