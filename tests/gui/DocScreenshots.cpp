@@ -24,9 +24,7 @@
 
 namespace {
 
-QString folder;
-
-void save(QWidget& window, const char* name) {
+void save(QWidget& window, const QString& folder, const char* name) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::cerr << "not shown: " << name << '\n';
@@ -51,7 +49,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: doc_screenshots FOLDER\n";
         return 2;
     }
-    folder = QString::fromLocal8Bit(argv[1]);
+    const QString folder = QString::fromLocal8Bit(argv[1]);
     QTemporaryDir dir;
     const std::filesystem::path workDir = dir.path().toStdU16String();
     copyMissingSupportFiles(workDir, {{std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "html",
@@ -87,32 +85,32 @@ int main(int argc, char* argv[]) {
         state.pickMember2 = {match[1], match[3], 0};
         if (match == matches.front()) {
             PairingConfirmationDialog confirmation(program, &window);
-            save(confirmation, "confirmation");
+            save(confirmation, folder, "confirmation");
         }
         startMatch(state, platform);
     }
     window.layout().selectTab(program, 1);
     window.setGeometry(window.screen()->availableGeometry());
-    save(window, "main");
+    save(window, folder, "main");
 
     RunningMatchesWindow running(program, &window, [] {});
     running.openList();
-    save(running, "running");
+    save(running, folder, "running");
     running.close();
 
     if (chooseRunningMatch(state, platform, 1)) {
         ResultEntryDialog result(program, &window);
-        save(result, "result");
+        save(result, folder, "result");
     }
     state.clearPicks();
 
     Roster roster(program);
     RosterDialog rosterDialog(program, roster, &window);
-    save(rosterDialog, "roster");
+    save(rosterDialog, folder, "roster");
 
     if (prepareStandingsReport(program)) {
         StandingsReportDialog report(program, &window);
-        save(report, "report");
+        save(report, folder, "report");
     }
     return 0;
 }
