@@ -3,6 +3,8 @@
 #include "app/Program.h"
 #include "app/Redraw.h"
 
+#include <algorithm>
+
 namespace {
 
 // Resizes smaller than this (in either direction) only re-place the tab strip.
@@ -11,6 +13,10 @@ constexpr int kRelayoutThreshold = 50;
 void setInnerSize(Program& program, int gridWidth, int gridHeight, const WindowGeometry& g) {
     program.view.gridInnerHeight = gridHeight - g.gridFixedRowHeight - 30;
     program.view.gridInnerWidth = gridWidth - g.gridFixedColumnWidth;
+}
+
+int within(int size, int available) {
+    return available > 0 ? std::min(size, available) : size;
 }
 
 } // namespace
@@ -31,6 +37,15 @@ void MainLayout::applySavedSizes(Program& program, const WindowGeometry& designe
         windowWidth = 0;
         gridHeight = designed.grid.height;
         gridWidth = designed.grid.width;
+    }
+    // A window larger than the screen is brought inside it; the resize that
+    // follows fits the grid to the smaller window.
+    const int width = windowWidth > 0 ? windowWidth : designed.window.width;
+    const int height = windowHeight > 0 ? windowHeight : designed.window.height;
+    if (within(width, designed.availableWidth) != width ||
+        within(height, designed.availableHeight) != height) {
+        windowWidth = within(width, designed.availableWidth);
+        windowHeight = within(height, designed.availableHeight);
     }
     setInnerSize(program, gridWidth, gridHeight, designed);
 }

@@ -26,6 +26,10 @@ struct WindowGeometry {
     TwipRect frame; // Frame1, left of the tab strip
     int screenWidth = 0;
     int screenHeight = 0;
+    // The screen's area for windows (without panels and task bars); 0 when
+    // not known.
+    int availableWidth = 0;
+    int availableHeight = 0;
 };
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -36,7 +40,8 @@ inline constexpr int kTwipsPerPixel = 15;
 class MainLayout {
 public:
     // Start-up: the window takes the saved sizes, or the designed ones are
-    // recorded as the sizes to save. Fills the grid size and inner size.
+    // recorded as the sizes to save; either is brought inside the screen's
+    // available area. Fills the grid size and inner size.
     void applySavedSizes(Program& program, const WindowGeometry& designed);
 
     void applyResize(Program& program, const WindowGeometry& now);

@@ -171,3 +171,34 @@ TEST_F(MainLayoutTest, RunningListButtonRefusals) {
     EXPECT_TRUE(showRunningMatches(program(), open));
     EXPECT_EQ(opened, 1);
 }
+
+TEST_F(MainLayoutTest, AWindowLargerThanTheScreenIsBroughtInsideIt) {
+    struct Case {
+        int savedWidth;
+        int savedHeight;
+        int availableWidth;
+        int availableHeight;
+        int width; // 0: the window keeps its designed size
+        int height;
+    };
+    const int designedWidth = designed().window.width;
+    const Case cases[] = {
+        {0, 0, 0, 0, 0, 0},                         // first start, screen unknown
+        {0, 0, 20490, 11000, 0, 0},                 // first start, the designed window fits
+        {0, 0, 10000, 7000, 10000, 7000},           // first start on a small screen
+        {0, 0, 20490, 7000, designedWidth, 7000},   // too low only
+        {30000, 16000, 20490, 11000, 20490, 11000}, // restored larger than the screen
+        {12000, 9000, 20490, 11000, 12000, 9000},   // restored inside it
+    };
+    for (const Case& c : cases) {
+        program().display.windowWidth = c.savedWidth;
+        program().display.windowHeight = c.savedHeight;
+        WindowGeometry g = designed();
+        g.availableWidth = c.availableWidth;
+        g.availableHeight = c.availableHeight;
+        layout_ = MainLayout{};
+        layout_.applySavedSizes(program(), g);
+        EXPECT_EQ(layout_.windowWidth, c.width) << c.savedWidth << " " << c.availableWidth;
+        EXPECT_EQ(layout_.windowHeight, c.height) << c.savedWidth << " " << c.availableWidth;
+    }
+}

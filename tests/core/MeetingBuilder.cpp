@@ -7,6 +7,8 @@
 #include "storage/MeetingRecord.h"
 #include "text/NumberPattern.h"
 
+#include <array>
+
 MeetingBuilder::MeetingBuilder(int sizeA, int sizeB, int method)
     : state_(std::make_unique<MeetingState>()) {
     MeetingState& s = *state_;
@@ -26,6 +28,24 @@ MeetingBuilder::MeetingBuilder(int sizeA, int sizeB, int method)
 
 MeetingBuilder& MeetingBuilder::name(int team, int slot, std::u16string_view abbrev) {
     state_->memberAbbrev[team][slot] = abbrev;
+    return *this;
+}
+
+MeetingBuilder& MeetingBuilder::clubNames() {
+    static const std::array<std::u16string_view, 20> teamA = {
+        u"佐藤", u"鈴木　一郎",       u"たかはし",   u"田中はな", u"ｲﾄｳ ｹﾝｼﾞ",
+        u"渡辺", u"Yamamoto",         u"中村まさこ", u"小林",     u"加藤ゆうこ",
+        u"吉田", u"山田太郎",         u"佐々木花子", u"山口",     u"まつもと",
+        u"井上", u"やまのうち　まき", u"林",         u"斎藤",     u"Shimizu"};
+    static const std::array<std::u16string_view, 20> teamB = {
+        u"高木",           u"ﾀｶﾊｼ ﾋﾛｼ",  u"森",   u"池田さとみ", u"橋本",
+        u"Ishikawa",       u"山下",      u"石井", u"前田けんじ", u"藤田",
+        u"おがわ　あいこ", u"後藤",      u"岡田", u"長谷川",     u"村上",
+        u"近藤",           u"ｺﾝﾄﾞｳ ﾏｻﾐ", u"坂本", u"遠藤",       u"青木　のぶゆき"};
+    for (std::size_t i = 0; i < teamA.size(); ++i) {
+        name(0, static_cast<int>(i) + 1, teamA[i]);
+        name(1, static_cast<int>(i) + 1, teamB[i]);
+    }
     return *this;
 }
 

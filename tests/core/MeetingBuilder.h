@@ -19,6 +19,10 @@ public:
     MeetingState& state() { return *state_; }
 
     MeetingBuilder& name(int team, int slot, std::u16string_view abbrev);
+    // Names all twenty slots of both teams as clubs write short names: family
+    // and given names, kana, half-width kana and Latin letters, up to the
+    // eight characters a short name holds.
+    MeetingBuilder& clubNames();
     MeetingBuilder& woman(int team, int slot);
     MeetingBuilder& resting(int team, int slot);
 

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -95,6 +96,9 @@ private slots:
         }
         QCOMPARE(program_->state.teamSize[0], 10);
         QCOMPARE(program_->log.entryCount, 1);
+        // The designed 960 × 720 window is brought inside the offscreen 800 × 800 screen.
+        const QRect available = window_->screen()->availableGeometry();
+        QVERIFY(window_->width() <= available.width() && window_->height() <= available.height());
         QVERIFY(platform_->events().empty());
     }
 
@@ -146,15 +150,16 @@ private slots:
         trigger("mnfileitem_0");
         platform_->setNextFileName(work_->filePath(QStringLiteral("club.rly")).toStdU16String());
         trigger("mnfileitem_2");
-        window_->resize(1100, 820);
-        QTRY_COMPARE(window_->size(), QSize(1100, 820));
+        window_->resize(1100, 790);
+        QTRY_COMPARE(window_->size(), QSize(1100, 790));
         QVERIFY(window_->close());
 
         window_.reset();
         program_ = std::make_unique<Program>(*platform_, clock_, *settings_,
                                              work_->path().toStdU16String());
         window_ = std::make_unique<MainWindow>(*program_);
-        QCOMPARE(window_->size(), QSize(1100, 820));
+        // The saved width is larger than the screen and is brought inside it.
+        QCOMPARE(window_->size(), QSize(window_->screen()->availableGeometry().width(), 790));
         QCOMPARE(program_->recent.entryCount, 1);
         QCOMPARE(window_->findChild<QAction*>(QStringLiteral("mnfilearray_1"))->text().trimmed(),
                  QStringLiteral("club.rly"));

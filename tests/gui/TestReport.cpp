@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -231,13 +232,20 @@ void TestReport::f1OpensTheReportHelpPage() {
 void TestReport::centresOverTheMainWindow() {
     openClubFile();
     QWidget owner;
-    owner.setGeometry(100, 80, 1000, 900);
+    owner.setGeometry(20, 10, 760, 700);
     owner.show();
     StandingsReportDialog report(*program_, &owner);
     report.show();
     const QRect main = owner.geometry();
     QCOMPARE(report.x(), main.left() + (main.width() - report.width()) / 2);
     QCOMPARE(report.y(), main.top() + (main.height() - report.height()) / 2);
+
+    // Over a window low on the screen it stays inside the screen.
+    owner.setGeometry(20, 600, 760, 150);
+    StandingsReportDialog low(*program_, &owner);
+    low.show();
+    const QRect available = owner.screen()->availableGeometry();
+    QVERIFY(available.contains(low.geometry()));
 }
 
 void TestReport::printsItsImageOnOnePage() {

@@ -2,5 +2,6 @@
 
 class QWidget;
 
-// A dialog opened from the main window centres itself over it.
+// A dialog opened from the main window centres itself over it, inside the
+// screen.
 void centreOverParent(QWidget& dialog);

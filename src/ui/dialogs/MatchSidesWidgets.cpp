@@ -3,10 +3,10 @@
 #include "matching/MatchSides.h"
 #include "matching/PairingConfirmation.h"
 #include "ui/dialogs/DialogSupport.h"
+#include "ui/dialogs/PictureFit.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 
@@ -67,11 +67,11 @@ void MatchSidesWidgets::show(const MatchSides& sides, const std::filesystem::pat
         names_.at(index)->setText(toQString(sides.memberNames.at(index)));
         const PictureLookup& picture = sides.pictures.at(index);
         if (picture.found) {
-            const QImage image(QString::fromStdString((workDir / picture.fileName).string()));
-            if (!image.isNull()) {
-                pictures_.at(index)->setPixmap(QPixmap::fromImage(
-                    image.scaled(kPictureWidth - 4, kPictureHeight - 4, Qt::KeepAspectRatio,
-                                 Qt::SmoothTransformation)));
+            const QPixmap fitted =
+                fitPicture(QString::fromStdString((workDir / picture.fileName).string()),
+                           {kPictureWidth - 4, kPictureHeight - 4}, *pictures_.at(index));
+            if (!fitted.isNull()) {
+                pictures_.at(index)->setPixmap(fitted);
             }
         }
     }

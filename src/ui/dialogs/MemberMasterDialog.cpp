@@ -9,6 +9,7 @@
 #include "ui/dialogs/EnterKeyHandling.h"
 #include "ui/dialogs/FieldWidthValidator.h"
 #include "ui/dialogs/PictureChooserDialog.h"
+#include "ui/dialogs/PictureFit.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -237,8 +238,7 @@ void MemberMasterDialog::clickGrid(int row) {
 }
 
 void MemberMasterDialog::showPicture(const QString& path) {
-    const QPixmap pixmap(path);
-    image_->setPixmap(pixmap.scaled(image_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    image_->setPixmap(fitPicture(path, image_->size(), *image_));
 }
 
 void MemberMasterDialog::choosePicture() {

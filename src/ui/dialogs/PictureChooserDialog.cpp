@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "ui/dialogs/DialogPlacement.h"
+#include "ui/dialogs/PictureFit.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -49,10 +50,8 @@ PictureChooserDialog::PictureChooserDialog(Program& program, QWidget* owner)
     });
     connect(files_, &QListWidget::currentTextChanged, this, [this](const QString& name) {
         chooser_.chooseFile(name.toStdString());
-        const QPixmap pixmap(QString::fromStdString(chooser_.previewPath().string()));
-        preview_->setPixmap(pixmap.isNull() ? QPixmap()
-                                            : pixmap.scaled(preview_->size(), Qt::KeepAspectRatio,
-                                                            Qt::SmoothTransformation));
+        preview_->setPixmap(fitPicture(QString::fromStdString(chooser_.previewPath().string()),
+                                       preview_->size(), *preview_));
     });
     connect(okButton, &QPushButton::clicked, this, &PictureChooserDialog::ok);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -5,6 +5,7 @@
 #include "platform/qt/KeyCode.h"
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogPlacement.h"
+#include "ui/dialogs/PictureFit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -201,9 +202,9 @@ void RosterDialog::showPicture(const PictureLookup& picture) {
     if (!picture.found) {
         return;
     }
-    const QPixmap pixmap(QString::fromStdString((program_.workDir / picture.fileName).string()));
     picture_->setPixmap(
-        pixmap.scaled(picture_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        fitPicture(QString::fromStdString((program_.workDir / picture.fileName).string()),
+                   picture_->size(), *picture_));
 }
 
 void RosterDialog::leave(bool closeBox) {

@@ -2,9 +2,11 @@
 
 #include "app/MainGridEvents.h"
 #include "app/MainLayout.h"
+#include "ui/main/MainGridModel.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
 
 namespace {
 
@@ -37,6 +39,11 @@ MainGridView::MainGridView(QWidget* parent) : QTableView(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+void MainGridView::setGridModel(MainGridModel* model) {
+    gridModel_ = model;
+    setModel(model);
+}
+
 void MainGridView::applySizes(const std::vector<int>& columnWidths,
                               const std::vector<int>& rowHeights) {
     for (std::size_t i = 0; i < rowHeights.size(); ++i) {
@@ -67,6 +74,18 @@ void MainGridView::fitColumns() {
         setColumnWidth(static_cast<int>(i), width);
         used += width;
     }
+    if (gridModel_ != nullptr) {
+        std::vector<int> room;
+        for (int column = 0; column < gridModel_->columnCount(); ++column) {
+            room.push_back(textRoom(column));
+        }
+        gridModel_->fitHeadings(room);
+    }
+}
+
+int MainGridView::textRoom(int column) const {
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return columnWidth(column) - (showGrid() ? 1 : 0) - 2 * margin;
 }
 
 void MainGridView::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+class MainGridModel;
+
 // The main grid's widget: reports which mouse button was pressed and which
 // cell was double-clicked. A left press that follows another button's press
 // on the same cell starts the double-click of the correction gesture (right
@@ -14,6 +16,10 @@ class MainGridView : public QTableView {
 
 public:
     explicit MainGridView(QWidget* parent = nullptr);
+
+    // Shows the model; its headings are fitted to the columns whenever the
+    // columns are sized.
+    void setGridModel(MainGridModel* model);
 
     // Column widths and row heights in twips. The columns keep their
     // proportions and share the grid's visible width; rows are 15 twips a
@@ -31,7 +37,11 @@ protected:
 
 private:
     void fitColumns();
+    // The width a cell of the column leaves for text: its width less the
+    // grid line and the style's text margins.
+    int textRoom(int column) const;
 
+    MainGridModel* gridModel_ = nullptr;
     std::vector<int> columnWidths_;
     int previousButton_ = 0;
     QModelIndex previousCell_;

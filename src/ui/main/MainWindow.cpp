@@ -98,7 +98,7 @@ void MainWindow::buildWidgets() {
     grid_->setObjectName(QStringLiteral("Grid1"));
     grid_->setGeometry(126, 86, 824, 560);
     model_ = new MainGridModel(program_.view.grid, this);
-    grid_->setModel(model_);
+    grid_->setGridModel(model_);
 
     explanation_ = new QPlainTextEdit(central_);
     explanation_->setObjectName(QStringLiteral("Text2"));

@@ -45,6 +45,10 @@ WindowGeometry MainWindow::geometryInTwips() const {
     if (const QScreen* shown = screen()) {
         g.screenWidth = twips(shown->geometry().width());
         g.screenHeight = twips(shown->geometry().height());
+        // The window's frame (title bar, borders) needs room on the screen too.
+        const QSize frame = frameGeometry().size() - size();
+        g.availableWidth = twips(shown->availableGeometry().width() - frame.width());
+        g.availableHeight = twips(shown->availableGeometry().height() - frame.height());
     }
     return g;
 }

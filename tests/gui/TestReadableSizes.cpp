@@ -1,0 +1,166 @@
+#include "MeetingBuilder.h"
+#include "app/HeadingFit.h"
+#include "app/MeetingViewCommands.h"
+#include "app/Program.h"
+#include "platform/Clock.h"
+#include "platform/ScriptedPlatform.h"
+#include "storage/SettingsStore.h"
+#include "ui/main/MainGridView.h"
+#include "ui/main/MainWindow.h"
+
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QtTest>
+
+#include <memory>
+
+// The main window on a 1920 × 1080 screen with a meeting of twenty members a
+// team: every heading fits its cell, shrunk if need be, or is elided with its
+// whole name as the tooltip.
+class TestReadableSizes : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void headingsFitOrAreElided_data();
+    void headingsFitOrAreElided();
+
+private:
+    QTemporaryDir dir_;
+    ScriptedPlatform platform_;
+    FixedClock clock_{std::tm{}};
+    MemorySettingsStore settings_;
+    std::unique_ptr<Program> program_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void TestReadableSizes::init() {
+    QVERIFY(dir_.isValid());
+    program_ = std::make_unique<Program>(platform_, clock_, settings_,
+                                         std::filesystem::path(dir_.path().toStdU16String()));
+    window_ = std::make_unique<MainWindow>(*program_);
+}
+
+void TestReadableSizes::cleanup() {
+    window_.reset();
+    program_.reset();
+}
+
+void TestReadableSizes::headingsFitOrAreElided_data() {
+    QTest::addColumn<QSize>("windowSize");
+    QTest::addColumn<int>("method");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("displayMode");
+    QTest::addColumn<bool>("smallScreen");
+    QTest::newRow("1366x768 team A") << QSize(1366, 768) << 0 << 1 << 0 << false;
+    QTest::newRow("1366x768 team B") << QSize(1366, 768) << 0 << 2 << 0 << false;
+    QTest::newRow("1366x768 table only") << QSize(1366, 768) << 0 << 1 << 1 << false;
+    QTest::newRow("1366x768 singles") << QSize(1366, 768) << 2 << 1 << 0 << false;
+    QTest::newRow("1920x1080 team A") << QSize(1920, 1080) << 0 << 1 << 0 << false;
+    QTest::newRow("1920x1080 team B") << QSize(1920, 1080) << 0 << 2 << 1 << false;
+    QTest::newRow("1024x600 team A") << QSize(1024, 600) << 0 << 1 << 0 << true;
+}
+
+void TestReadableSizes::headingsFitOrAreElided() {
+    QFETCH(QSize, windowSize);
+    QFETCH(int, method);
+    QFETCH(int, tab);
+    QFETCH(int, displayMode);
+    QFETCH(bool, smallScreen);
+
+    MeetingBuilder meeting(20, 20, method);
+    meeting.clubNames().twoTeam(1, 2, 1, 2, 6, 4).twoTeam(3, 17, 11, 20, 3, 6);
+    writeMeetingFile(dir_.filePath(QStringLiteral("club.rly")).toStdU16String(),
+                     {&meeting.state()});
+    QVERIFY(program_->meetingFile.openMeetingFile(u"club.rly"));
+    program_->display.displayMode = displayMode == 0 ? u"0" : u"1";
+    window_->layout().selectTab(*program_, tab);
+
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->resize(windowSize - (window_->frameGeometry().size() - window_->size()));
+    QTRY_COMPARE(window_->frameGeometry().size(), windowSize);
+    window_->render();
+
+    const MainGridView* grid = window_->grid();
+    const QAbstractItemModel* model = grid->model();
+    const GridModel& cells = program_->view.grid;
+    QCOMPARE(model->rowCount(), 29);
+    const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    int shrunk = 0;
+    int elided = 0;
+    for (int row = 0; row < cells.rows; ++row) {
+        for (int column = 0; column < cells.columns; ++column) {
+            if (row != 0 && column != 0) {
+                continue;
+            }
+            const QModelIndex cell = model->index(row, column);
+            const QString whole = QString::fromStdU16String(cells.at(row, column)).trimmed();
+            const QString shown = cell.data().toString();
+            const QFont font = cell.data(Qt::FontRole).value<QFont>();
+            const int room = grid->visualRect(cell).width() - 2 * margin;
+            if (whole.isEmpty()) {
+                continue;
+            }
+            const QString where = QStringLiteral("%1,%2 %3").arg(row).arg(column).arg(whole);
+            QVERIFY2(QFontMetrics(font).horizontalAdvance(shown) <= room, qPrintable(where));
+            QVERIFY2(font.pointSizeF() >= kLegibleHeadingPoints, qPrintable(where));
+            if (shown == whole) {
+                QVERIFY2(!cell.data(Qt::ToolTipRole).isValid(), qPrintable(where));
+            } else {
+                QVERIFY2(shown.endsWith(QChar(0x2026)), qPrintable(where));
+                QCOMPARE(cell.data(Qt::ToolTipRole).toString(), whole);
+                ++elided;
+            }
+            // Names in kana and kanji show whole on the usual screens; eight
+            // Latin letters may need more room than the legible floor leaves.
+            const bool member = row == 0 ? column >= 1 && column <= 20 : row >= 1 && row <= 20;
+            if (!smallScreen && member &&
+                !whole.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) {
+                QCOMPARE(shown, whole);
+            }
+            if (font.pointSizeF() < window_->layout().gridFontSize) {
+                ++shrunk;
+            }
+        }
+    }
+    // The long names do not fit at the layout's size; on a small screen some
+    // need the ellipsis.
+    QVERIFY(shrunk > 0);
+    QVERIFY(elided > 0 || !smallScreen);
+    // Score cells keep the layout's font.
+    const QFont score = model->index(2, 1).data(Qt::FontRole).value<QFont>();
+    QCOMPARE(score.pointSizeF(), window_->layout().gridFontSize);
+    if (displayMode == 0) {
+        // The standings rows stay in view.
+        const int last = cells.rows - 1;
+        QVERIFY(grid->rowViewportPosition(last) + grid->rowHeight(last) <=
+                grid->viewport()->height());
+    }
+}
+
+// The offscreen platform's screen is 800 × 600; the test wants a full HD one.
+int main(int argc, char* argv[]) {
+    QTemporaryFile screens;
+    if (!screens.open()) {
+        return 1;
+    }
+    screens.write(R"({"screens": [{"name": "FullHD", "x": 0, "y": 0, "width": 1920,
+                     "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    std::vector<char*> arguments(argv, argv + argc);
+    std::string platformOption = "-platform";
+    std::string platform = "offscreen:configfile=" + screens.fileName().toStdString();
+    arguments.push_back(platformOption.data());
+    arguments.push_back(platform.data());
+    int count = static_cast<int>(arguments.size());
+    QApplication app(count, arguments.data());
+    TestReadableSizes test;
+    return QTest::qExec(&test, count, arguments.data());
+}
+
+#include "TestReadableSizes.moc"
