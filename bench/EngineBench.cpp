@@ -1,8 +1,8 @@
 // Timings of the redraw every action ends with and of the totals over all
 // meetings, against a plain sequential read of the same data file.
+#include "ScriptedPlatform.h"
 #include "matching/MainView.h"
 #include "matching/PairingTable.h"
-#include "platform/ScriptedPlatform.h"
 #include "results/TotalsView.h"
 #include "state/MeetingState.h"
 #include "storage/MeetingFile.h"

@@ -1,9 +1,9 @@
 // The cost of one save of a meeting, with its journal and syncs, on data
 // files of 20 and 500 meetings in the system's temporary folder (a real
 // disk: the time is mostly waiting for fsync, so wall time is measured).
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
 

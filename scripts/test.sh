@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the core
+# Installs what is missing, checks that no source includes a higher layer,
+# builds everything and runs every test: the core
 # and window tests, then the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then fuzzes the file readers.
 set -euo pipefail
@@ -7,6 +8,8 @@ cd "$(dirname "$0")/.."
 
 scripts/deps.sh
 jobs="$(nproc)"
+
+scripts/check-includes.sh
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRALLYNOTE_BENCH=ON
 cmake --build build -j"$jobs"

@@ -1,6 +1,6 @@
 #include "MatchFixture.h"
 
-#include "results/MeetingCompletion.h"
+#include "app/MeetingCompletion.h"
 #include "text/Utf8.h"
 
 #include <csignal>

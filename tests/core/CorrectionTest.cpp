@@ -1,6 +1,6 @@
 #include "MatchFixture.h"
 
-#include "results/ResultCorrection.h"
+#include "app/ResultCorrection.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // A child enters results through the core, saving after each, and reports
 // every save that returned; it is killed at random moments. After each kill
 // the data file must open and hold every result whose save had returned.
+#include "FixedClock.h"
 #include "StorageFixture.h"
 
 #include <chrono>

@@ -1,7 +1,7 @@
+#include "ScriptedPlatform.h"
 #include "matching/MatchSides.h"
 #include "matching/MatchStart.h"
 #include "matching/PairSelection.h"
-#include "platform/ScriptedPlatform.h"
 #include "state/MeetingState.h"
 
 #include <gtest/gtest.h>

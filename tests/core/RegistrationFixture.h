@@ -1,10 +1,10 @@
 #pragma once
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "StorageFixture.h"
 #include "TempDir.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 #include "text/Utf8.h"
 

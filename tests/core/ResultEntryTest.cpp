@@ -1,7 +1,7 @@
 #include "MatchFixture.h"
 
-#include "results/MatchRelease.h"
-#include "results/ResultEntry.h"
+#include "app/MatchRelease.h"
+#include "app/ResultEntry.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "matching/RunningList.h"
-#include "platform/ScriptedPlatform.h"
+#include "ScriptedPlatform.h"
 #include "state/MeetingState.h"
 #include "text/Utf8.h"
 

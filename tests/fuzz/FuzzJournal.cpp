@@ -4,9 +4,9 @@
 // the journal).
 #include "FuzzFolder.h"
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
 

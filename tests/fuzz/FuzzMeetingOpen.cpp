@@ -2,9 +2,9 @@
 // as the view of an earlier meeting does.
 #include "FuzzFolder.h"
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

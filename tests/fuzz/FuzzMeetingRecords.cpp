@@ -2,9 +2,9 @@
 // first, as the totals over all meetings read them, and unpacks each.
 #include "FuzzFolder.h"
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
 

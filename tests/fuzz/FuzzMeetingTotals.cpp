@@ -3,9 +3,9 @@
 // the file had lost its tail after it was opened.
 #include "FuzzFolder.h"
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "results/TotalsView.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"

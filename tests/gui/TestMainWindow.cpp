@@ -1,6 +1,6 @@
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/AboutDialog.h"

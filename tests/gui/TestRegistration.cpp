@@ -1,6 +1,6 @@
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 #include "text/Cp932.h"
 #include "text/FixedText.h"

@@ -1,8 +1,8 @@
 #include "ui/dialogs/MatchFlow.h"
 
+#include "app/MeetingCompletion.h"
 #include "app/Program.h"
 #include "matching/PairSelection.h"
-#include "results/MeetingCompletion.h"
 #include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/dialogs/ResultCorrectionDialog.h"
 #include "ui/dialogs/RunningMatchesWindow.h"

@@ -6,8 +6,8 @@
 #include "matching/MatchStart.h"
 #include "matching/PairingConfirmation.h"
 #include "platform/qt/KeyCode.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
-#include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/MatchSidesWidgets.h"
 
 #include <QGridLayout>

@@ -2,9 +2,9 @@
 
 #include "app/Program.h"
 #include "matching/RunningList.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/CancelMatchDialog.h"
 #include "ui/dialogs/DialogPlacement.h"
-#include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/ForfeitMatchDialog.h"
 #include "ui/dialogs/ResultEntryDialog.h"
 

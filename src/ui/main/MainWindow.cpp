@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "app/StartUp.h"
 #include "platform/qt/KeyCode.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/main/MainGridModel.h"
@@ -22,10 +23,6 @@ namespace {
 
 QColor toQColor(const Rgb& colour) {
     return {colour.red, colour.green, colour.blue};
-}
-
-QString toQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
 }
 
 void setBackground(QWidget* widget, const Rgb& colour) {

@@ -1,8 +1,8 @@
-#include "results/ResultEntry.h"
+#include "app/ResultEntry.h"
 
+#include "app/MatchRelease.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
-#include "results/MatchRelease.h"
 #include "results/StandingsReport.h"
 #include "text/LeadingNumber.h"
 #include "text/NumberPattern.h"

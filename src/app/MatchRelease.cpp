@@ -1,4 +1,4 @@
-#include "results/MatchRelease.h"
+#include "app/MatchRelease.h"
 
 #include "app/Program.h"
 

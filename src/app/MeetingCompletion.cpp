@@ -1,4 +1,4 @@
-#include "results/MeetingCompletion.h"
+#include "app/MeetingCompletion.h"
 
 #include "app/Program.h"
 #include "platform/Platform.h"

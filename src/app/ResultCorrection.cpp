@@ -1,4 +1,4 @@
-#include "results/ResultCorrection.h"
+#include "app/ResultCorrection.h"
 
 #include "app/Program.h"
 #include "platform/Platform.h"
