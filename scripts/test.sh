@@ -1,21 +1,40 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks that no source includes a higher layer,
-# builds everything and runs every test: the core
-# and window tests, then the core tests again under AddressSanitizer and
+# Installs what is missing, checks the layers and the formatting, builds
+# everything with warnings as errors and runs every test: the core and window
+# tests, then the core tests again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then fuzzes the file readers.
+#   scripts/test.sh           everything
+#   scripts/test.sh --quick   the edit loop: the checks, the main build and its
+#                             tests; no sanitizer build, no fuzzing
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+quick=0
+case "${1:-}" in
+--quick) quick=1 ;;
+"") ;;
+*)
+    echo "usage: scripts/test.sh [--quick]" >&2
+    exit 2
+    ;;
+esac
 
 scripts/deps.sh
 jobs="$(nproc)"
 
 scripts/check-includes.sh
+scripts/check-format.sh
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRALLYNOTE_BENCH=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRALLYNOTE_BENCH=ON -DRALLYNOTE_WERROR=ON
 cmake --build build -j"$jobs"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$jobs")
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRALLYNOTE_GUI=OFF -DRALLYNOTE_SANITIZE=ON
+if [ "$quick" = 1 ]; then
+    exit 0
+fi
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRALLYNOTE_GUI=OFF -DRALLYNOTE_SANITIZE=ON \
+    -DRALLYNOTE_WERROR=ON
 cmake --build build-asan -j"$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$jobs")
