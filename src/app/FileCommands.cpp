@@ -21,7 +21,7 @@ constexpr std::u16string_view kOpenedFilePrefix = u"ﾌｧｲﾙ：";
 
 bool guardsPass(Program& program) {
     const MeetingState& state = program.state;
-    if (state.intraTeamFlag == 1) {
+    if (state.intraTeamMode == IntraTeamMode::On) {
         program.platform.showMessage(kIntraTeamOn, kAppTitle);
         return false;
     }

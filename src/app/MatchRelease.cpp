@@ -9,7 +9,7 @@ bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
                       state.pickMember2.at(side), pairCode);
     }
     removeRunningSlot(state);
-    return program.meetingFile.saveMeeting(0);
+    return program.meetingFile.saveMeeting(SaveTarget::Meeting);
 }
 
 void cancelMatch(Program& program) {

@@ -24,7 +24,7 @@ std::u16string sideText(const MeetingState& state, int side) {
     const auto& names = state.memberAbbrev.at(state.pickTeam.at(side));
     std::u16string text = u"(" + reportName(names.at(state.pickMember1.at(side)).str());
     const std::u16string partner = reportName(names.at(state.pickMember2.at(side)).str());
-    if (partner != u" " && state.matchMethod != 2) {
+    if (partner != u" " && state.matchMethod != MatchMethod::OneTeamSingles) {
         text += u"+" + partner;
     }
     return text + u")";
@@ -58,7 +58,7 @@ bool enterResult(Program& program, std::u16string_view text1, std::u16string_vie
         const int second = state.pickMember2.at(side);
         state.resultTable.at(team).at(first).at(second) = codes.at(side);
         // In doubles each partner finds the pair's score in its own row.
-        if (state.matchMethod != 2) {
+        if (state.matchMethod != MatchMethod::OneTeamSingles) {
             state.resultTable.at(team).at(second).at(first) = codes.at(side);
         }
     }

@@ -46,7 +46,7 @@ public:
             return false;
         }
         MeetingState& state = program_.state;
-        resetMeeting(state, 9);
+        resetMeeting(state, ResetTarget::StartUp);
         state.teamSize[0] = 10;
         state.teamSize[1] = 10;
         state.playedTotal = 0;

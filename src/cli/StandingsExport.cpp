@@ -33,7 +33,7 @@ std::string jsonString(const std::string& text) {
 
 std::vector<ExportRow> exportRows(const MeetingState& state) {
     std::vector<ExportRow> rows;
-    const int teams = state.matchMethod == 0 ? 2 : 1;
+    const int teams = state.matchMethod == MatchMethod::TwoTeamDoubles ? 2 : 1;
     for (int team = 0; team < teams; ++team) {
         for (int i = 1; i <= boundedTeamSize(state, team); ++i) {
             const auto& row = state.resultTable[team][i];

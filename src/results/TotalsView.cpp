@@ -47,11 +47,11 @@ void addRecord(MeetingState& state, const MeetingRecord& record) {
 
 bool showTotals(MeetingState& state, const MeetingFile& file, Platform& platform, MainView& view) {
     state.totalsBusy = 1;
-    if (state.viewState == 2) {
+    if (state.viewState == ViewState::Totals) {
         platform.beep();
         return false;
     }
-    state.viewState = 2;
+    state.viewState = ViewState::Totals;
 
     // One open for all records: the sums over a long history must cost
     // little more than reading the file once.

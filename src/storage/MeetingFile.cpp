@@ -73,7 +73,7 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
     const bool remade = done && file.created() && n > 1;
     if (remade) {
         MeetingState empty;
-        resetMeeting(empty, 0);
+        resetMeeting(empty, ResetTarget::NewMeeting);
         packMeeting(empty, first);
     } else if (done && countToFirst) {
         done = file.read(1, first.bytes.data());
@@ -96,14 +96,15 @@ bool MeetingFile::writeMeeting(const std::filesystem::path& path, long long n, b
     return done;
 }
 
-bool MeetingFile::saveMeeting(int mode) {
-    const long long n = mode == 9 ? state_.viewedMeeting : state_.meetingCount;
-    const bool countToFirst = mode == 1 && state_.meetingCount > 1;
+bool MeetingFile::saveMeeting(SaveTarget target) {
+    const bool viewed = target == SaveTarget::ViewedMeeting;
+    const long long n = viewed ? state_.viewedMeeting : state_.meetingCount;
+    const bool countToFirst = target == SaveTarget::MeetingAndCount && state_.meetingCount > 1;
     const std::filesystem::path path = resolve(state_.currentPath);
     // A correction of an earlier meeting cannot make a removed file again:
     // the current meeting is not in the state to be written with it.
     std::error_code ignored;
-    const bool gone = mode == 9 && !std::filesystem::exists(path, ignored);
+    const bool gone = viewed && !std::filesystem::exists(path, ignored);
     if (gone || !writeMeeting(path, n, countToFirst)) {
         platform_.showMessage(kWriteError, kAppTitle);
         return false;
@@ -150,7 +151,7 @@ bool MeetingFile::openMeetingFile(const std::u16string& path) {
         return false;
     }
     MeetingState staged = state_;
-    resetMeeting(staged, 0);
+    resetMeeting(staged, ResetTarget::NewMeeting);
     unpackMeeting(first, staged);
     staged.meetingCount = static_cast<std::int16_t>(count);
     if (count >= 2) {
@@ -213,7 +214,7 @@ bool MeetingFile::copyMeetingFile(const std::u16string& newPath) {
 
 bool MeetingFile::createScratchFile() {
     MeetingState staged = state_;
-    resetMeeting(staged, 0);
+    resetMeeting(staged, ResetTarget::NewMeeting);
     MeetingRecord record;
     record.setCount(0);
     packMeeting(staged, record);

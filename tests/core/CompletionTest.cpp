@@ -16,12 +16,12 @@ protected:
     void SetUp() override {
         MatchFixture::SetUp();
         MeetingState& s = state();
-        s.matchMethod = 1;
+        s.matchMethod = MatchMethod::OneTeamDoubles;
         s.resultTable[0][3][1] = 6004;
         s.resultTable[0][1][3] = 6004;
         s.setPair(0, 3, 1, PairFinished);
         s.currentTeam = 1;
-        ASSERT_TRUE(program().meetingFile.saveMeeting(0));
+        ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::Meeting));
         platform_.clear();
     }
     bool complete(bool yes) {
@@ -41,8 +41,8 @@ protected:
 
 TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
     MeetingState& s = state();
-    s.intraTeamFlag = 1;
-    s.viewState = 2;
+    s.intraTeamMode = IntraTeamMode::On;
+    s.viewState = ViewState::Totals;
     s.viewedMeeting = 1;
     s.runningCount = 1;
     const std::u16string messages[] = {
@@ -53,8 +53,8 @@ TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
     };
     for (int index : {0, 2}) {
         platform_.clear();
-        s.intraTeamFlag = 1;
-        s.viewState = 2;
+        s.intraTeamMode = IntraTeamMode::On;
+        s.viewState = ViewState::Totals;
         s.viewedMeeting = 1;
         for (const std::u16string& message : messages) {
             EXPECT_FALSE(runCompletionMenuItem(program(), index));
@@ -62,10 +62,10 @@ TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
             EXPECT_EQ(platform_.messages().back(), message);
             EXPECT_EQ(platform_.events().back().title, kAppTitle);
             // Lift the condition just refused.
-            if (s.intraTeamFlag == 1) {
-                s.intraTeamFlag = 0;
-            } else if (s.viewState == 2) {
-                s.viewState = 0;
+            if (s.intraTeamMode == IntraTeamMode::On) {
+                s.intraTeamMode = IntraTeamMode::Off;
+            } else if (s.viewState == ViewState::Totals) {
+                s.viewState = ViewState::PairingTable;
             } else if (s.viewedMeeting > 0) {
                 s.viewedMeeting = 0;
             }
@@ -95,7 +95,7 @@ TEST_F(CompletionTest, CompletingMeetingOneStartsMeetingTwo) {
     const MeetingState& s = state();
     EXPECT_EQ(s.meetingCount, 2);
     EXPECT_EQ(s.currentTeam, 0);
-    EXPECT_EQ(s.matchMethod, 1);
+    EXPECT_EQ(s.matchMethod, MatchMethod::OneTeamDoubles);
     EXPECT_EQ(s.teamSize[0], 6);
     EXPECT_EQ(s.memberAbbrev[1][4], FixedText<8>(u"Ｂ乙4"));
     EXPECT_EQ(s.resultTable[0][3][1], 0);

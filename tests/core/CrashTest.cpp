@@ -50,13 +50,13 @@ int progressOf(const MeetingState& state) {
         progress = nextProgress(progress);
         if (progress % 2 == 0) {
             state.resultTable[0][1][2] = progress / 2;
-            if (!program.meetingFile.saveMeeting(0)) {
+            if (!program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
                 ::_exit(4);
             }
         } else {
-            resetMeeting(state, 1);
+            resetMeeting(state, ResetTarget::MatchData);
             ++state.meetingCount;
-            if (!program.meetingFile.saveMeeting(1)) {
+            if (!program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
                 ::_exit(5);
             }
         }

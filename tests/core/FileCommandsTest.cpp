@@ -136,7 +136,7 @@ TEST_F(FileCommandsTest, TheGuardsRefuseEveryItemExitIncluded) {
     for (const Case& c : cases) {
         for (int index : {FileNew, FileOpen, FileSaveAs, FileClose, FileExit}) {
             platform_.clear();
-            state().intraTeamFlag = c.intraTeam;
+            state().intraTeamMode = static_cast<IntraTeamMode>(c.intraTeam);
             state().viewedMeeting = c.viewed;
             EXPECT_EQ(click(index), FileOutcome::Stay);
             ASSERT_EQ(platform_.events().size(), 1u);

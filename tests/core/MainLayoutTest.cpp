@@ -132,8 +132,8 @@ TEST_F(MainLayoutTest, TeamSwitchWorksOnlyInTwoTeamDoubles) {
     EXPECT_EQ(layout_.selectedTab, 1);
 
     for (auto [method, intra] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{0, 1}}) {
-        state().matchMethod = static_cast<std::int16_t>(method);
-        state().intraTeamFlag = static_cast<std::int16_t>(intra);
+        state().matchMethod = static_cast<MatchMethod>(method);
+        state().intraTeamMode = static_cast<IntraTeamMode>(intra);
         showOtherTeam(program(), layout_);
         EXPECT_EQ(state().currentTeam, 0);
     }
@@ -145,9 +145,9 @@ TEST_F(MainLayoutTest, RunningListButtonRefusals) {
     const auto open = [&opened] { ++opened; };
     EXPECT_FALSE(showRunningMatches(program(), open)); // no meeting
     state().meetingCount = 2;
-    state().viewState = 2;
+    state().viewState = ViewState::Totals;
     EXPECT_FALSE(showRunningMatches(program(), open));
-    state().viewState = 0;
+    state().viewState = ViewState::PairingTable;
     state().viewedMeeting = 1;
     EXPECT_FALSE(showRunningMatches(program(), open));
     EXPECT_EQ(platform_.beepCount(), 3);

@@ -29,7 +29,7 @@ protected:
             s.memberAbbrev[1][slot] = u"Ｂ乙" + digit;
             s.memberStatus[1][slot] = 1;
         }
-        ASSERT_TRUE(program_->meetingFile.saveMeeting(0));
+        ASSERT_TRUE(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
     }
 
     MeetingState& state() { return program_->state; }

@@ -49,12 +49,13 @@ protected:
         const std::u16string path = fromPath(dir / "club.rly");
         state.currentPath = path;
         state.openName = path;
-        resetMeeting(state, 0);
+        resetMeeting(state, ResetTarget::NewMeeting);
         state.teamSize = {2, 2, 0};
         for (int k = 1; k <= meetings; ++k) {
             state.meetingCount = static_cast<std::int16_t>(k);
             state.meetingTitle = u"第" + number(k) + u"回";
-            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? 0 : 1));
+            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? SaveTarget::Meeting
+                                                                : SaveTarget::MeetingAndCount));
         }
     }
 

@@ -97,7 +97,7 @@ TEST_F(StartUpTest, ClosingWithRunningMatchesAndNoKeepsTheWindowAndLogsNothing) 
 
 TEST_F(StartUpTest, ClosingTheWindowHasNoIntraTeamOrEarlierMeetingGuard) {
     startProgram(program(), layout_, designed());
-    state().intraTeamFlag = 1;
+    state().intraTeamMode = IntraTeamMode::On;
     state().viewedMeeting = 1;
     EXPECT_FALSE(handleCloseRequest(program()));
     EXPECT_TRUE(platform_.messages().empty());

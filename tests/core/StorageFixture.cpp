@@ -15,7 +15,7 @@ std::tm fixedMoment() {
 
 StorageFixture::StorageFixture()
     : clock(fixedMoment()), program(platform, clock, settings, dir.path()), state(program.state) {
-    resetMeeting(state, 9);
+    resetMeeting(state, ResetTarget::StartUp);
     state.teamSize = {10, 10, 0};
 }
 
@@ -28,13 +28,14 @@ void StorageFixture::makeMeetings(int meetings) {
     ASSERT_TRUE(program.meetingFile.createScratchFile());
     for (int k = 1; k <= meetings; ++k) {
         if (k > 1) {
-            ASSERT_TRUE(program.meetingFile.saveMeeting(0));
-            resetMeeting(state, 1);
+            ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+            resetMeeting(state, ResetTarget::MatchData);
             ++state.meetingCount;
         }
         state.meetingTitle = u"第" + fromUtf8(std::to_string(k)) + u"回";
         state.resultTable[0][1][2] = k;
-        ASSERT_TRUE(program.meetingFile.saveMeeting(k > 1 ? 1 : 0));
+        ASSERT_TRUE(program.meetingFile.saveMeeting(k > 1 ? SaveTarget::MeetingAndCount
+                                                          : SaveTarget::Meeting));
     }
 }
 

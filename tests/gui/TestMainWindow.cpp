@@ -116,7 +116,7 @@ private slots:
 
     void exitInIntraTeamModeRefuses() {
         QSignalSpy ended(window_.get(), &MainWindow::programEnded);
-        program_->state.intraTeamFlag = 1;
+        program_->state.intraTeamMode = IntraTeamMode::On;
         trigger("mnfileitem_6");
         QCOMPARE(platform_->messages(),
                  std::vector<std::u16string>{
@@ -124,7 +124,7 @@ private slots:
         QVERIFY(window_->isVisible());
         QCOMPARE(ended.count(), 0);
 
-        program_->state.intraTeamFlag = 0;
+        program_->state.intraTeamMode = IntraTeamMode::Off;
         trigger("mnfileitem_6");
         QCOMPARE(ended.count(), 1);
         QVERIFY(!window_->isVisible());

@@ -87,7 +87,7 @@ private slots:
             s.memberAbbrev[1][slot] = namesB[slot - 1];
             s.memberStatus[1][slot] = slot % 2;
         }
-        QVERIFY(program_->meetingFile.saveMeeting(0));
+        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
         main_ = std::make_unique<QWidget>();
         main_->resize(900, 700);
         main_->show();
@@ -156,7 +156,7 @@ private slots:
 
     void runningListWithThreeMatchesCancelAndForfeit() {
         MeetingState& s = program_->state;
-        s.matchMethod = 1;
+        s.matchMethod = MatchMethod::OneTeamDoubles;
         const int picks[3][4] = {{2, 1, 4, 3}, {6, 5, 3, 2}, {5, 1, 6, 4}};
         for (const auto& pick : picks) {
             flow_->pickCell(pick[0], pick[1]);

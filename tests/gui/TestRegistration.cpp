@@ -391,7 +391,7 @@ void TestRegistration::intraTeamModeLocksTheTabsAndRegistration() {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QCOMPARE(program_->state.currentTeam, 1);
     choose("mnvs", QStringLiteral("チーム内対抗設定/解除(&T)"));
-    QCOMPARE(program_->state.intraTeamFlag, 1);
+    QCOMPARE(program_->state.intraTeamMode, IntraTeamMode::On);
     QVERIFY(!tabs->isEnabled());
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(program_->state.currentTeam, 1);
@@ -453,7 +453,7 @@ void TestRegistration::teamInfoKeepsTheMethodOnceMatchesWerePlayed() {
     QVERIFY(child<QRadioButton>(dialog, "Option1")->isChecked());
     QVERIFY(!child<QRadioButton>(dialog, "Option3")->isChecked());
     click(dialog, "Command1");
-    QCOMPARE(program_->state.matchMethod, 0);
+    QCOMPARE(program_->state.matchMethod, MatchMethod::TwoTeamDoubles);
 }
 
 void TestRegistration::helpKeyOpensEachDialogsPage() {

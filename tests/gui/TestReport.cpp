@@ -361,7 +361,7 @@ void TestReport::mainWindowOpensTheReportOnTheSums() {
     QCOMPARE(seen, QStringLiteral("Form11"));
     QVERIFY(lines.size() > 10);
     QCOMPARE(program_->state.resultTable, current);
-    QCOMPARE(program_->state.viewState, std::int16_t{0});
+    QCOMPARE(program_->state.viewState, ViewState::PairingTable);
 
     // Without a file, only the message.
     program_->state.openName.clear();
