@@ -111,7 +111,12 @@ void MainLayout::selectTab(Program& program, int tab) {
     gridItalic = !teamA;
 }
 
-void MainLayout::selectDisplayMode(Program& program, int index) {
-    program.display.displayMode = index == 0 ? u"0" : u"1";
+void MainLayout::selectFullScreen(Program& program) {
+    program.display.displayMode = u"0";
+    redraw(program);
+}
+
+void MainLayout::selectAdjustedScreen(Program& program) {
+    program.display.displayMode = u"1";
     redraw(program);
 }

@@ -43,7 +43,10 @@ public:
     void adjustFontSizes(int screenWidth, int screenHeight);
     // tab: 1-based index of the chosen tab.
     void selectTab(Program& program, int tab);
-    void selectDisplayMode(Program& program, int index);
+    // The View menu: "全画面(&A)" stores display mode "0", "調整画面(&B)" mode "1"
+    // (rows get more height); both redraw.
+    void selectFullScreen(Program& program);
+    void selectAdjustedScreen(Program& program);
     void toggleExplanation() { explanationVisible = !explanationVisible; }
 
     int selectedTab = 1; // 1-based, as the tab strip reports it

@@ -37,16 +37,6 @@ void logMeetingNumber(Program& program, std::u16string_view what) {
 
 } // namespace
 
-bool runCompletionMenuItem(Program& program, int index) {
-    if (index == 0) {
-        return completeMeeting(program);
-    }
-    if (index == 2) {
-        return undoCompletion(program);
-    }
-    return false;
-}
-
 bool completeMeeting(Program& program) {
     if (refused(program)) {
         return false;

@@ -2,11 +2,9 @@
 
 class Program;
 
-// The menu "完了報告(&E)": item 0 completes the current meeting and starts the
-// next one, item 2 goes back to the previous meeting as it was completed;
-// any other item does nothing. Returns true when the meeting in memory
-// changed and the pairing table must be redrawn.
-bool runCompletionMenuItem(Program& program, int index);
-
+// The menu "完了報告(&E)": "終了(&E)" completes the current meeting and starts
+// the next one, "終了戻し(&C)" goes back to the previous meeting as it was
+// completed. Each returns true when the meeting in memory changed and the
+// pairing table must be redrawn.
 bool completeMeeting(Program& program);
 bool undoCompletion(Program& program);

@@ -26,11 +26,11 @@ protected:
     }
     bool complete(bool yes) {
         platform_.setNextAnswer(yes);
-        return runCompletionMenuItem(program(), 0);
+        return completeMeeting(program());
     }
     bool undo(bool yes) {
         platform_.setNextAnswer(yes);
-        return runCompletionMenuItem(program(), 2);
+        return undoCompletion(program());
     }
     std::uintmax_t fileSize() {
         return std::filesystem::file_size(program().meetingFile.resolve(state().currentPath));
@@ -51,13 +51,13 @@ TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
         u"前回表示中です。表示を戻してから実行して下さい。",
         u"試合中のﾃﾞｰﾀがあります。終了、ｷｬﾝｾﾙ後実行して下さい。",
     };
-    for (int index : {0, 2}) {
+    for (bool (*command)(Program&) : {&completeMeeting, &undoCompletion}) {
         platform_.clear();
         s.intraTeamMode = IntraTeamMode::On;
         s.viewState = ViewState::Totals;
         s.viewedMeeting = 1;
         for (const std::u16string& message : messages) {
-            EXPECT_FALSE(runCompletionMenuItem(program(), index));
+            EXPECT_FALSE(command(program()));
             ASSERT_FALSE(platform_.messages().empty());
             EXPECT_EQ(platform_.messages().back(), message);
             EXPECT_EQ(platform_.events().back().title, kAppTitle);
@@ -78,14 +78,8 @@ TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
     s.runningCount = 0;
     s.meetingCount = 0;
     platform_.clear();
-    EXPECT_FALSE(runCompletionMenuItem(program(), 0));
+    EXPECT_FALSE(completeMeeting(program()));
     EXPECT_EQ(platform_.messages(), std::vector<std::u16string>{u"データが作成されていません。"});
-}
-
-TEST_F(CompletionTest, OtherMenuIndexesDoNothing) {
-    EXPECT_FALSE(runCompletionMenuItem(program(), 1));
-    EXPECT_FALSE(runCompletionMenuItem(program(), 3));
-    EXPECT_TRUE(platform_.events().empty());
 }
 
 TEST_F(CompletionTest, CompletingMeetingOneStartsMeetingTwo) {

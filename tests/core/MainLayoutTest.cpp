@@ -115,10 +115,10 @@ TEST_F(MainLayoutTest, TheSecondTabShowsTeamBInDarkRedItalics) {
 }
 
 TEST_F(MainLayoutTest, TheDisplayModeMenuSetsTheModeAndRedraws) {
-    layout_.selectDisplayMode(program(), 0);
+    layout_.selectFullScreen(program());
     EXPECT_EQ(program().display.displayModeNumber(), 0);
     const int fullScreenRow = program().view.grid.rowHeights.at(1);
-    layout_.selectDisplayMode(program(), 1);
+    layout_.selectAdjustedScreen(program());
     EXPECT_EQ(program().display.displayModeNumber(), 1);
     EXPECT_GT(program().view.grid.rowHeights.at(1), fullScreenRow);
 }

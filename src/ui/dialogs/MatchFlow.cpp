@@ -43,8 +43,14 @@ void MatchFlow::correctCell() {
     redraw_();
 }
 
-void MatchFlow::completionMenu(int index) {
-    if (runCompletionMenuItem(program_, index)) {
+void MatchFlow::completeMeeting() {
+    if (::completeMeeting(program_)) {
+        redraw_();
+    }
+}
+
+void MatchFlow::undoCompletion() {
+    if (::undoCompletion(program_)) {
         redraw_();
     }
 }
