@@ -30,6 +30,14 @@ struct WindowGeometry {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// Pixels to twips and back at 96 dpi; twips round to the nearest pixel.
+constexpr int toTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
+constexpr int toPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
 // The state of the main window that is not meeting data: the shown tab,
 // the grid's colour, italics and fonts, the places the layout gives the grid
 // and the tab strip, and the explanation panel. The window renders it.
