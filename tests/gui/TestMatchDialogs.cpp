@@ -1,4 +1,5 @@
 #include "FixedClock.h"
+#include "GuiTestHelpers.h"
 #include "ScriptedPlatform.h"
 #include "app/Program.h"
 #include "app/SupportFiles.h"
@@ -24,19 +25,6 @@
 #include <memory>
 
 namespace {
-
-// Runs action on the next modal dialog once it is shown.
-void onModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog != nullptr);
-        action(dialog);
-        // A check that failed inside the action must not leave the test waiting.
-        if (QApplication::activeModalWidget() == dialog) {
-            dialog->close();
-        }
-    });
-}
 
 void click(QWidget* parent, const char* name) {
     auto* button = parent->findChild<QPushButton*>(QString::fromLatin1(name));

@@ -1,4 +1,5 @@
 #include "FixedClock.h"
+#include "GuiTestHelpers.h"
 #include "ScriptedPlatform.h"
 #include "app/Program.h"
 #include "app/SupportFiles.h"
@@ -31,25 +32,6 @@ struct Pair {
     int first;  // column of the cell
     int second; // row of the cell
 };
-
-void onModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog != nullptr);
-        action(dialog);
-        // A check that failed inside the action must not leave the test waiting.
-        if (QApplication::activeModalWidget() == dialog) {
-            dialog->close();
-        }
-    });
-}
-
-// A left double-click as the window system delivers it: a press and a
-// release, then the double-click event.
-void doubleClickAt(QWidget* viewport, QPoint at) {
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
-}
 
 void click(QWidget* parent, const char* name) {
     auto* button = parent->findChild<QPushButton*>(QString::fromLatin1(name));
