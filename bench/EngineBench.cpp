@@ -1,8 +1,8 @@
 // Timings of the redraw every action ends with and of the totals over all
 // meetings, against a plain sequential read of the same data file.
+#include "ScriptedPlatform.h"
 #include "matching/MainView.h"
 #include "matching/PairingTable.h"
-#include "platform/ScriptedPlatform.h"
 #include "results/TotalsView.h"
 #include "state/MeetingState.h"
 #include "storage/MeetingFile.h"
@@ -25,7 +25,7 @@ constexpr int kMeetings = 500;
 // once, with scores that vary, and two matches running.
 std::unique_ptr<MeetingState> fullMeeting() {
     auto state = std::make_unique<MeetingState>();
-    resetMeeting(*state, 0);
+    resetMeeting(*state, ResetTarget::NewMeeting);
     state->teamSize = {20, 20, 0};
     state->meetingCount = 1;
     for (int team = 0; team < 2; ++team) {
@@ -70,7 +70,7 @@ public:
         MeetingFile file(*state_, platform_, recent_, folder_);
         for (int n = 1; n <= kMeetings; ++n) {
             state_->meetingCount = static_cast<std::int16_t>(n);
-            file.saveMeeting(n == 1 ? 0 : 1);
+            file.saveMeeting(n == 1 ? SaveTarget::Meeting : SaveTarget::MeetingAndCount);
         }
     }
     ~MeetingFileOnDisk() {
@@ -118,7 +118,7 @@ void TotalsViewOver500Meetings(benchmark::State& run) {
     for (auto _ : run) {
         run.PauseTiming();
         *state = disk.current();
-        state->viewState = 0;
+        state->viewState = ViewState::PairingTable;
         run.ResumeTiming();
         if (!showTotals(*state, file, platform, view)) {
             run.SkipWithError("the totals view did not complete");

@@ -1,9 +1,9 @@
 // The cost of one save of a meeting, with its journal and syncs, on data
 // files of 20 and 500 meetings in the system's temporary folder (a real
 // disk: the time is mostly waiting for fsync, so wall time is measured).
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
 
@@ -27,7 +27,7 @@ public:
         }
         path = pattern;
         MeetingState meeting;
-        resetMeeting(meeting, 0);
+        resetMeeting(meeting, ResetTarget::NewMeeting);
         meeting.teamSize = {20, 20, 0};
         MeetingRecord record;
         packMeeting(meeting, record);
@@ -68,7 +68,7 @@ void saveMeeting(benchmark::State& run) {
     std::int32_t result = 0;
     for (auto _ : run) {
         open.program.state.resultTable[0][1][2] = 6000 + result++ % 7;
-        if (!open.program.meetingFile.saveMeeting(0)) {
+        if (!open.program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
             run.SkipWithError("the save failed");
             break;
         }
@@ -81,9 +81,10 @@ void CompleteMeeting(benchmark::State& run) {
     OpenProgram open(folder);
     MeetingState& state = open.program.state;
     for (auto _ : run) {
-        resetMeeting(state, 1);
+        resetMeeting(state, ResetTarget::MatchData);
         ++state.meetingCount;
-        if (state.meetingCount > 30000 || !open.program.meetingFile.saveMeeting(1)) {
+        if (state.meetingCount > 30000 ||
+            !open.program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
             run.SkipWithError("the save failed");
             break;
         }

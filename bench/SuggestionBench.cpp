@@ -21,7 +21,7 @@ constexpr int kTeamSize = 20;
 
 std::unique_ptr<MeetingState> freshMeeting() {
     auto state = std::make_unique<MeetingState>();
-    resetMeeting(*state, 0);
+    resetMeeting(*state, ResetTarget::NewMeeting);
     state->teamSize = {kTeamSize, kTeamSize, 0};
     state->meetingCount = kMeetings + 1;
     state->currentPath = u"season.rly";

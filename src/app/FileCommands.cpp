@@ -21,7 +21,7 @@ constexpr std::u16string_view kOpenedFilePrefix = u"ﾌｧｲﾙ：";
 
 bool guardsPass(Program& program) {
     const MeetingState& state = program.state;
-    if (state.intraTeamFlag == 1) {
+    if (state.intraTeamMode == IntraTeamMode::On) {
         program.platform.showMessage(kIntraTeamOn, kAppTitle);
         return false;
     }
@@ -142,33 +142,44 @@ void openWithQuestions(Program& program, const std::u16string& path) {
     program.meetingFile.openMeetingFile(path);
 }
 
-FileOutcome runFileMenuItem(Program& program, MainLayout& layout, int index) {
+namespace {
+
+void saveAndStartOver(Program& program, MainLayout& layout, NewOrCloseMode mode) {
     if (!guardsPass(program)) {
-        return FileOutcome::Stay;
+        return;
     }
-    MeetingState& state = program.state;
-    switch (index) {
-    case FileNew:
-    case FileClose:
-        state.targetPath = state.currentPath;
-        newOrClose(program, index == FileNew ? NewOrCloseMode::New : NewOrCloseMode::Close);
-        // Team A is shown again, its tab selected.
-        layout.selectTab(program, 1);
-        break;
-    case FileOpen:
+    program.state.targetPath = program.state.currentPath;
+    newOrClose(program, mode);
+    // Team A is shown again, its tab selected.
+    layout.selectTab(program, 1);
+}
+
+} // namespace
+
+void newMeeting(Program& program, MainLayout& layout) {
+    saveAndStartOver(program, layout, NewOrCloseMode::New);
+}
+
+void openMeeting(Program& program, MainLayout& layout) {
+    if (guardsPass(program)) {
         open(program, layout);
-        break;
-    case FileSaveAs:
+    }
+}
+
+void saveMeetingAs(Program& program, MainLayout& layout) {
+    if (guardsPass(program)) {
         saveAs(program, layout);
-        break;
-    case FileExit:
-        if (confirmEnd(program)) {
-            finishRun(program);
-            return FileOutcome::Quit;
-        }
-        break;
-    default:
-        break;
+    }
+}
+
+void closeMeeting(Program& program, MainLayout& layout) {
+    saveAndStartOver(program, layout, NewOrCloseMode::Close);
+}
+
+FileOutcome exitProgram(Program& program) {
+    if (guardsPass(program) && confirmEnd(program)) {
+        finishRun(program);
+        return FileOutcome::Quit;
     }
     return FileOutcome::Stay;
 }

@@ -16,14 +16,10 @@ std::u16string centredCaption(std::u16string_view text) {
 
 } // namespace
 
-bool runLogMenuItem(Program& program, int index) {
-    if (index == LogView) {
-        return true;
-    }
-    if (index == LogClear && program.platform.askYesNo(kClearQuestion, u"")) {
+void clearLog(Program& program) {
+    if (program.platform.askYesNo(kClearQuestion, u"")) {
         program.log.clear();
     }
-    return false;
 }
 
 std::u16string logViewerCaption() {

@@ -5,12 +5,8 @@
 
 class Program;
 
-// Items of the Log menu (mnlogitem); 1 is a separator.
-enum LogMenuItem : int { LogView = 0, LogClear = 2 };
-
-// Runs a Log menu item. Returns true when the window should open the log
-// viewer.
-bool runLogMenuItem(Program& program, int index);
+// "ログｸﾘｱｰ(&C)": asks, then restarts the log.
+void clearLog(Program& program);
 
 // The texts of the log viewer LogViewerDialog.
 std::u16string logViewerCaption();

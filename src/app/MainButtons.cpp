@@ -7,7 +7,8 @@
 
 void showOtherTeam(Program& program, MainLayout& layout) {
     const MeetingState& state = program.state;
-    if (state.matchMethod != 0 || state.intraTeamFlag != 0) {
+    if (state.matchMethod != MatchMethod::TwoTeamDoubles ||
+        state.intraTeamMode != IntraTeamMode::Off) {
         return;
     }
     layout.selectTab(program, state.currentTeam == 0 ? 2 : 1);
@@ -15,7 +16,7 @@ void showOtherTeam(Program& program, MainLayout& layout) {
 
 bool showRunningMatches(Program& program, const std::function<void()>& openRunningList) {
     const MeetingState& state = program.state;
-    if (state.viewState == 2 || state.meetingCount < 1 || state.viewedMeeting > 0) {
+    if (state.viewState == ViewState::Totals || state.meetingCount < 1 || state.viewedMeeting > 0) {
         program.platform.beep();
         return false;
     }

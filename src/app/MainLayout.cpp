@@ -123,7 +123,8 @@ void MainLayout::selectTab(Program& program, int tab) {
     // In the one-team methods and intra-team mode the corner cell says
     // "選択", as the table drew it, from the first pick to the second.
     const MeetingState& state = program.state;
-    const bool oneTeamPicking = (state.matchMethod != 0 || state.intraTeamFlag == 1) &&
+    const bool oneTeamPicking = (state.matchMethod != MatchMethod::TwoTeamDoubles ||
+                                 state.intraTeamMode == IntraTeamMode::On) &&
                                 state.pickMember1[0] > 0 && state.pickMember1[1] == 0;
     if (grid.rows > 0 && grid.columns > 0 && !oneTeamPicking) {
         grid.at(0, 0) = teamA ? u"Ａチ－ム" : u"Ｂチ－ム";
@@ -131,7 +132,12 @@ void MainLayout::selectTab(Program& program, int tab) {
     gridItalic = !teamA;
 }
 
-void MainLayout::selectDisplayMode(Program& program, int index) {
-    program.display.displayMode = index == 0 ? u"0" : u"1";
+void MainLayout::selectFullScreen(Program& program) {
+    program.display.displayMode = u"0";
+    redraw(program);
+}
+
+void MainLayout::selectAdjustedScreen(Program& program) {
+    program.display.displayMode = u"1";
     redraw(program);
 }

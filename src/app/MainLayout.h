@@ -34,6 +34,14 @@ struct WindowGeometry {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+// Pixels to twips and back at 96 dpi; twips round to the nearest pixel.
+constexpr int toTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
+constexpr int toPixels(int twips) {
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
 // The state of the main window that is not meeting data: the shown tab,
 // the grid's colour, italics and fonts, the places the layout gives the grid
 // and the tab strip, and the explanation panel. The window renders it.
@@ -48,7 +56,10 @@ public:
     void adjustFontSizes(int screenWidth, int screenHeight);
     // tab: 1-based index of the chosen tab.
     void selectTab(Program& program, int tab);
-    void selectDisplayMode(Program& program, int index);
+    // The View menu: "全画面(&A)" stores display mode "0", "調整画面(&B)" mode "1"
+    // (rows get more height); both redraw.
+    void selectFullScreen(Program& program);
+    void selectAdjustedScreen(Program& program);
     void toggleExplanation() { explanationVisible = !explanationVisible; }
 
     int selectedTab = 1; // 1-based, as the tab strip reports it

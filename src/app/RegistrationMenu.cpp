@@ -11,7 +11,7 @@ bool RegistrationMenu::mayRegister() {
     std::u16string_view refusal;
     if (state.runningCount > 0) {
         refusal = kRunningMessage;
-    } else if (state.intraTeamFlag == 1) {
+    } else if (state.intraTeamMode == IntraTeamMode::On) {
         refusal = kIntraTeamMessage;
     } else if (state.viewedMeeting > 0) {
         refusal = kViewingMessage;
@@ -28,7 +28,7 @@ bool RegistrationMenu::mayClear() {
     if (!mayRegister()) {
         return false;
     }
-    if (program_.state.viewState == 2 || program_.state.meetingCount < 1) {
+    if (program_.state.viewState == ViewState::Totals || program_.state.meetingCount < 1) {
         program_.platform.beep();
         return false;
     }
@@ -39,8 +39,8 @@ bool RegistrationMenu::clearCurrentData() {
     if (!mayClear() || !program_.platform.askYesNo(kClearCurrentQuestion, kAppTitle)) {
         return false;
     }
-    resetMeeting(program_.state, 1);
-    program_.meetingFile.saveMeeting(0);
+    resetMeeting(program_.state, ResetTarget::MatchData);
+    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
     redraw_();
     program_.log.append(std::u16string(kClearCurrentLog));
     return true;
@@ -50,10 +50,10 @@ bool RegistrationMenu::clearAllData() {
     if (!mayClear() || !program_.platform.askYesNo(kClearAllQuestion, kAppTitle)) {
         return false;
     }
-    resetMeeting(program_.state, 1);
+    resetMeeting(program_.state, ResetTarget::MatchData);
     program_.state.meetingCount = 1;
     program_.meetingFile.buffer().setCount(1);
-    program_.meetingFile.saveMeeting(0);
+    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
     redraw_();
     program_.log.append(std::u16string(kClearAllLog));
     return true;
@@ -65,14 +65,14 @@ bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
         program_.platform.showMessage(kViewingMessage, kAppTitle);
         return false;
     }
-    if (state.matchMethod != 0) {
+    if (state.matchMethod != MatchMethod::TwoTeamDoubles) {
         program_.platform.beep();
         return false;
     }
-    if (state.intraTeamFlag == 1) {
-        state.intraTeamFlag = 0;
+    if (state.intraTeamMode == IntraTeamMode::On) {
+        state.intraTeamMode = IntraTeamMode::Off;
     } else {
-        state.intraTeamFlag = 1;
+        state.intraTeamMode = IntraTeamMode::On;
         // The mode works on the team shown when it is switched on.
         state.currentTeam = selectedTab == 1 ? 0 : 1;
     }
@@ -81,5 +81,5 @@ bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
 }
 
 bool RegistrationMenu::tabStripEnabled() const {
-    return program_.state.intraTeamFlag == 0;
+    return program_.state.intraTeamMode == IntraTeamMode::Off;
 }

@@ -163,14 +163,15 @@ void Roster::remove() {
 void Roster::switchTeam() {
     cursor_ = 0;
     MeetingState& state = program_.state;
-    if (state.matchMethod == 0 && state.intraTeamFlag == 0) {
+    if (state.matchMethod == MatchMethod::TwoTeamDoubles &&
+        state.intraTeamMode == IntraTeamMode::Off) {
         state.currentTeam = static_cast<std::int16_t>(1 - team());
     }
 }
 
 void Roster::update() {
     // Short names are fixed-length fields: they already go out padded to 8.
-    program_.meetingFile.saveMeeting(0);
+    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
     changed_ = false;
 }
 

@@ -26,7 +26,7 @@ void startProgram(Program& program, MainLayout& layout, const WindowGeometry& de
     MeetingState& state = program.state;
     state.windowReady = 0;
     loadSettings(program.settings, program.recent, program.display);
-    resetMeeting(state, 9);
+    resetMeeting(state, ResetTarget::StartUp);
     layout.applySavedSizes(program, designed);
     state.teamSize[0] = 10;
     state.teamSize[1] = 10;

@@ -13,7 +13,8 @@ int offeredMethod(int method) {
 
 TeamInfo::TeamInfo(Program& program)
     : program_(program), title_(program.state.meetingTitle.str()), nameA_(program.state.teamNameA),
-      nameB_(program.state.teamNameB), method_(offeredMethod(program.state.matchMethod)) {}
+      nameB_(program.state.teamNameB),
+      method_(offeredMethod(static_cast<int>(program.state.matchMethod))) {}
 
 void TeamInfo::chooseMethod(int method) {
     if (method == method_) {
@@ -21,7 +22,7 @@ void TeamInfo::chooseMethod(int method) {
     }
     if (program_.state.playedTotal > 0) {
         program_.platform.showMessage(kMethodLockedMessage, kAppTitle);
-        method_ = offeredMethod(program_.state.matchMethod);
+        method_ = offeredMethod(static_cast<int>(program_.state.matchMethod));
         return;
     }
     method_ = offeredMethod(method);
@@ -35,8 +36,8 @@ void TeamInfo::update(std::u16string_view title, std::u16string_view teamNameA,
     state.teamNameB = teamNameB;
     // A method the dialog does not offer stays as the meeting holds it.
     if (method_ >= 0) {
-        state.matchMethod = static_cast<std::int16_t>(method_);
+        state.matchMethod = static_cast<MatchMethod>(method_);
     }
     state.currentTeam = 0;
-    program_.meetingFile.saveMeeting(0);
+    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
 }

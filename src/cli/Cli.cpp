@@ -2,6 +2,7 @@
 
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
+#include "app/SuggestedPicks.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPlatform.h"
 #include "cli/SimulateCommand.h"
@@ -13,7 +14,6 @@
 #include "storage/MeetingRecord.h"
 #include "storage/RecordFile.h"
 #include "storage/SettingsStore.h"
-#include "suggestions/SuggestedPicks.h"
 #include "suggestions/SuggestionEngine.h"
 #include "text/Utf8.h"
 
@@ -54,7 +54,7 @@ public:
             return false;
         }
         MeetingState& state = program_.state;
-        resetMeeting(state, 9);
+        resetMeeting(state, ResetTarget::StartUp);
         state.teamSize[0] = 10;
         state.teamSize[1] = 10;
         state.playedTotal = 0;

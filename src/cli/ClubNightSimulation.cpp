@@ -2,18 +2,18 @@
 
 #include "cli/SimulationServices.h"
 
+#include "app/MeetingCompletion.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
+#include "app/ResultEntry.h"
+#include "app/SuggestedPicks.h"
 #include "matching/PairSelection.h"
 #include "matching/RunningList.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
-#include "results/MeetingCompletion.h"
-#include "results/ResultEntry.h"
 #include "storage/SettingsStore.h"
 #include "suggestions/MatchTimes.h"
 #include "suggestions/MeetingReading.h"
-#include "suggestions/SuggestedPicks.h"
 #include "suggestions/SuggestionEngine.h"
 #include "text/NumberPattern.h"
 #include "text/Utf8.h"
@@ -68,7 +68,7 @@ public:
         }
         for (int meeting = 1; meeting <= settings_.meetings; ++meeting) {
             chooseResting(meeting);
-            if (!program_.meetingFile.saveMeeting(0)) {
+            if (!program_.meetingFile.saveMeeting(SaveTarget::Meeting)) {
                 return failed("the meeting cannot be saved", error);
             }
             MeetingFairness night;
@@ -95,9 +95,9 @@ private:
 
     bool createFile() {
         MeetingState& s = program_.state;
-        resetMeeting(s, 9);
-        resetMeeting(s, 0);
-        s.matchMethod = static_cast<std::int16_t>(settings_.method);
+        resetMeeting(s, ResetTarget::StartUp);
+        resetMeeting(s, ResetTarget::NewMeeting);
+        s.matchMethod = static_cast<MatchMethod>(settings_.method);
         s.teamSize = {static_cast<std::int16_t>(settings_.playersA),
                       static_cast<std::int16_t>(settings_.method == 0 ? settings_.playersB : 0), 0};
         s.meetingCount = 1;

@@ -38,7 +38,8 @@ std::vector<ExportRow> exportRows(const MeetingState& state) {
             // Team B plays only in two-team doubles, but its members keep
             // the matches of earlier meetings in the totals after a change
             // of method.
-            if (team == 1 && state.matchMethod != 0 && row[PlayedCount] <= 0) {
+            if (team == 1 && state.matchMethod != MatchMethod::TwoTeamDoubles &&
+                row[PlayedCount] <= 0) {
                 continue;
             }
             const DecidedRecord decided = decidedRecord(state, team, i);

@@ -5,10 +5,10 @@
 MatchSides loadMatchSides(const MeetingState& state, const std::filesystem::path& workDir) {
     MatchSides sides;
     switch (state.matchMethod) {
-    case 0:
+    case MatchMethod::TwoTeamDoubles:
         sides.teamNames = {state.teamNameA, state.teamNameB};
         break;
-    case 1: {
+    case MatchMethod::OneTeamDoubles: {
         const std::u16string& shown = state.currentTeam == 0 ? state.teamNameA : state.teamNameB;
         sides.teamNames = {shown, shown};
         break;
@@ -17,7 +17,7 @@ MatchSides loadMatchSides(const MeetingState& state, const std::filesystem::path
         sides.teamNames = {state.teamNameA, state.teamNameA};
         break;
     }
-    sides.partnersShown = state.matchMethod != 2;
+    sides.partnersShown = state.matchMethod != MatchMethod::OneTeamSingles;
 
     for (int side = 0; side < 2; ++side) {
         const int team = state.pickTeam.at(side);

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 bool isTwoTeamDoubles(const MeetingState& state) {
-    return state.matchMethod == 0 && state.intraTeamFlag == 0;
+    return state.matchMethod == MatchMethod::TwoTeamDoubles &&
+           state.intraTeamMode == IntraTeamMode::Off;
 }
 
 bool isPickableCell(const MeetingState& state, int column, int row) {
@@ -21,7 +22,7 @@ bool isPickableCell(const MeetingState& state, int column, int row) {
     if (state.pairState[team][column][row] > PairSecondClassBusy) {
         return false;
     }
-    return state.matchMethod == 2 || column > row;
+    return state.matchMethod == MatchMethod::OneTeamSingles || column > row;
 }
 
 PickOutcome selectPair(MeetingState& state, Platform& platform, int column, int row) {
@@ -40,7 +41,7 @@ PickOutcome selectPair(MeetingState& state, Platform& platform, int column, int 
         state.pickTeam[0] = team;
         state.pickMember1[0] = c;
         state.pickMember2[0] = r;
-        if (state.matchMethod == 2) {
+        if (state.matchMethod == MatchMethod::OneTeamSingles) {
             // One cell is the whole singles match: c against r, seen from each side.
             state.pickTeam[0] = 0;
             state.pickTeam[1] = 0;

@@ -23,7 +23,8 @@ constexpr int kSeparatorTwips = 20;
 constexpr std::u16string_view kPicked = u"選択";
 
 bool twoTeamDoubles(const MeetingState& state) {
-    return state.matchMethod == 0 && state.intraTeamFlag == 0;
+    return state.matchMethod == MatchMethod::TwoTeamDoubles &&
+           state.intraTeamMode == IntraTeamMode::Off;
 }
 
 // The larger team, at least 3. When both teams are smaller than 3, each
@@ -52,15 +53,16 @@ void setWindowTexts(const MeetingState& state, MainView& view, int team) {
 
 void setModeLook(const MeetingState& state, MainView& view, int team) {
     view.windowBack = team == 0 ? kTeal : kDarkRed;
-    view.methodLabelBack = state.intraTeamFlag == 1 ? kRed : kLightBlue;
+    view.methodLabelBack = state.intraTeamMode == IntraTeamMode::On ? kRed : kLightBlue;
     switch (state.matchMethod) {
-    case 0:
-        view.methodLabel = state.intraTeamFlag == 1 ? u"2ﾁｰﾑ制(1ﾁｰﾑﾀﾞﾌﾞﾙｽ)" : u"２チーム制(ﾀﾞﾌﾞﾙｽ)";
+    case MatchMethod::TwoTeamDoubles:
+        view.methodLabel = state.intraTeamMode == IntraTeamMode::On ? u"2ﾁｰﾑ制(1ﾁｰﾑﾀﾞﾌﾞﾙｽ)"
+                                                                    : u"２チーム制(ﾀﾞﾌﾞﾙｽ)";
         break;
-    case 1:
+    case MatchMethod::OneTeamDoubles:
         view.methodLabel = u"１チーム制(ﾀﾞﾌﾞﾙｽ)";
         break;
-    case 2:
+    case MatchMethod::OneTeamSingles:
         view.methodLabel = u"１チーム制(ｼﾝｸﾞﾙｽ)";
         break;
     default:
@@ -167,7 +169,7 @@ void drawTable(const MeetingState& state, MainView& view, int team) {
 
 void buildPairingTable(MeetingState& state, MainView& view, int displayMode) {
     const int team = boundedTeam(state.currentTeam);
-    state.viewState = 0;
+    state.viewState = ViewState::PairingTable;
     view.tableSize = fixTableSize(state);
     setWindowTexts(state, view, team);
 

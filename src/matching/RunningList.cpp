@@ -29,11 +29,12 @@ int rowHeightDivisor(int rows) {
 } // namespace
 
 void openRunningList(MeetingState& state) {
-    state.viewState = 1;
+    state.viewState = ViewState::RunningList;
 }
 
 GridModel buildRunningList(const MeetingState& state, int usableWidth, int usableHeight) {
-    const int method = state.intraTeamFlag == 1 ? 1 : state.matchMethod;
+    const bool singles = state.intraTeamMode != IntraTeamMode::On &&
+                         state.matchMethod == MatchMethod::OneTeamSingles;
     const int running = std::clamp<int>(state.runningCount, 0, kMaxRunning);
 
     GridModel grid;
@@ -48,11 +49,11 @@ GridModel buildRunningList(const MeetingState& state, int usableWidth, int usabl
     const std::u16string_view teamA = u"☆ チーム Ａ ☆";
     const std::u16string_view teamB = u"☆ チーム Ｂ ☆";
     switch (state.matchMethod) {
-    case 0:
+    case MatchMethod::TwoTeamDoubles:
         grid.at(0, 2) = heading(teamA, state.teamNameA);
         grid.at(0, 4) = heading(teamB, state.teamNameB);
         break;
-    case 1:
+    case MatchMethod::OneTeamDoubles:
         if (state.currentTeam == 0) {
             grid.at(0, 2) = heading(teamA, state.teamNameA);
         } else {
@@ -75,7 +76,7 @@ GridModel buildRunningList(const MeetingState& state, int usableWidth, int usabl
             const int team = state.slotTeam.at(side).at(slot);
             const auto& names = state.memberAbbrev.at(team);
             std::u16string cell = cutAtNul(names.at(state.slotMember1.at(side).at(slot)).str());
-            if (method != 2) {
+            if (!singles) {
                 cell += kCellBreak;
                 cell += names.at(state.slotMember2.at(side).at(slot)).str();
             }

@@ -14,13 +14,3 @@ class SystemClock : public Clock {
 public:
     std::tm now() const override;
 };
-
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(const std::tm& moment) : moment_(moment) {}
-    std::tm now() const override { return moment_; }
-    void set(const std::tm& moment) { moment_ = moment; }
-
-private:
-    std::tm moment_;
-};

@@ -34,7 +34,7 @@ void setStatusLabel(const MeetingState& state, MainView& view) {
     view.statusLabelBack = kRed;
     if (state.viewedMeeting >= 1) {
         view.statusLabel = u"前回表示中";
-    } else if (state.viewState == 2) {
+    } else if (state.viewState == ViewState::Totals) {
         view.statusLabel = u"合計表示中";
     } else {
         view.statusLabel = u"組合せ表示";

@@ -149,7 +149,7 @@ StandingsReport buildStandingsReport(const MeetingState& state, ReportKind kind)
     report.teamBName = state.teamNameB;
     teamTexts(reportTeamTotals(state, 0), report.teamAMatches, report.teamARecord,
               report.teamAGames);
-    report.teamBHidden = state.matchMethod == 2;
+    report.teamBHidden = state.matchMethod == MatchMethod::OneTeamSingles;
     if (!report.teamBHidden) {
         teamTexts(reportTeamTotals(state, 1), report.teamBMatches, report.teamBRecord,
                   report.teamBGames);

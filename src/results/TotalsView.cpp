@@ -7,6 +7,7 @@
 #include "results/ScoreCode.h"
 #include "state/MeetingState.h"
 #include "state/StateBounds.h"
+#include "storage/LittleEndian.h"
 #include "storage/MeetingFile.h"
 #include "storage/MeetingRecord.h"
 #include "storage/RecordFile.h"
@@ -20,12 +21,8 @@ constexpr int kLastSummedColumn = 28;
 // record, decoded here because it runs for every summed cell of every
 // meeting.
 std::int32_t storedResult(const MeetingRecord& record, int team, int slot, int column) {
-    const std::uint8_t* p = record.bytes.data() + MeetingRecord::kResultOffset +
-                            4 * MeetingRecord::resultIndex(team, slot, column);
-    const std::uint32_t bits =
-        static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-        static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-    return static_cast<std::int32_t>(bits);
+    return readInt32Le(record.bytes.data() + MeetingRecord::kResultOffset +
+                       4 * MeetingRecord::resultIndex(team, slot, column));
 }
 
 static_assert(MeetingRecord::kResultOffset + 4 * (1 + 3 * kTotalsRow + 66 * kLastSummedColumn) +
@@ -57,11 +54,11 @@ void addRecord(MeetingState& state, const MeetingRecord& record) {
 
 bool showTotals(MeetingState& state, const MeetingFile& file, Platform& platform, MainView& view) {
     state.totalsBusy = 1;
-    if (state.viewState == 2) {
+    if (state.viewState == ViewState::Totals) {
         platform.beep();
         return false;
     }
-    state.viewState = 2;
+    state.viewState = ViewState::Totals;
 
     // One open for all records: the sums over a long history must cost
     // little more than reading the file once.

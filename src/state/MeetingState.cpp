@@ -10,11 +10,11 @@ void MeetingState::clearPicks() {
     }
 }
 
-void resetMeeting(MeetingState& state, int mode) {
+void resetMeeting(MeetingState& state, ResetTarget target) {
     state.viewedMeeting = 0;
-    if (mode != 1) {
+    if (target != ResetTarget::MatchData) {
         state.meetingTitle = u"テニスの試合";
-        if (mode == 0) {
+        if (target == ResetTarget::NewMeeting) {
             state.teamNameA = u"チーム　Ａ";
             state.teamNameB = u"チーム  Ｂ";
         } else {
@@ -30,17 +30,20 @@ void resetMeeting(MeetingState& state, int mode) {
             }
         }
     }
+    const std::int16_t pairCode = target == ResetTarget::NewMeeting  ? PairFirstClass
+                                  : target == ResetTarget::MatchData ? PairSecondClass
+                                                                     : PairUnavailable;
     for (int team = 0; team < 2; ++team) {
         for (int slot = 0; slot < kSlots; ++slot) {
             for (int column = 0; column < kStoredResultColumns; ++column) {
                 state.resultTable[team][slot][column] = 0;
             }
             for (int other = 0; other < kSlots; ++other) {
-                state.pairState[team][slot][other] = static_cast<std::int16_t>(mode);
+                state.pairState[team][slot][other] = pairCode;
             }
         }
     }
-    state.intraTeamFlag = 0;
+    state.intraTeamMode = IntraTeamMode::Off;
     state.currentTeam = 0;
     state.runningCount = 0;
     state.clearPicks();

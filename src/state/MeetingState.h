@@ -29,6 +29,25 @@ enum ResultColumn : int {
 };
 inline constexpr int kTotalsRow = 21;
 
+// How a meeting is played. Stored as its number; a number read from
+// elsewhere may be outside the three.
+enum class MatchMethod : std::int16_t {
+    TwoTeamDoubles = 0, // a pair of team A against a pair of team B
+    OneTeamDoubles = 1, // pairs within the shown team
+    OneTeamSingles = 2, // members of team A one against one
+};
+
+// Two-team doubles with pairs formed within the shown team instead of one
+// pair of each team. Not stored; a new or opened meeting starts Off.
+enum class IntraTeamMode : std::int16_t { Off, On };
+
+// What the main window shows.
+enum class ViewState {
+    PairingTable, // the pairing table of the shown meeting
+    RunningList,  // the running-match list is open beside it
+    Totals,       // the totals over all meetings
+};
+
 // Pair codes of the pairing matrix.
 enum PairCode : std::int16_t {
     PairFirstClass = 0,
@@ -61,7 +80,7 @@ using PackedPairArray = std::array<std::array<std::array<PackedPair, 2>, kSlots>
 // copied aside while an earlier meeting is viewed.
 struct MeetingSnapshot {
     FixedText<40> meetingTitle;
-    std::int16_t matchMethod = 0;
+    MatchMethod matchMethod = MatchMethod::TwoTeamDoubles;
     std::array<std::int16_t, kTeams> teamSize{};
     std::u16string teamNameA;
     std::u16string teamNameB;
@@ -82,8 +101,8 @@ struct MeetingState {
     FixedText<40> meetingTitle;
     std::u16string teamNameA;
     std::u16string teamNameB;
-    std::int16_t matchMethod = 0;
-    std::int16_t intraTeamFlag = 0;
+    MatchMethod matchMethod = MatchMethod::TwoTeamDoubles;
+    IntraTeamMode intraTeamMode = IntraTeamMode::Off;
     std::int16_t currentTeam = 0;
     std::array<std::int16_t, kTeams> teamSize{};
 
@@ -112,7 +131,7 @@ struct MeetingState {
     std::array<std::int16_t, kTeams> pickMember2{};
 
     // View and input flags.
-    std::int16_t viewState = 0;
+    ViewState viewState = ViewState::PairingTable;
     std::int32_t playedTotal = 0;
     std::int16_t totalsBusy = 0;
     std::int16_t lastGridButton = 0;
@@ -138,9 +157,14 @@ struct MeetingState {
     void clearPicks();
 };
 
-// mode 0: new or opened file; 1: clear the match data and keep title, names
-// and roster; 9: start-up, nothing loaded.
-void resetMeeting(MeetingState& state, int mode);
+// What resetMeeting clears. Every pair of the matrix starts with the code
+// the target gives it: first class, second class or not available.
+enum class ResetTarget {
+    NewMeeting, // a new or opened file: default title, names and roster
+    MatchData,  // clear the match data, keep title, names and roster
+    StartUp,    // nothing loaded yet: placeholder names, no pair available
+};
+void resetMeeting(MeetingState& state, ResetTarget target);
 void saveSnapshot(MeetingState& state);
 void restoreSnapshot(MeetingState& state);
 

@@ -80,7 +80,7 @@ MeetingFile::WriteOutcome MeetingFile::writeMeeting(const std::filesystem::path&
     const bool remade = done && file.created() && n > 1;
     if (remade) {
         MeetingState empty;
-        resetMeeting(empty, 0);
+        resetMeeting(empty, ResetTarget::NewMeeting);
         packMeeting(empty, first);
     } else if (done && countToFirst) {
         done = file.read(1, first.bytes.data());
@@ -155,9 +155,10 @@ void MeetingFile::setHoldsFiles(bool holds) {
     }
 }
 
-bool MeetingFile::saveMeeting(int mode) {
-    const long long n = mode == 9 ? state_.viewedMeeting : state_.meetingCount;
-    const bool countToFirst = mode == 1 && state_.meetingCount > 1;
+bool MeetingFile::saveMeeting(SaveTarget target) {
+    const bool viewed = target == SaveTarget::ViewedMeeting;
+    const long long n = viewed ? state_.viewedMeeting : state_.meetingCount;
+    const bool countToFirst = target == SaveTarget::MeetingAndCount && state_.meetingCount > 1;
     const std::filesystem::path path = resolve(state_.currentPath);
     if (!mayWrite(path)) {
         return false;
@@ -165,7 +166,7 @@ bool MeetingFile::saveMeeting(int mode) {
     // A correction of an earlier meeting cannot make a removed file again:
     // the current meeting is not in the state to be written with it.
     std::error_code ignored;
-    const bool gone = mode == 9 && !std::filesystem::exists(path, ignored);
+    const bool gone = viewed && !std::filesystem::exists(path, ignored);
     return reportWrite(gone ? WriteOutcome::Failed : writeMeeting(path, n, countToFirst),
                        kWriteError, kAppTitle);
 }
@@ -217,7 +218,7 @@ bool MeetingFile::openMeetingFile(const std::u16string& path) {
         return false;
     }
     MeetingState staged = state_;
-    resetMeeting(staged, 0);
+    resetMeeting(staged, ResetTarget::NewMeeting);
     unpackMeeting(first, staged);
     staged.meetingCount = static_cast<std::int16_t>(count);
     if (count >= 2) {
@@ -298,7 +299,7 @@ bool MeetingFile::createScratchFile() {
         return false;
     }
     MeetingState staged = state_;
-    resetMeeting(staged, 0);
+    resetMeeting(staged, ResetTarget::NewMeeting);
     staged.meetingCount = 1;
     MeetingRecord record;
     record.setCount(0);

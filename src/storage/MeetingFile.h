@@ -26,6 +26,8 @@ class RecentFiles;
 // every save into it is refused with a message. Before a save overwrites the
 // file, it must still be what this copy last read or wrote; otherwise
 // nothing is written, the user is told and may read the file again.
+enum class SaveTarget { Meeting, MeetingAndCount, ViewedMeeting };
+
 class MeetingFile {
 public:
     MeetingFile(MeetingState& state, Platform& platform, RecentFiles& recent,
@@ -37,12 +39,13 @@ public:
     void packBuffer();
     void unpackBuffer();
 
-    // mode 0 or 1: the current meeting into record meetingCount (mode 1 also
-    // updates record 1's count); mode 9: the viewed earlier meeting into
-    // record viewedMeeting. A file removed since it was opened is made again
-    // around the current meeting (record 1 carries the count); a mode 9 save
-    // into a removed file fails.
-    bool saveMeeting(int mode);
+    // Meeting and MeetingAndCount: the current meeting into record
+    // meetingCount (MeetingAndCount also updates record 1's count);
+    // ViewedMeeting: the viewed earlier meeting into record viewedMeeting. A
+    // file removed since it was opened is made again around the current
+    // meeting (record 1 carries the count); a ViewedMeeting save into a removed
+    // file fails.
+    bool saveMeeting(SaveTarget target);
     // The save of New and Close: the current meeting into record
     // meetingCount of `path`, record 1's count made meetingCount; then `path`
     // is the current file and tops the recent list.

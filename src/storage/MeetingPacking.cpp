@@ -34,7 +34,7 @@ std::size_t pairOffset(int team, int a, int b) {
 
 void packMeeting(const MeetingState& state, MeetingRecord& record) {
     cp932::writeField(&record.bytes[R::kTitleOffset], R::kTitleBytes, state.meetingTitle);
-    record.setInt16At(R::kMatchMethodOffset, state.matchMethod);
+    record.setInt16At(R::kMatchMethodOffset, static_cast<std::int16_t>(state.matchMethod));
     record.setInt16At(R::kTeamSizeOffset, state.teamSize[0]);
     record.setInt16At(R::kTeamSizeOffset + 2, state.teamSize[1]);
     cp932::writeField(&record.bytes[R::kTeamNameAOffset], R::kTeamNameBytes, state.teamNameA);
@@ -70,7 +70,8 @@ void unpackMeeting(const MeetingRecord& record, MeetingState& state) {
     state.PackedParts = {};
     state.meetingTitle = cp932::readField(&record.bytes[R::kTitleOffset], R::kTitleBytes);
     const std::int16_t method = record.int16At(R::kMatchMethodOffset);
-    state.matchMethod = method >= 0 && method <= kMaxMatchMethod ? method : 0;
+    state.matchMethod = method >= 0 && method <= kMaxMatchMethod ? static_cast<MatchMethod>(method)
+                                                                 : MatchMethod::TwoTeamDoubles;
     for (int team = 0; team < 2; ++team) {
         const std::int16_t size = record.int16At(R::kTeamSizeOffset + 2 * team);
         state.teamSize[team] = std::clamp<std::int16_t>(size, 0, kMaxTeamSize);

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "storage/FileHoldMessages.h"
+#include "storage/LittleEndian.h"
 #include "storage/RecordFile.h"
 #include "text/Cp932.h"
 
@@ -22,14 +23,11 @@ constexpr int kLastEntry = kMemberTableSize - 1;
 using Bytes = std::array<std::uint8_t, MemberRecord::kSize>;
 
 std::int16_t int16At(const Bytes& bytes, std::size_t offset) {
-    return static_cast<std::int16_t>(
-        static_cast<std::uint16_t>(bytes[offset] | (bytes[offset + 1] << 8)));
+    return readInt16Le(bytes.data() + offset);
 }
 
 void setInt16At(Bytes& bytes, std::size_t offset, std::int16_t value) {
-    const auto bits = static_cast<std::uint16_t>(value);
-    bytes[offset] = static_cast<std::uint8_t>(bits & 0xFF);
-    bytes[offset + 1] = static_cast<std::uint8_t>(bits >> 8);
+    writeInt16Le(bytes.data() + offset, value);
 }
 
 MemberRecord fromBytes(const Bytes& bytes) {

@@ -6,10 +6,11 @@
 #include <algorithm>
 
 MatchShape matchShapeOf(const MeetingState& state) {
-    if (state.matchMethod == 2) {
+    if (state.matchMethod == MatchMethod::OneTeamSingles) {
         return MatchShape::Singles;
     }
-    if (state.matchMethod == 0 && state.intraTeamFlag == 0) {
+    if (state.matchMethod == MatchMethod::TwoTeamDoubles &&
+        state.intraTeamMode == IntraTeamMode::Off) {
         return MatchShape::TwoTeamDoubles;
     }
     return MatchShape::OneTeamDoubles;

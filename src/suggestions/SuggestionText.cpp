@@ -48,7 +48,7 @@ bool suggestionsApply(const MeetingState& state) {
 }
 
 bool suggestionsDrawable(const MeetingState& state) {
-    return suggestionsApply(state) && state.viewState != 2;
+    return suggestionsApply(state) && state.viewState != ViewState::Totals;
 }
 
 bool suggestionPanelWanted(const SettingsStore& store) {

@@ -1,6 +1,6 @@
 #include "MatchFixture.h"
 
-#include "results/MeetingCompletion.h"
+#include "app/MeetingCompletion.h"
 #include "text/Utf8.h"
 
 #include <csignal>
@@ -16,21 +16,21 @@ protected:
     void SetUp() override {
         MatchFixture::SetUp();
         MeetingState& s = state();
-        s.matchMethod = 1;
+        s.matchMethod = MatchMethod::OneTeamDoubles;
         s.resultTable[0][3][1] = 6004;
         s.resultTable[0][1][3] = 6004;
         s.setPair(0, 3, 1, PairFinished);
         s.currentTeam = 1;
-        ASSERT_TRUE(program().meetingFile.saveMeeting(0));
+        ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::Meeting));
         platform_.clear();
     }
     bool complete(bool yes) {
         platform_.setNextAnswer(yes);
-        return runCompletionMenuItem(program(), 0);
+        return completeMeeting(program());
     }
     bool undo(bool yes) {
         platform_.setNextAnswer(yes);
-        return runCompletionMenuItem(program(), 2);
+        return undoCompletion(program());
     }
     std::uintmax_t fileSize() {
         return std::filesystem::file_size(program().meetingFile.resolve(state().currentPath));
@@ -41,8 +41,8 @@ protected:
 
 TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
     MeetingState& s = state();
-    s.intraTeamFlag = 1;
-    s.viewState = 2;
+    s.intraTeamMode = IntraTeamMode::On;
+    s.viewState = ViewState::Totals;
     s.viewedMeeting = 1;
     s.runningCount = 1;
     const std::u16string messages[] = {
@@ -51,21 +51,21 @@ TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
         u"前回表示中です。表示を戻してから実行して下さい。",
         u"試合中のﾃﾞｰﾀがあります。終了、ｷｬﾝｾﾙ後実行して下さい。",
     };
-    for (int index : {0, 2}) {
+    for (bool (*command)(Program&) : {&completeMeeting, &undoCompletion}) {
         platform_.clear();
-        s.intraTeamFlag = 1;
-        s.viewState = 2;
+        s.intraTeamMode = IntraTeamMode::On;
+        s.viewState = ViewState::Totals;
         s.viewedMeeting = 1;
         for (const std::u16string& message : messages) {
-            EXPECT_FALSE(runCompletionMenuItem(program(), index));
+            EXPECT_FALSE(command(program()));
             ASSERT_FALSE(platform_.messages().empty());
             EXPECT_EQ(platform_.messages().back(), message);
             EXPECT_EQ(platform_.events().back().title, kAppTitle);
             // Lift the condition just refused.
-            if (s.intraTeamFlag == 1) {
-                s.intraTeamFlag = 0;
-            } else if (s.viewState == 2) {
-                s.viewState = 0;
+            if (s.intraTeamMode == IntraTeamMode::On) {
+                s.intraTeamMode = IntraTeamMode::Off;
+            } else if (s.viewState == ViewState::Totals) {
+                s.viewState = ViewState::PairingTable;
             } else if (s.viewedMeeting > 0) {
                 s.viewedMeeting = 0;
             }
@@ -78,14 +78,8 @@ TEST_F(CompletionTest, RefusalsComeInOrderAndChangeNothing) {
     s.runningCount = 0;
     s.meetingCount = 0;
     platform_.clear();
-    EXPECT_FALSE(runCompletionMenuItem(program(), 0));
+    EXPECT_FALSE(completeMeeting(program()));
     EXPECT_EQ(platform_.messages(), std::vector<std::u16string>{u"データが作成されていません。"});
-}
-
-TEST_F(CompletionTest, OtherMenuIndexesDoNothing) {
-    EXPECT_FALSE(runCompletionMenuItem(program(), 1));
-    EXPECT_FALSE(runCompletionMenuItem(program(), 3));
-    EXPECT_TRUE(platform_.events().empty());
 }
 
 TEST_F(CompletionTest, CompletingMeetingOneStartsMeetingTwo) {
@@ -95,7 +89,7 @@ TEST_F(CompletionTest, CompletingMeetingOneStartsMeetingTwo) {
     const MeetingState& s = state();
     EXPECT_EQ(s.meetingCount, 2);
     EXPECT_EQ(s.currentTeam, 0);
-    EXPECT_EQ(s.matchMethod, 1);
+    EXPECT_EQ(s.matchMethod, MatchMethod::OneTeamDoubles);
     EXPECT_EQ(s.teamSize[0], 6);
     EXPECT_EQ(s.memberAbbrev[1][4], FixedText<8>(u"Ｂ乙4"));
     EXPECT_EQ(s.resultTable[0][3][1], 0);

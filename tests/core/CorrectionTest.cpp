@@ -1,6 +1,6 @@
 #include "MatchFixture.h"
 
-#include "results/ResultCorrection.h"
+#include "app/ResultCorrection.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ protected:
     void SetUp() override {
         MatchFixture::SetUp();
         finish(state(), 6004);
-        ASSERT_TRUE(program().meetingFile.saveMeeting(0));
+        ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::Meeting));
         state().correctionCell = {3, 1};
     }
     static void finish(MeetingState& s, std::int32_t code) {
@@ -33,7 +33,7 @@ TEST_F(CorrectionTest, LoadShowsTheCellAndItsMembers) {
     EXPECT_FALSE(view.singles);
 
     state().currentTeam = 1;
-    state().matchMethod = 2;
+    state().matchMethod = MatchMethod::OneTeamSingles;
     view = loadCorrection(state());
     EXPECT_EQ(view.teamName, u"赤組");
     EXPECT_EQ(view.won, u"0");
@@ -53,7 +53,7 @@ TEST_F(CorrectionTest, SixFourToSevenFiveInDoubles) {
 }
 
 TEST_F(CorrectionTest, SinglesMirrorsTheScoreForTheOpponent) {
-    state().matchMethod = 2;
+    state().matchMethod = MatchMethod::OneTeamSingles;
     ASSERT_TRUE(correctResult(program(), u"3", u"6"));
     EXPECT_EQ(state().resultTable[0][3][1], 3006);
     EXPECT_EQ(state().resultTable[0][1][3], 6003);
@@ -101,7 +101,7 @@ TEST_F(CorrectionTest, AnEarlierMeetingIsSavedIntoItsOwnRecord) {
     finish(s, 0);
     s.setPair(0, 3, 1, PairSecondClass);
     s.resultTable[0][5][4] = 2006;
-    ASSERT_TRUE(program().meetingFile.saveMeeting(1));
+    ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
 
     saveSnapshot(s);
     s.viewedMeeting = 1;

@@ -1,6 +1,7 @@
 // A child enters results through the core, saving after each, and reports
 // every save that returned; it is killed at random moments. After each kill
 // the data file must open and hold every result whose save had returned.
+#include "FixedClock.h"
 #include "StorageFixture.h"
 
 #include <chrono>
@@ -49,13 +50,13 @@ int progressOf(const MeetingState& state) {
         progress = nextProgress(progress);
         if (progress % 2 == 0) {
             state.resultTable[0][1][2] = progress / 2;
-            if (!program.meetingFile.saveMeeting(0)) {
+            if (!program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
                 ::_exit(4);
             }
         } else {
-            resetMeeting(state, 1);
+            resetMeeting(state, ResetTarget::MatchData);
             ++state.meetingCount;
-            if (!program.meetingFile.saveMeeting(1)) {
+            if (!program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
                 ::_exit(5);
             }
         }

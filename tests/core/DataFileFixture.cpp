@@ -11,7 +11,7 @@ void writeDataFile(const std::filesystem::path& file, int records, std::int16_t 
     std::vector<std::uint8_t> bytes;
     for (int r = 1; r <= records; ++r) {
         MeetingState meeting;
-        resetMeeting(meeting, 0);
+        resetMeeting(meeting, ResetTarget::NewMeeting);
         meeting.teamSize = {4, 4, 0};
         MeetingRecord record;
         packMeeting(meeting, record);

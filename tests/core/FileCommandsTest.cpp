@@ -4,6 +4,7 @@
 #include "app/StartUp.h"
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 namespace {
@@ -32,9 +33,9 @@ protected:
 
     // New, then Save As under `name`: a named file with one meeting.
     void makeNamedFile(const std::string& name) {
-        runFileMenuItem(program(), layout_, FileNew);
+        newMeeting(program(), layout_);
         platform_.setNextFileName(path(name));
-        runFileMenuItem(program(), layout_, FileSaveAs);
+        saveMeetingAs(program(), layout_);
         platform_.clear();
     }
 
@@ -42,14 +43,12 @@ protected:
         std::ifstream in(dir_ / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-
-    FileOutcome click(int index) { return runFileMenuItem(program(), layout_, index); }
 };
 
 } // namespace
 
 TEST_F(FileCommandsTest, NewWithoutAFileAsksNothingAndStartsTheScratchFile) {
-    EXPECT_EQ(click(FileNew), FileOutcome::Stay);
+    newMeeting(program(), layout_);
     EXPECT_TRUE(platform_.questions().empty());
     EXPECT_EQ(state().meetingCount, 1);
     EXPECT_EQ(state().currentPath, u"取りあえず.rlw");
@@ -59,17 +58,17 @@ TEST_F(FileCommandsTest, NewWithoutAFileAsksNothingAndStartsTheScratchFile) {
 }
 
 TEST_F(FileCommandsTest, NewOnTheScratchFileAsksOnlyTheUnsavedQuestion) {
-    click(FileNew);
+    newMeeting(program(), layout_);
     state().meetingTitle = u"夏の練習会";
     platform_.clear();
 
-    click(FileNew); // No: nothing happens
+    newMeeting(program(), layout_); // No: nothing happens
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kScratchQuestion)});
     EXPECT_EQ(state().meetingTitle.str().substr(0, 5), u"夏の練習会");
 
     platform_.clear();
     platform_.setNextAnswer(true);
-    click(FileNew);
+    newMeeting(program(), layout_);
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kScratchQuestion)});
     EXPECT_EQ(state().meetingTitle.str().substr(0, 6), u"テニスの試合");
     EXPECT_EQ(state().meetingCount, 1);
@@ -79,7 +78,7 @@ TEST_F(FileCommandsTest, NewWithANamedFileAndYesSavesWithoutTheOverwriteQuestion
     makeNamedFile("club.rly");
     state().meetingTitle = u"秋の大会";
     platform_.setNextAnswer(true);
-    click(FileNew);
+    newMeeting(program(), layout_);
 
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kDiscardQuestion)});
     EXPECT_EQ(state().currentPath, u"取りあえず.rlw");
@@ -94,7 +93,7 @@ TEST_F(FileCommandsTest, NewWithANamedFileAndNoAsksToOverwriteTheFile) {
     makeNamedFile("club.rly");
     platform_.setNextAnswer(false);
     platform_.setNextAnswer(false);
-    click(FileNew);
+    newMeeting(program(), layout_);
     EXPECT_EQ(platform_.questions(), (Texts{std::u16string(kDiscardQuestion),
                                             std::u16string(kExpectedOverwriteQuestion)}));
     EXPECT_EQ(state().currentPath, rel("club.rly"));
@@ -103,16 +102,16 @@ TEST_F(FileCommandsTest, NewWithANamedFileAndNoAsksToOverwriteTheFile) {
 TEST_F(FileCommandsTest, NewWhoseScratchFileCannotBeWrittenChangesNothing) {
     makeNamedFile("club.rly");
     state().meetingCount = 3;
-    ASSERT_TRUE(program().meetingFile.saveMeeting(1));
+    ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
     // A folder in the scratch file's place: the new scratch file cannot be written.
     std::filesystem::remove(dir_ / "取りあえず.rlw");
     std::filesystem::create_directory(dir_ / "取りあえず.rlw");
     platform_.setNextAnswer(true);
-    click(FileNew);
+    newMeeting(program(), layout_);
     EXPECT_EQ(state().meetingCount, 3);
     EXPECT_EQ(state().currentPath, rel("club.rly"));
     EXPECT_EQ(state().targetPath, rel("club.rly"));
-    ASSERT_TRUE(program().meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::Meeting));
     MeetingRecord first;
     ASSERT_TRUE(program().meetingFile.readRecord(1, first));
     EXPECT_EQ(first.count(), 3) << "every meeting stays in the file";
@@ -123,20 +122,20 @@ TEST_F(FileCommandsTest, CloseAlwaysAsksTheOverwriteQuestionAndNoChangesNothing)
     state().meetingTitle = u"雨天中止";
     const std::string before = bytes("club.rly");
 
-    click(FileClose);
+    closeMeeting(program(), layout_);
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kExpectedOverwriteQuestion)});
     EXPECT_EQ(bytes("club.rly"), before);
     EXPECT_EQ(state().currentPath, rel("club.rly"));
     EXPECT_EQ(state().meetingTitle.str().substr(0, 4), u"雨天中止");
 
     platform_.setNextAnswer(true);
-    click(FileClose);
+    closeMeeting(program(), layout_);
     EXPECT_NE(bytes("club.rly"), before);
     EXPECT_EQ(state().openName, rel("club.rly"));
 }
 
 TEST_F(FileCommandsTest, CloseWithoutAFileDoesNothing) {
-    click(FileClose);
+    closeMeeting(program(), layout_);
     EXPECT_TRUE(platform_.events().empty());
     EXPECT_TRUE(state().openName.empty());
 }
@@ -152,11 +151,18 @@ TEST_F(FileCommandsTest, TheGuardsRefuseEveryItemExitIncluded) {
         {0, 2, u"前回情報を表示中です。表示戻し後に行って下さい。"},
     };
     for (const Case& c : cases) {
-        for (int index : {FileNew, FileOpen, FileSaveAs, FileClose, FileExit}) {
+        const std::function<FileOutcome()> commands[] = {
+            [&] { return newMeeting(program(), layout_), FileOutcome::Stay; },
+            [&] { return openMeeting(program(), layout_), FileOutcome::Stay; },
+            [&] { return saveMeetingAs(program(), layout_), FileOutcome::Stay; },
+            [&] { return closeMeeting(program(), layout_), FileOutcome::Stay; },
+            [&] { return exitProgram(program()); },
+        };
+        for (const auto& command : commands) {
             platform_.clear();
-            state().intraTeamFlag = c.intraTeam;
+            state().intraTeamMode = static_cast<IntraTeamMode>(c.intraTeam);
             state().viewedMeeting = c.viewed;
-            EXPECT_EQ(click(index), FileOutcome::Stay);
+            EXPECT_EQ(command(), FileOutcome::Stay);
             ASSERT_EQ(platform_.events().size(), 1u);
             EXPECT_EQ(platform_.events()[0].text, c.message);
             EXPECT_EQ(platform_.events()[0].title, u"ラリーノート");
@@ -168,11 +174,11 @@ TEST_F(FileCommandsTest, TheGuardsRefuseEveryItemExitIncluded) {
 TEST_F(FileCommandsTest, ExitAsksAboutRunningMatchesAndLogsAForcedEnd) {
     makeNamedFile("club.rly");
     state().runningCount = 1;
-    EXPECT_EQ(click(FileExit), FileOutcome::Stay);
+    EXPECT_EQ(exitProgram(program()), FileOutcome::Stay);
     EXPECT_EQ(program().log.entryCount, 1);
 
     platform_.setNextAnswer(true);
-    EXPECT_EQ(click(FileExit), FileOutcome::Quit);
+    EXPECT_EQ(exitProgram(program()), FileOutcome::Quit);
     std::u16string text;
     program().log.readText(text);
     EXPECT_NE(text.find(u"強制終了"), std::u16string::npos);
@@ -183,34 +189,34 @@ TEST_F(FileCommandsTest, SaveAsToTheSamePathOnlyBeeps) {
     makeNamedFile("club.rly");
     const std::string before = bytes("club.rly");
     platform_.setNextFileName(path("club.rly"));
-    click(FileSaveAs);
+    saveMeetingAs(program(), layout_);
     EXPECT_EQ(platform_.beepCount(), 1);
     EXPECT_EQ(platform_.events().size(), 1u);
     EXPECT_EQ(bytes("club.rly"), before);
 }
 
 TEST_F(FileCommandsTest, SaveAsWithoutAFileBeepsAndACancelledDialogChangesNothing) {
-    click(FileSaveAs);
+    saveMeetingAs(program(), layout_);
     EXPECT_EQ(platform_.beepCount(), 1);
 
-    click(FileNew);
+    newMeeting(program(), layout_);
     platform_.clear();
-    click(FileSaveAs); // cancelled
+    saveMeetingAs(program(), layout_); // cancelled
     EXPECT_TRUE(platform_.events().empty());
     EXPECT_EQ(state().targetPath, u"取りあえず.rlw");
 }
 
 TEST_F(FileCommandsTest, ADeclinedSaveAsLeavesTheMeetingWhereItWas) {
-    click(FileNew);
+    newMeeting(program(), layout_);
     std::filesystem::copy_file(dir_ / "取りあえず.rlw", dir_ / "kept.rly");
     platform_.clear();
     platform_.setNextFileName(path("kept.rly"));
-    click(FileSaveAs); // No to the overwrite question
+    saveMeetingAs(program(), layout_); // No to the overwrite question
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kExpectedOverwriteQuestion)});
     EXPECT_EQ(state().currentPath, u"取りあえず.rlw");
     EXPECT_EQ(state().targetPath, u"取りあえず.rlw");
     platform_.clear();
-    EXPECT_EQ(click(FileExit), FileOutcome::Stay)
+    EXPECT_EQ(exitProgram(program()), FileOutcome::Stay)
         << "the unsaved scratch file is still asked about";
     EXPECT_EQ(platform_.questions().size(), 1u);
 }
@@ -220,7 +226,7 @@ TEST_F(FileCommandsTest, OpenAsksBeforeReplacingTheMeetingAndNoKeepsIt) {
     makeNamedFile("b.rly");
     state().meetingTitle = u"残す";
     platform_.setNextFileName(path("a.rly"));
-    click(FileOpen);
+    openMeeting(program(), layout_);
     EXPECT_EQ(platform_.questions(), Texts{std::u16string(kDiscardQuestion)});
     EXPECT_EQ(state().currentPath, rel("b.rly"));
     EXPECT_EQ(state().meetingTitle.str().substr(0, 2), u"残す");
@@ -229,7 +235,7 @@ TEST_F(FileCommandsTest, OpenAsksBeforeReplacingTheMeetingAndNoKeepsIt) {
     platform_.setNextFileName(path("a.rly"));
     platform_.setNextAnswer(true);
     layout_.selectedTab = 2;
-    click(FileOpen);
+    openMeeting(program(), layout_);
     EXPECT_EQ(state().currentPath, rel("a.rly"));
     EXPECT_EQ(layout_.openedFileLabel, u"ﾌｧｲﾙ：" + rel("a.rly"));
     EXPECT_EQ(state().currentTeam, 1);
@@ -244,7 +250,7 @@ TEST_F(FileCommandsTest, ASixthRecentFileDropsTheOldest) {
     for (int i = 1; i < 6; ++i) {
         platform_.setNextAnswer(true);
         platform_.setNextFileName(path(names[i]));
-        click(FileOpen);
+        openMeeting(program(), layout_);
     }
     RecentFiles& recent = program().recent;
     ASSERT_EQ(recent.entryCount, 5);
@@ -269,7 +275,7 @@ TEST_F(FileCommandsTest, ARecentEntryOpensItsPathWithoutThePadding) {
     std::filesystem::copy_file(dir_ / "club.rly", dir_ / "other.rly");
     platform_.setNextFileName(path("other.rly"));
     platform_.setNextAnswer(true);
-    click(FileOpen);
+    openMeeting(program(), layout_);
     ASSERT_EQ(program().recent.entry(2), u"club.rly" + std::u16string(24, u' '));
 
     platform_.setNextAnswer(true);

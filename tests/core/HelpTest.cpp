@@ -90,18 +90,17 @@ TEST_F(GridAndLogTest, DoubleClickOutcomes) {
 
 TEST_F(GridAndLogTest, ClearingTheLogAsksAndRestartsAtEntryOne) {
     program().log.append(u"結果 テスト");
-    EXPECT_FALSE(runLogMenuItem(program(), LogClear));
+    clearLog(program());
     EXPECT_EQ(platform_.questions(),
               std::vector<std::u16string>{
                   u"ログをｸﾘｱｰしますか ?　はい(Y)を選ぶと全てのログﾃﾞｰﾀがｸﾘｱｰされます。"});
     EXPECT_EQ(program().log.entryCount, 2);
 
     platform_.setNextAnswer(true);
-    runLogMenuItem(program(), LogClear);
+    clearLog(program());
     EXPECT_EQ(program().log.entryCount, 1);
     EXPECT_NE(logText().find(u"ｸﾘｱｰ"), std::u16string::npos);
     EXPECT_EQ(logText().find(u"起動"), std::u16string::npos);
-    EXPECT_TRUE(runLogMenuItem(program(), LogView));
 }
 
 TEST(LogViewerTextTest, CaptionAndHeader) {

@@ -116,8 +116,8 @@ TEST_F(MainLayoutTest, TheSecondTabShowsTeamBInDarkRedItalics) {
 
 TEST_F(MainLayoutTest, TheCornerSaysSelectedAfterAFirstPickInOneTeam) {
     for (const auto& [method, intraTeam] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{0, 1}}) {
-        state().matchMethod = static_cast<std::int16_t>(method);
-        state().intraTeamFlag = static_cast<std::int16_t>(intraTeam);
+        state().matchMethod = static_cast<MatchMethod>(method);
+        state().intraTeamMode = static_cast<IntraTeamMode>(intraTeam);
         state().pickMember1[0] = 2;
         state().pickMember2[0] = 1;
         layout_.selectTab(program(), 1);
@@ -129,10 +129,10 @@ TEST_F(MainLayoutTest, TheCornerSaysSelectedAfterAFirstPickInOneTeam) {
 }
 
 TEST_F(MainLayoutTest, TheDisplayModeMenuSetsTheModeAndRedraws) {
-    layout_.selectDisplayMode(program(), 0);
+    layout_.selectFullScreen(program());
     EXPECT_EQ(program().display.displayModeNumber(), 0);
     const int fullScreenRow = program().view.grid.rowHeights.at(1);
-    layout_.selectDisplayMode(program(), 1);
+    layout_.selectAdjustedScreen(program());
     EXPECT_EQ(program().display.displayModeNumber(), 1);
     EXPECT_GT(program().view.grid.rowHeights.at(1), fullScreenRow);
 }
@@ -146,8 +146,8 @@ TEST_F(MainLayoutTest, TeamSwitchWorksOnlyInTwoTeamDoubles) {
     EXPECT_EQ(layout_.selectedTab, 1);
 
     for (auto [method, intra] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{0, 1}}) {
-        state().matchMethod = static_cast<std::int16_t>(method);
-        state().intraTeamFlag = static_cast<std::int16_t>(intra);
+        state().matchMethod = static_cast<MatchMethod>(method);
+        state().intraTeamMode = static_cast<IntraTeamMode>(intra);
         showOtherTeam(program(), layout_);
         EXPECT_EQ(state().currentTeam, 0);
     }
@@ -159,9 +159,9 @@ TEST_F(MainLayoutTest, RunningListButtonRefusals) {
     const auto open = [&opened] { ++opened; };
     EXPECT_FALSE(showRunningMatches(program(), open)); // no meeting
     state().meetingCount = 2;
-    state().viewState = 2;
+    state().viewState = ViewState::Totals;
     EXPECT_FALSE(showRunningMatches(program(), open));
-    state().viewState = 0;
+    state().viewState = ViewState::PairingTable;
     state().viewedMeeting = 1;
     EXPECT_FALSE(showRunningMatches(program(), open));
     EXPECT_EQ(platform_.beepCount(), 3);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "TempDir.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ protected:
             s.memberAbbrev[1][slot] = u"Ｂ乙" + digit;
             s.memberStatus[1][slot] = 1;
         }
-        ASSERT_TRUE(program_->meetingFile.saveMeeting(0));
+        ASSERT_TRUE(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
     }
 
     MeetingState& state() { return program_->state; }

@@ -1,10 +1,10 @@
 #include "suggestions/MatchTimes.h"
 #include "MatchFixture.h"
+#include "app/MatchRelease.h"
+#include "app/ResultEntry.h"
+#include "app/SuggestedPicks.h"
 #include "matching/PairSelection.h"
 #include "matching/RunningList.h"
-#include "results/MatchRelease.h"
-#include "results/ResultEntry.h"
-#include "suggestions/SuggestedPicks.h"
 #include "suggestions/SuggestionEngine.h"
 
 namespace {

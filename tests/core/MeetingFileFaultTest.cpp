@@ -131,7 +131,7 @@ TEST_F(MeetingFileFaultTest, FileCutShortOpensAtItsLastWholeRecord) {
     EXPECT_EQ(state.meetingTitle.str(), fitText(title(1), 40));
     ASSERT_TRUE(program.meetingFile.readMeeting(3));
     state.resultTable[0][1][2] = 6002;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"copy.rly"));
     EXPECT_TRUE(platform.messages().empty());
     auto again = restart();
@@ -168,7 +168,7 @@ TEST_F(MeetingFileFaultTest, ValuesOutOfRangeAreHeldToSoundOnes) {
     ASSERT_TRUE(program.meetingFile.openMeetingFile(u"odd.rly"));
     EXPECT_EQ(state.teamSize[0], 20);
     EXPECT_EQ(state.teamSize[1], 0);
-    EXPECT_EQ(state.matchMethod, 0);
+    EXPECT_EQ(state.matchMethod, MatchMethod::TwoTeamDoubles);
     EXPECT_EQ(state.pairState[0][1][2], PairUnavailable);
     EXPECT_EQ(state.pairState[0][2][1], PairUnavailable);
     EXPECT_EQ(state.pairState[1][3][4], 0);
@@ -196,7 +196,7 @@ TEST_F(MeetingFileFaultTest, ReadingAMeetingTheFileLacksIsRefused) {
 TEST_F(MeetingFileFaultTest, SaveIntoAnUnreachableFolderFails) {
     writeBytes(dir.file("plain"), {1, 2, 3});
     state.currentPath = u"plain/club.rly";
-    EXPECT_FALSE(program.meetingFile.saveMeeting(0));
+    EXPECT_FALSE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     EXPECT_EQ(platform.events().size(), 1u);
     EXPECT_EQ(platform.events()[0].text, kWriteError);
     EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
@@ -208,18 +208,18 @@ TEST_F(MeetingFileFaultTest, SaveIntoAnUnreachableFolderFails) {
 
 TEST_F(MeetingFileFaultTest, FullDiskKeepsEarlierRecordsAndTheState) {
     const auto file = dir.file("取りあえず.rlw");
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     const auto before = readBytes(file);
     // Room for one record and a little: completing the meeting cannot add
     // the second record, and what it began to write is taken back.
     const int code = runWithFileSizeLimit(R::kSize + 100, [&]() {
-        if (!program.meetingFile.saveMeeting(0)) {
+        if (!program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
             return 1;
         }
-        resetMeeting(state, 1);
+        resetMeeting(state, ResetTarget::MatchData);
         ++state.meetingCount;
         state.meetingTitle = u"第2回";
-        if (program.meetingFile.saveMeeting(1)) {
+        if (program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
             return 2;
         }
         if (platform.messages() != std::vector<std::u16string>{std::u16string(kWriteError)}) {

@@ -57,7 +57,7 @@ TEST_F(MeetingFileTest, CompletionAddsARecordAndRaisesTheCount) {
 TEST_F(MeetingFileTest, RunningPairIsStoredAsZero) {
     makeMeetings(1);
     state.setPair(1, 2, 5, PairRunning);
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     const auto bytes = readBytes(dir.file("取りあえず.rlw"));
     EXPECT_EQ(int16In(bytes, pairByte(1, 1, 2, 5)), 0);
     EXPECT_EQ(int16In(bytes, pairByte(1, 1, 5, 2)), 0);
@@ -69,7 +69,7 @@ TEST_F(MeetingFileTest, TextFieldsAreCutToTheirBytes) {
     const std::u16string title = u"一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十";
     state.meetingTitle = title;
     state.memberAbbrev[0][1] = u"山田太郎様";
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     auto again = restart();
     ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_EQ(again->state.meetingTitle.str(), fitText(title.substr(0, 20), 40));
@@ -81,7 +81,7 @@ TEST_F(MeetingFileTest, JapaneseMeetingComesBackExactly) {
     state.meetingTitle = u"秋季ﾃﾆｽ練習会 だい３回";
     state.teamNameA = fitText(u"東京ｸﾗﾌﾞ", 20);
     state.teamNameB = fitText(u"さくら会", 20);
-    state.matchMethod = 2;
+    state.matchMethod = MatchMethod::OneTeamSingles;
     state.teamSize = {7, 3, 0};
     state.memberAbbrev[0][1] = u"ｽｽﾞｷ";
     state.memberAbbrev[1][3] = u"佐藤";
@@ -92,7 +92,7 @@ TEST_F(MeetingFileTest, JapaneseMeetingComesBackExactly) {
     state.resultTable[0][21][23] = 999999;
     state.setPair(0, 1, 7, PairFinished);
     state.setPair(1, 2, 3, PairUnavailable);
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     MeetingSnapshot saved;
     copyStoredMeeting(state, saved);
 
@@ -127,7 +127,7 @@ TEST_F(MeetingFileTest, BytesTheProgramDoesNotUseSurviveASave) {
     ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
     EXPECT_EQ(readBytes(dir.file("club.rly")), before);
     state.resultTable[0][1][2] = 6003;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     auto after = readBytes(dir.file("club.rly"));
     const std::size_t changed = R::kResultOffset + 4 * R::resultIndex(0, 1, 2);
     EXPECT_NE(after, before);
@@ -142,7 +142,7 @@ TEST_F(MeetingFileTest, CorrectionOfAnEarlierMeetingRewritesOnlyThatRecord) {
     state.viewedMeeting = 1;
     ASSERT_TRUE(program.meetingFile.readMeeting(1));
     state.resultTable[0][1][2] = 4006;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(9));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::ViewedMeeting));
     const auto after = readBytes(dir.file("取りあえず.rlw"));
     ASSERT_EQ(after.size(), 3 * R::kSize);
     EXPECT_EQ(int16In(after, 0), 3);
@@ -213,7 +213,7 @@ TEST_F(MeetingFileTest, AbsolutePathsAreUsedAsGiven) {
     const std::u16string path = fromUtf8(other.file("外部.rly").string());
     ASSERT_TRUE(program.meetingFile.openMeetingFile(path));
     EXPECT_EQ(state.currentPath, path);
-    EXPECT_TRUE(program.meetingFile.saveMeeting(0));
+    EXPECT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
 }
 
 TEST(ScratchPath, EndsInRlw) {

@@ -5,7 +5,7 @@
 
 TEST(MeetingState, StartUpShowsPlaceholdersAndNoPairs) {
     MeetingState state;
-    resetMeeting(state, 9);
+    resetMeeting(state, ResetTarget::StartUp);
     state.teamSize = {10, 10, 0};
     EXPECT_EQ(state.memberAbbrev[0][1].str(), fitText(u"Ａ01", 8));
     EXPECT_EQ(state.memberAbbrev[1][10].str(), fitText(u"Ｂ10", 8));
@@ -21,7 +21,7 @@ TEST(MeetingState, StartUpShowsPlaceholdersAndNoPairs) {
 
 TEST(MeetingState, ClearingMatchDataKeepsTheRoster) {
     MeetingState state;
-    resetMeeting(state, 0);
+    resetMeeting(state, ResetTarget::NewMeeting);
     EXPECT_EQ(state.teamNameA, u"チーム　Ａ");
     EXPECT_EQ(state.teamNameB, u"チーム  Ｂ");
     state.meetingTitle = u"春の会";
@@ -34,8 +34,8 @@ TEST(MeetingState, ClearingMatchDataKeepsTheRoster) {
     state.setPair(0, 3, 5, PairFinished);
     state.runningCount = 2;
     state.pickTeam[0] = 1;
-    state.intraTeamFlag = 1;
-    resetMeeting(state, 1);
+    state.intraTeamMode = IntraTeamMode::On;
+    resetMeeting(state, ResetTarget::MatchData);
     EXPECT_EQ(state.meetingTitle.str(), fitText(u"春の会", 40));
     EXPECT_EQ(state.teamNameA, u"赤");
     EXPECT_EQ(state.memberAbbrev[0][3].str(), fitText(u"ｽｽﾞｷ", 8));
@@ -46,25 +46,25 @@ TEST(MeetingState, ClearingMatchDataKeepsTheRoster) {
     EXPECT_EQ(state.pairState[0][3][5], PairSecondClass);
     EXPECT_EQ(state.runningCount, 0);
     EXPECT_EQ(state.pickTeam[0], 0);
-    EXPECT_EQ(state.intraTeamFlag, 0);
+    EXPECT_EQ(state.intraTeamMode, IntraTeamMode::Off);
 }
 
 TEST(MeetingState, ReturningFromAnEarlierMeetingRestoresTheCurrentOne) {
     MeetingState state;
-    resetMeeting(state, 0);
+    resetMeeting(state, ResetTarget::NewMeeting);
     state.meetingTitle = u"今日の会";
-    state.matchMethod = 1;
+    state.matchMethod = MatchMethod::OneTeamDoubles;
     state.teamSize = {8, 0, 0};
     state.resultTable[0][1][2] = 6002;
     saveSnapshot(state);
     state.viewedMeeting = 1;
     state.meetingTitle = u"前回の会";
-    state.matchMethod = 0;
+    state.matchMethod = MatchMethod::TwoTeamDoubles;
     state.teamSize = {5, 5, 0};
     state.resultTable[0][1][2] = 0;
     restoreSnapshot(state);
     EXPECT_EQ(state.meetingTitle.str(), fitText(u"今日の会", 40));
-    EXPECT_EQ(state.matchMethod, 1);
+    EXPECT_EQ(state.matchMethod, MatchMethod::OneTeamDoubles);
     EXPECT_EQ(state.teamSize[0], 8);
     EXPECT_EQ(state.resultTable[0][1][2], 6002);
 }

@@ -60,7 +60,7 @@ TEST(PairingTable, WholeTableOfASmallTwoTeamMeeting) {
     EXPECT_EQ(s.teamSize[1], 2) << "team B is not raised while team A has 3";
     EXPECT_EQ(s.playedTotal, 4);
     EXPECT_EQ(s.resultTable[1][kTotalsRow][PlayedCount], 2);
-    EXPECT_EQ(s.viewState, 0);
+    EXPECT_EQ(s.viewState, ViewState::PairingTable);
 }
 
 TEST(PairingTable, TeamBTableLeavesColumnsBeyondItsMembersEmpty) {
@@ -182,22 +182,22 @@ TEST(PairingTable, OneTeamMethodsMarkTheCornerUntilTheSecondSideIsPicked) {
     EXPECT_EQ(view.grid.at(0, 0), u"");
     EXPECT_EQ(view.grid.at(3, 4), u"  ●") << "side 1 is not marked";
 
-    s.matchMethod = 0;
-    s.intraTeamFlag = 1;
+    s.matchMethod = MatchMethod::TwoTeamDoubles;
+    s.intraTeamMode = IntraTeamMode::On;
     s.clearPicks();
     view = draw(s);
     EXPECT_EQ(view.grid.at(0, 0), u"選択");
     EXPECT_EQ(view.methodLabel, u"2ﾁｰﾑ制(1ﾁｰﾑﾀﾞﾌﾞﾙｽ)");
     EXPECT_EQ(view.methodLabelBack, (Rgb{255, 0, 0}));
-    s.matchMethod = 2;
-    s.intraTeamFlag = 0;
+    s.matchMethod = MatchMethod::OneTeamSingles;
+    s.intraTeamMode = IntraTeamMode::Off;
     view = draw(s);
     EXPECT_EQ(view.methodLabel, u"１チーム制(ｼﾝｸﾞﾙｽ)");
 }
 
 TEST(PairingTable, NoFileShowsPlaceholdersAndCrosses) {
     MeetingState s;
-    resetMeeting(s, 9);
+    resetMeeting(s, ResetTarget::StartUp);
     s.teamSize = {10, 10, 0};
     const MainView view = draw(s);
     EXPECT_EQ(view.fileLabel, u"ﾌｧｲﾙ名称：開かれていません");

@@ -1,7 +1,7 @@
+#include "ScriptedPlatform.h"
 #include "matching/MatchSides.h"
 #include "matching/MatchStart.h"
 #include "matching/PairSelection.h"
-#include "platform/ScriptedPlatform.h"
 #include "state/MeetingState.h"
 
 #include <gtest/gtest.h>
@@ -14,13 +14,13 @@ namespace {
 class PickTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        resetMeeting(s, 0);
+        resetMeeting(s, ResetTarget::NewMeeting);
         s.meetingCount = 1;
         s.teamSize = {6, 5, 0};
     }
     void use(int method, int intra = 0) {
-        s.matchMethod = static_cast<std::int16_t>(method);
-        s.intraTeamFlag = static_cast<std::int16_t>(intra);
+        s.matchMethod = static_cast<MatchMethod>(method);
+        s.intraTeamMode = static_cast<IntraTeamMode>(intra);
     }
     PickOutcome pick(int column, int row) { return selectPair(s, platform, column, row); }
     void expectSide(int side, int team, int first, int second) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "StorageFixture.h"
 #include "TempDir.h"
 #include "app/MainLayout.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 
 #include <gtest/gtest.h>

@@ -163,7 +163,7 @@ TEST_F(JournalTest, TornJournalIsIgnoredAndTheOldRecordsStay) {
     EXPECT_EQ(state.meetingCount, 3);
     EXPECT_EQ(readBytes(file()), before);
     state.resultTable[0][1][2] = 33;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     EXPECT_FALSE(fault::unfinishedSave(file()));
     auto again = restart();
     ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
@@ -180,7 +180,7 @@ TEST_F(JournalTest, JournalThatDoesNotFitTheFileIsNotApplied) {
     ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_EQ(state.meetingCount, 3);
     EXPECT_EQ(readBytes(file()), longer);
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     EXPECT_FALSE(fault::unfinishedSave(file()));
 }
 
@@ -202,7 +202,7 @@ TEST_F(JournalTest, SaveFailingHalfwayPutsBackTheOldRecords) {
     const int code = fault::inChild([&]() {
         CHILD_CHECK(fault::limitFileSize(3 * R::kSize - 100));
         state.meetingCount = 3;
-        CHILD_CHECK(!program.meetingFile.saveMeeting(1));
+        CHILD_CHECK(!program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
         CHILD_CHECK(platform.messages().size() == 1);
         return 0;
     });

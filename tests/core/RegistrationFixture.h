@@ -1,10 +1,10 @@
 #pragma once
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "StorageFixture.h"
 #include "TempDir.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 #include "text/Utf8.h"
 
@@ -50,12 +50,13 @@ protected:
         const std::u16string path = fromPath(dir / "club.rly");
         state.currentPath = path;
         state.openName = path;
-        resetMeeting(state, 0);
+        resetMeeting(state, ResetTarget::NewMeeting);
         state.teamSize = {2, 2, 0};
         for (int k = 1; k <= meetings; ++k) {
             state.meetingCount = static_cast<std::int16_t>(k);
             state.meetingTitle = std::u16string(u"第").append(number(k)).append(u"回");
-            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? 0 : 1));
+            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? SaveTarget::Meeting
+                                                                : SaveTarget::MeetingAndCount));
         }
     }
 

@@ -24,7 +24,8 @@ protected:
             state().memberStatus[1][2] = 11;
             state().resultTable[0][1][2] = 6004;
             state().setPair(0, 1, 2, PairFinished);
-            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? 0 : 1));
+            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? SaveTarget::Meeting
+                                                                : SaveTarget::MeetingAndCount));
         }
     }
     MeetingRecord record(int n) {
@@ -72,7 +73,7 @@ TEST_F(RegistrationMenuTest, ChecksRunInOrderAndTheFirstThatHoldsSpeaks) {
     for (const Case& c : cases) {
         platform.clear();
         state().runningCount = c.running;
-        state().intraTeamFlag = c.intraTeam;
+        state().intraTeamMode = static_cast<IntraTeamMode>(c.intraTeam);
         state().viewedMeeting = c.viewed;
         state().openName = c.fileOpen ? u"club.rly" : u"";
         EXPECT_EQ(menu->mayRegister(), c.message.empty());
@@ -98,9 +99,9 @@ TEST_F(RegistrationMenuTest, RunningMatchBlocksEveryCheckedItem) {
 
 TEST_F(RegistrationMenuTest, ClearsBeepInTheTotalsViewOrWithoutMeetings) {
     openDataFile(1);
-    state().viewState = 2;
+    state().viewState = ViewState::Totals;
     EXPECT_FALSE(menu->clearCurrentData());
-    state().viewState = 0;
+    state().viewState = ViewState::PairingTable;
     state().meetingCount = 0;
     EXPECT_FALSE(menu->clearAllData());
     EXPECT_EQ(platform.beepCount(), 2);
@@ -113,7 +114,7 @@ TEST_F(RegistrationMenuTest, ClearCurrentDataRewritesOnlyTheNewestMeeting) {
     for (int n = 1; n <= 4; ++n) {
         before.push_back(record(n));
     }
-    state().intraTeamFlag = 0;
+    state().intraTeamMode = IntraTeamMode::Off;
     platform.setNextAnswer(true);
     ASSERT_TRUE(menu->clearCurrentData());
     EXPECT_EQ(platform.questions()[0], RegistrationMenu::kClearCurrentQuestion);
@@ -151,7 +152,7 @@ TEST_F(RegistrationMenuTest, ClearAllDataLeavesOneMeetingWithTheNewestNames) {
     EXPECT_NE(logText().find(u"全ﾃﾞｰﾀｸﾘｱｰ"), std::u16string::npos);
 
     // Reopening the file finds one meeting.
-    resetMeeting(state(), 0);
+    resetMeeting(state(), ResetTarget::NewMeeting);
     ASSERT_TRUE(program->meetingFile.openMeetingFile(state().currentPath));
     EXPECT_EQ(state().meetingCount, 1);
 }
@@ -175,12 +176,12 @@ TEST_F(RegistrationMenuTest, AnsweringNoChangesNothingAndLogsNothing) {
 TEST_F(RegistrationMenuTest, IntraTeamModeKeepsTheSelectedTeamAndLocksTheTabs) {
     EXPECT_TRUE(menu->tabStripEnabled());
     ASSERT_TRUE(menu->toggleIntraTeam(2));
-    EXPECT_EQ(state().intraTeamFlag, 1);
+    EXPECT_EQ(state().intraTeamMode, IntraTeamMode::On);
     EXPECT_EQ(state().currentTeam, 1);
     EXPECT_FALSE(menu->tabStripEnabled());
 
     ASSERT_TRUE(menu->toggleIntraTeam(2));
-    EXPECT_EQ(state().intraTeamFlag, 0);
+    EXPECT_EQ(state().intraTeamMode, IntraTeamMode::Off);
     EXPECT_EQ(state().currentTeam, 1);
     EXPECT_TRUE(menu->tabStripEnabled());
 
@@ -197,14 +198,14 @@ TEST_F(RegistrationMenuTest, IntraTeamModeMessageComesBeforeTheFileMessage) {
 }
 
 TEST_F(RegistrationMenuTest, IntraTeamSwitchRefusals) {
-    state().matchMethod = 2;
+    state().matchMethod = MatchMethod::OneTeamSingles;
     EXPECT_FALSE(menu->toggleIntraTeam(1));
     EXPECT_EQ(platform.beepCount(), 1);
-    state().matchMethod = 0;
+    state().matchMethod = MatchMethod::TwoTeamDoubles;
     state().viewedMeeting = 1;
     EXPECT_FALSE(menu->toggleIntraTeam(1));
     EXPECT_EQ(platform.messages().at(0), RegistrationMenu::kViewingMessage);
-    EXPECT_EQ(state().intraTeamFlag, 0);
+    EXPECT_EQ(state().intraTeamMode, IntraTeamMode::Off);
     EXPECT_EQ(redraws, 0);
     // Running matches do not stop the switch.
     state().viewedMeeting = 0;

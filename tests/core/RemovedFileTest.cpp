@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(RemovedFileTest, SaveMakesTheDataFileAgainAroundTheCurrentMeeting) {
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     EXPECT_TRUE(platform.events().empty());
     EXPECT_FALSE(fault::unfinishedSave(dir.file("取りあえず.rlw")));
     auto again = restart();
@@ -39,9 +39,9 @@ TEST_F(RemovedFileTest, SaveMakesTheDataFileAgainAroundTheCurrentMeeting) {
     EXPECT_EQ(again->state.resultTable[0][1][2], 0);
 
     // Completing the meeting goes on from there.
-    resetMeeting(state, 1);
+    resetMeeting(state, ResetTarget::MatchData);
     ++state.meetingCount;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(1));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
     auto after = restart();
     ASSERT_TRUE(after->meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_EQ(after->state.meetingCount, 4);
@@ -53,12 +53,12 @@ TEST_F(RemovedFileTest, CorrectionOfARemovedFileFailsAndKeepsTheMeetings) {
     saveSnapshot(state);
     state.viewedMeeting = 1;
     state.resultTable[0][1][2] = 4006;
-    EXPECT_FALSE(program.meetingFile.saveMeeting(9));
+    EXPECT_FALSE(program.meetingFile.saveMeeting(SaveTarget::ViewedMeeting));
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kWriteError)});
     EXPECT_FALSE(std::filesystem::exists(scratch()));
     EXPECT_EQ(state.resultTable[0][1][2], 4006);
     restoreSnapshot(state);
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     auto again = restart();
     ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_EQ(again->state.resultTable[1][2][3], 6002);
@@ -66,11 +66,11 @@ TEST_F(RemovedFileTest, CorrectionOfARemovedFileFailsAndKeepsTheMeetings) {
 
 TEST_F(RemovedFileTest, RemovedWorkingFolderFailsUntilItIsBack) {
     std::filesystem::remove_all(dir.path());
-    EXPECT_FALSE(program.meetingFile.saveMeeting(0));
+    EXPECT_FALSE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kWriteError)});
     EXPECT_EQ(state.resultTable[1][2][3], 6002);
     std::filesystem::create_directory(dir.path());
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     auto again = restart();
     ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_EQ(again->state.meetingCount, 3);

@@ -54,7 +54,7 @@ TEST_F(ReportCommand, ShowsTheSumsThenPutsTheCurrentMeetingBack) {
     EXPECT_EQ(overall.teamAMatches, u" 総試合数＝ 3");
 
     EXPECT_EQ(state.resultTable, current) << "closing redraws the current meeting";
-    EXPECT_EQ(state.viewState, 0);
+    EXPECT_EQ(state.viewState, ViewState::PairingTable);
     EXPECT_EQ(state.totalsBusy, 0);
     EXPECT_EQ(program.view.statusLabel, u"組合せ表示");
     EXPECT_TRUE(platform.events().empty());
@@ -80,7 +80,7 @@ TEST_F(ReportCommand, StaysClosedWhileTheTotalsAreShown) {
     EXPECT_EQ(shown, 0);
     EXPECT_EQ(platform.beepCount(), 1);
     EXPECT_EQ(state.resultTable, sums) << "the sums are neither added twice nor replaced";
-    EXPECT_EQ(state.viewState, 2);
+    EXPECT_EQ(state.viewState, ViewState::Totals);
 }
 
 TEST_F(ReportCommand, StaysClosedWhenAMeetingCannotBeRead) {

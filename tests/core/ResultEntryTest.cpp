@@ -1,7 +1,7 @@
 #include "MatchFixture.h"
 
-#include "results/MatchRelease.h"
-#include "results/ResultEntry.h"
+#include "app/MatchRelease.h"
+#include "app/ResultEntry.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ TEST_F(ResultEntryTest, AcceptedScoresRoundHalfToEven) {
 }
 
 TEST_F(ResultEntryTest, SinglesWritesOnlyTheTwoDirectedCells) {
-    state().matchMethod = 2;
+    state().matchMethod = MatchMethod::OneTeamSingles;
     startRunning(0, 2, 5, 0, 5, 2);
     ASSERT_TRUE(enterResult(program(), u"6", u"3"));
     const MeetingState& s = state();

@@ -110,7 +110,7 @@ TEST(ResultsGrid, StatusLabelTellsWhichViewIsShown) {
     buildResultsRows(s, view);
     EXPECT_EQ(view.statusLabel, u"組合せ表示");
     EXPECT_EQ(view.statusLabelBack, (Rgb{0, 0, 192}));
-    s.viewState = 2;
+    s.viewState = ViewState::Totals;
     buildResultsRows(s, view);
     EXPECT_EQ(view.statusLabel, u"合計表示中");
     EXPECT_EQ(view.statusLabelBack, (Rgb{255, 0, 0}));

@@ -153,12 +153,12 @@ TEST_F(RosterTest, TeamSwitchOnlyInTwoTeamModeWithoutIntraTeam) {
     roster->switchTeam();
     EXPECT_EQ(state().currentTeam, 0);
 
-    state().intraTeamFlag = 1;
+    state().intraTeamMode = IntraTeamMode::On;
     roster->switchTeam();
     EXPECT_EQ(state().currentTeam, 0);
-    state().intraTeamFlag = 0;
+    state().intraTeamMode = IntraTeamMode::Off;
     for (std::int16_t method : {1, 2}) {
-        state().matchMethod = method;
+        state().matchMethod = static_cast<MatchMethod>(method);
         roster->switchTeam();
         EXPECT_EQ(state().currentTeam, 0);
     }
@@ -207,7 +207,7 @@ TEST_F(RosterTest, UpdateSavesBothTeamsPaddedToEightCharacters) {
     roster->update();
     EXPECT_FALSE(roster->changed());
 
-    resetMeeting(state(), 0);
+    resetMeeting(state(), ResetTarget::NewMeeting);
     ASSERT_TRUE(program->meetingFile.readMeeting(1));
     EXPECT_EQ(state().teamSize[0], 2);
     EXPECT_EQ(state().teamSize[1], 1);

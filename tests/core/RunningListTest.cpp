@@ -1,5 +1,5 @@
 #include "matching/RunningList.h"
-#include "platform/ScriptedPlatform.h"
+#include "ScriptedPlatform.h"
 #include "state/MeetingState.h"
 #include "text/Utf8.h"
 
@@ -13,7 +13,7 @@ constexpr int kHeight = 6000;
 class RunningListTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        resetMeeting(s, 0);
+        resetMeeting(s, ResetTarget::NewMeeting);
         s.meetingCount = 1;
         s.teamSize = {8, 8, 0};
         s.teamNameA = u"青組";
@@ -99,8 +99,8 @@ TEST_F(RunningListTest, HeadingsFollowTheMatchMethod) {
         {2, 0, 1, u"☆☆☆☆☆☆\n\r青組", u"☆☆☆☆☆☆\n\r青組"},
     };
     for (const Case& c : cases) {
-        s.matchMethod = static_cast<std::int16_t>(c.method);
-        s.intraTeamFlag = static_cast<std::int16_t>(c.intra);
+        s.matchMethod = static_cast<MatchMethod>(c.method);
+        s.intraTeamMode = static_cast<IntraTeamMode>(c.intra);
         s.currentTeam = static_cast<std::int16_t>(c.shownTeam);
         const GridModel grid = list();
         EXPECT_EQ(grid.at(0, 2), c.left) << c.method << c.intra << c.shownTeam;
@@ -109,16 +109,16 @@ TEST_F(RunningListTest, HeadingsFollowTheMatchMethod) {
 }
 
 TEST_F(RunningListTest, SideCellsHoldTwoNamesInDoublesAndOneInSingles) {
-    s.matchMethod = 0;
-    s.intraTeamFlag = 1;
+    s.matchMethod = MatchMethod::TwoTeamDoubles;
+    s.intraTeamMode = IntraTeamMode::On;
     run(0, 4, 2, 0, 5, 3);
     GridModel grid = list();
     EXPECT_EQ(grid.at(1, 2), u"あ4      \n\rあ2      ");
     EXPECT_EQ(grid.at(1, 4), u"あ5      \n\rあ3      ");
     EXPECT_EQ(grid.at(1, 3), u"");
 
-    s.matchMethod = 2;
-    s.intraTeamFlag = 0;
+    s.matchMethod = MatchMethod::OneTeamSingles;
+    s.intraTeamMode = IntraTeamMode::Off;
     s.runningCount = 0;
     run(0, 6, 1, 0, 1, 6);
     grid = list();
@@ -127,7 +127,7 @@ TEST_F(RunningListTest, SideCellsHoldTwoNamesInDoublesAndOneInSingles) {
 }
 
 TEST_F(RunningListTest, FirstNameIsCutAtItsFirstNul) {
-    s.matchMethod = 1;
+    s.matchMethod = MatchMethod::OneTeamDoubles;
     s.memberAbbrev[0][4] = std::u16string(u"北\0\0\0\0\0\0\0", 8);
     run(0, 4, 2, 0, 5, 3);
     EXPECT_EQ(list().at(1, 2), u"北\n\rあ2      ");
@@ -162,5 +162,5 @@ TEST_F(RunningListTest, NoMatchIsChosenWhileAnEarlierMeetingIsShown) {
 
 TEST_F(RunningListTest, OpeningMarksTheViewState) {
     openRunningList(s);
-    EXPECT_EQ(s.viewState, 1);
+    EXPECT_EQ(s.viewState, ViewState::RunningList);
 }

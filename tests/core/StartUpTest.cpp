@@ -50,14 +50,14 @@ TEST_F(StartUpTest, EmptySettingsGivePlaceholderTeamsAndLogTheStart) {
 
 TEST_F(StartUpTest, QuittingLogsTheEndAndTheNextStartRestoresTheSettings) {
     startProgram(program(), layout_, designed());
-    runFileMenuItem(program(), layout_, FileNew);
+    newMeeting(program(), layout_);
     platform_.setNextFileName(u"club.rly");
-    runFileMenuItem(program(), layout_, FileSaveAs);
+    saveMeetingAs(program(), layout_);
     program().display.windowHeight = 9000;
     program().display.windowWidth = 12000;
     program().display.gridHeight = 7000;
     program().display.gridWidth = 10000;
-    layout_.selectDisplayMode(program(), 0);
+    layout_.selectFullScreen(program());
 
     platform_.clear();
     EXPECT_FALSE(handleCloseRequest(program()));
@@ -97,7 +97,7 @@ TEST_F(StartUpTest, ClosingWithRunningMatchesAndNoKeepsTheWindowAndLogsNothing) 
 
 TEST_F(StartUpTest, ClosingTheWindowHasNoIntraTeamOrEarlierMeetingGuard) {
     startProgram(program(), layout_, designed());
-    state().intraTeamFlag = 1;
+    state().intraTeamMode = IntraTeamMode::On;
     state().viewedMeeting = 1;
     EXPECT_FALSE(handleCloseRequest(program()));
     EXPECT_TRUE(platform_.messages().empty());
@@ -106,7 +106,7 @@ TEST_F(StartUpTest, ClosingTheWindowHasNoIntraTeamOrEarlierMeetingGuard) {
 
 TEST_F(StartUpTest, ClosingOnTheScratchFileAsksAboutTheUnsavedData) {
     startProgram(program(), layout_, designed());
-    runFileMenuItem(program(), layout_, FileNew);
+    newMeeting(program(), layout_);
     platform_.clear();
     EXPECT_TRUE(handleCloseRequest(program()));
     EXPECT_EQ(platform_.questions(), std::vector<std::u16string>{

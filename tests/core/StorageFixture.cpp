@@ -15,7 +15,7 @@ std::tm fixedMoment() {
 
 StorageFixture::StorageFixture()
     : clock(fixedMoment()), program(platform, clock, settings, dir.path()), state(program.state) {
-    resetMeeting(state, 9);
+    resetMeeting(state, ResetTarget::StartUp);
     state.teamSize = {10, 10, 0};
 }
 
@@ -30,15 +30,16 @@ void StorageFixture::makeMeetings(int meetings) {
     ASSERT_TRUE(program.meetingFile.createScratchFile());
     for (int k = 1; k <= meetings; ++k) {
         if (k > 1) {
-            ASSERT_TRUE(program.meetingFile.saveMeeting(0));
-            resetMeeting(state, 1);
+            ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+            resetMeeting(state, ResetTarget::MatchData);
             ++state.meetingCount;
         }
         // Appended: GCC 12 at -O3 warns wrongly about u"..." + text.
         state.meetingTitle =
             std::u16string(u"第").append(fromUtf8(std::to_string(k))).append(u"回");
         state.resultTable[0][1][2] = k;
-        ASSERT_TRUE(program.meetingFile.saveMeeting(k > 1 ? 1 : 0));
+        ASSERT_TRUE(program.meetingFile.saveMeeting(k > 1 ? SaveTarget::MeetingAndCount
+                                                          : SaveTarget::Meeting));
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "TempDir.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 
 #include <memory>

@@ -128,7 +128,7 @@ TEST(SuggestionCandidates, OnlyFreeMembersAndPickableCells) {
                           Case{"singles", 2, 0, 1}, Case{"intra-team", 0, 1, 2}}) {
         SCOPED_TRACE(c.name);
         MeetingBuilder b(7, 7, c.method);
-        b.state().intraTeamFlag = static_cast<std::int16_t>(c.intraTeam);
+        b.state().intraTeamMode = static_cast<IntraTeamMode>(c.intraTeam);
         b.resting(0, 1).forfeit(0, 2, 3).forfeit(1, 2, 3);
         b.runningTwoTeam(6, 7, 6, 7);
         const auto all = suggest(b.state(), SeasonHistory{}, nullptr, 0, 100000);

@@ -23,7 +23,7 @@ protected:
 } // namespace
 
 TEST_F(TeamInfoTest, OpeningShowsTheMeetingsTextsAndMethod) {
-    state().matchMethod = 2;
+    state().matchMethod = MatchMethod::OneTeamSingles;
     const TeamInfo info(*program);
     EXPECT_EQ(info.title(), fitText(u"第1回", 40));
     EXPECT_EQ(info.teamNameA(), u"チーム　Ａ");
@@ -53,7 +53,7 @@ TEST_F(TeamInfoTest, MethodIsLockedOnceTheMeetingHasResults) {
 
     // Title and names can still be changed and saved.
     info.update(u"秋", u"赤組", u"白組");
-    EXPECT_EQ(state().matchMethod, 0);
+    EXPECT_EQ(state().matchMethod, MatchMethod::TwoTeamDoubles);
     EXPECT_EQ(state().teamNameA, u"赤組");
     EXPECT_EQ(savedRecord().int16At(MeetingRecord::kMatchMethodOffset), 0);
 }
@@ -65,7 +65,7 @@ TEST_F(TeamInfoTest, MethodChangesWhileNoMatchWasPlayed) {
     EXPECT_TRUE(platform.messages().empty());
     const auto teamB = state().memberAbbrev[1];
     info.update(info.title(), info.teamNameA(), info.teamNameB());
-    EXPECT_EQ(state().matchMethod, 2);
+    EXPECT_EQ(state().matchMethod, MatchMethod::OneTeamSingles);
     EXPECT_EQ(savedRecord().int16At(MeetingRecord::kMatchMethodOffset), 2);
     EXPECT_EQ(state().memberAbbrev[1], teamB);
 }
@@ -84,9 +84,9 @@ TEST_F(TeamInfoTest, LongTitleIsCutAndLongTeamNameKeptUntilReadBack) {
 }
 
 TEST_F(TeamInfoTest, MethodTheDialogDoesNotOfferStaysAsStored) {
-    state().matchMethod = 7;
+    state().matchMethod = static_cast<MatchMethod>(7);
     TeamInfo info(*program);
     EXPECT_EQ(info.selectedMethod(), -1);
     info.update(info.title(), info.teamNameA(), info.teamNameB());
-    EXPECT_EQ(state().matchMethod, 7);
+    EXPECT_EQ(state().matchMethod, static_cast<MatchMethod>(7));
 }

@@ -18,7 +18,7 @@ protected:
         MeetingBuilder second(4, 4);
         second.twoTeam(1, 3, 1, 3, 2, 6);
         second.state().meetingTitle = u"第2回";
-        second.state().matchMethod = 1;
+        second.state().matchMethod = MatchMethod::OneTeamDoubles;
         MeetingBuilder third(4, 4);
         third.twoTeam(1, 4, 1, 4, 5, 5);
         third.state().meetingTitle = u"第3回";
@@ -48,7 +48,7 @@ protected:
 TEST_F(TotalsView, SumsEveryMeetingAndShowsTheTotals) {
     ASSERT_TRUE(switchToTotals(program));
     EXPECT_EQ(state.totalsBusy, 0);
-    EXPECT_EQ(state.viewState, 2);
+    EXPECT_EQ(state.viewState, ViewState::Totals);
     EXPECT_EQ(program.view.statusLabel, u"合計表示中");
     const auto& a1 = state.resultTable[0][1];
     EXPECT_EQ(a1[PlayedCount], 3);
@@ -96,7 +96,7 @@ TEST_F(TotalsView, ASecondPressBeepsAndNeverAddsTwice) {
     EXPECT_EQ(state.resultTable, once);
 
     showCurrentMeeting(program);
-    EXPECT_EQ(state.viewState, 0);
+    EXPECT_EQ(state.viewState, ViewState::PairingTable);
     EXPECT_EQ(state.resultTable[0][1][PlayedCount], 1);
     EXPECT_EQ(program.view.statusLabel, u"組合せ表示");
 }
@@ -138,7 +138,7 @@ TEST_F(TotalsView, EarlierMeetingsAreShownOneByOneAndLeftAgain) {
     showCurrentMeeting(program);
     EXPECT_EQ(state.viewedMeeting, 0);
     EXPECT_EQ(state.meetingTitle.str().substr(0, 3), u"第3回");
-    EXPECT_EQ(state.matchMethod, 0);
+    EXPECT_EQ(state.matchMethod, MatchMethod::TwoTeamDoubles);
     EXPECT_EQ(state.runningCount, 1);
     EXPECT_EQ(state.pairState[0][2][3], PairRunning);
     EXPECT_EQ(cell(2, 3), u"試合中");
@@ -167,7 +167,7 @@ TEST_F(StorageFixture, OneMeetingRefusesTotalsAndEarlierMeetings) {
     EXPECT_FALSE(switchToTotals(program));
     EXPECT_FALSE(showPreviousMeeting(program));
     EXPECT_EQ(platform.beepCount(), 2);
-    EXPECT_EQ(state.viewState, 0);
+    EXPECT_EQ(state.viewState, ViewState::PairingTable);
     EXPECT_EQ(state.viewedMeeting, 0);
     EXPECT_TRUE(prepareStandingsReport(program)) << "the report sums the one meeting";
 }

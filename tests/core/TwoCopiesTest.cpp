@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "FixedClock.h"
 #include "StorageFixture.h"
 #include "TempDir.h"
 
@@ -17,7 +18,7 @@ namespace {
 struct OtherCopy {
     explicit OtherCopy(const std::filesystem::path& folder)
         : clock(fixedMoment()), program(platform, clock, settings, folder) {
-        resetMeeting(program.state, 9);
+        resetMeeting(program.state, ResetTarget::StartUp);
     }
     ScriptedPlatform platform;
     FixedClock clock;
@@ -64,8 +65,8 @@ TEST_F(TwoCopiesTest, SecondCopyGetsTheFileReadOnlyAndChangesNoByte) {
 
     second.program.state.meetingTitle = u"上書き";
     second.platform.clear();
-    EXPECT_FALSE(file.saveMeeting(0));
-    EXPECT_FALSE(file.saveMeeting(1));
+    EXPECT_FALSE(file.saveMeeting(SaveTarget::Meeting));
+    EXPECT_FALSE(file.saveMeeting(SaveTarget::MeetingAndCount));
     EXPECT_FALSE(file.saveMeetingTo(u"取りあえず.rlw"));
     EXPECT_FALSE(file.createScratchFile());
     EXPECT_EQ(second.platform.messages(),
@@ -75,7 +76,7 @@ TEST_F(TwoCopiesTest, SecondCopyGetsTheFileReadOnlyAndChangesNoByte) {
     EXPECT_EQ(readBytes(dir.file("取りあえず.rlw")), before);
 
     // The first copy still saves; opening its own file again keeps it.
-    ASSERT_TRUE(program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_FALSE(program.meetingFile.readOnly());
     EXPECT_TRUE(platform.messages().empty());
@@ -102,7 +103,7 @@ TEST_F(TwoCopiesTest, KilledCopyFreesTheFileForTheNextCopy) {
     ASSERT_TRUE(third.program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_FALSE(third.program.meetingFile.readOnly());
     EXPECT_TRUE(third.platform.messages().empty());
-    EXPECT_TRUE(third.program.meetingFile.saveMeeting(0));
+    EXPECT_TRUE(third.program.meetingFile.saveMeeting(SaveTarget::Meeting));
 }
 
 TEST_F(TwoCopiesTest, FileChangedUnderneathIsNotOverwrittenAndMayBeReadAgain) {
@@ -112,7 +113,7 @@ TEST_F(TwoCopiesTest, FileChangedUnderneathIsNotOverwrittenAndMayBeReadAgain) {
     other.program.meetingFile.setHoldsFiles(false);
     ASSERT_TRUE(other.program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
     other.program.state.meetingTitle = u"変更後";
-    ASSERT_TRUE(other.program.meetingFile.saveMeeting(0));
+    ASSERT_TRUE(other.program.meetingFile.saveMeeting(SaveTarget::Meeting));
     const auto changed = readBytes(dir.file("取りあえず.rlw"));
 
     for (const bool readAgain : {false, true}) {
@@ -120,14 +121,14 @@ TEST_F(TwoCopiesTest, FileChangedUnderneathIsNotOverwrittenAndMayBeReadAgain) {
         platform.clear();
         platform.setNextAnswer(readAgain);
         state.meetingTitle = u"古い画面";
-        EXPECT_FALSE(program.meetingFile.saveMeeting(0));
+        EXPECT_FALSE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
         EXPECT_EQ(platform.questions(),
                   std::vector<std::u16string>{std::u16string(kChangedUnderneath)});
         EXPECT_EQ(readBytes(dir.file("取りあえず.rlw")), changed);
     }
     EXPECT_EQ(state.meetingTitle.str(), fitText(u"変更後", 40));
     state.meetingTitle = u"読み直し後";
-    EXPECT_TRUE(program.meetingFile.saveMeeting(0));
+    EXPECT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
 }
 
 TEST_F(TwoCopiesTest, SameSizeChangeInTheSameInstantIsSeenByItsChecksum) {
@@ -138,7 +139,7 @@ TEST_F(TwoCopiesTest, SameSizeChangeInTheSameInstantIsSeenByItsChecksum) {
     bytes.at(MeetingRecord::kTitleOffset) ^= 1;
     writeBytes(file, bytes);
     std::filesystem::last_write_time(file, time);
-    EXPECT_FALSE(program.meetingFile.saveMeeting(0));
+    EXPECT_FALSE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
     EXPECT_EQ(readBytes(file), bytes);
 }
 
@@ -207,5 +208,5 @@ TEST_F(TwoCopiesTest, CommandLineToolReadsAFileAWindowHolds) {
     OtherCopy second(dir.path());
     ASSERT_TRUE(second.program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
     EXPECT_TRUE(second.program.meetingFile.readOnly());
-    EXPECT_TRUE(program.meetingFile.saveMeeting(0));
+    EXPECT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
 }

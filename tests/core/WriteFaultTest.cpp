@@ -90,15 +90,17 @@ bool holdsResult(Program* again, int count, std::int32_t result) {
 const SaveCase kSaves[] = {
     {"result", "取りあえず.rlw", kWriteError, kApp,
      [](WriteFaultTest& t) { t.state.resultTable[0][1][2] = 6004; },
-     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(0); },
+     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(SaveTarget::Meeting); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"取りあえず.rlw").get(), 2, 6004); }},
     {"completion", "取りあえず.rlw", kWriteError, kApp,
      [](WriteFaultTest& t) {
-         resetMeeting(t.state, 1);
+         resetMeeting(t.state, ResetTarget::MatchData);
          t.state.meetingCount = 3;
          t.state.resultTable[0][1][2] = 3;
      },
-     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(1); },
+     [](WriteFaultTest& t) {
+         return t.program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount);
+     },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"取りあえず.rlw").get(), 3, 3); }},
     {"correction", "取りあえず.rlw", kWriteError, kApp,
      [](WriteFaultTest& t) {
@@ -107,7 +109,7 @@ const SaveCase kSaves[] = {
          t.program.meetingFile.readMeeting(1);
          t.state.resultTable[0][1][2] = 4006;
      },
-     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(9); },
+     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(SaveTarget::ViewedMeeting); },
      [](WriteFaultTest& t) {
          auto again = t.reopened(u"取りあえず.rlw");
          return holdsResult(again.get(), 2, 2) && again->meetingFile.readMeeting(1) &&

@@ -2,8 +2,8 @@
 // builds the viewer's text from it.
 #include "FuzzFolder.h"
 
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "storage/ActivityLog.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -4,9 +4,9 @@
 // the journal).
 #include "FuzzFolder.h"
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
 
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeInput("club.rly.journal", data, size);
     {
         MeetingState meeting;
-        resetMeeting(meeting, 0);
+        resetMeeting(meeting, ResetTarget::NewMeeting);
         meeting.teamSize = {4, 4, 0};
         MeetingRecord record;
         packMeeting(meeting, record);
@@ -31,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock(std::tm{});
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
-    resetMeeting(program.state, 9);
+    resetMeeting(program.state, ResetTarget::StartUp);
     if (program.meetingFile.openMeetingFile(u"club.rly")) {
         program.state.resultTable[0][1][2] = 6004;
-        program.meetingFile.saveMeeting(0);
+        program.meetingFile.saveMeeting(SaveTarget::Meeting);
     }
     return 0;
 }

@@ -2,9 +2,9 @@
 // as the view of an earlier meeting does.
 #include "FuzzFolder.h"
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock(std::tm{});
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
-    resetMeeting(program.state, 9);
+    resetMeeting(program.state, ResetTarget::StartUp);
     if (program.meetingFile.openMeetingFile(u"club.rly")) {
         for (int n = 1; n <= program.state.meetingCount; ++n) {
             program.state.viewedMeeting = static_cast<std::int16_t>(n);

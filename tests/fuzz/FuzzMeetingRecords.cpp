@@ -2,9 +2,9 @@
 // first, as the totals over all meetings read them, and unpacks each.
 #include "FuzzFolder.h"
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
 
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FixedClock clock(std::tm{});
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
-    resetMeeting(program.state, 9);
+    resetMeeting(program.state, ResetTarget::StartUp);
     program.state.currentPath = u"club.rly";
     MeetingRecord record;
     const int records = program.meetingFile.recordsInFile();

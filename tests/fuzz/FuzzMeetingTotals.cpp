@@ -3,9 +3,9 @@
 // the file had lost its tail after it was opened.
 #include "FuzzFolder.h"
 
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "results/TotalsView.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
@@ -17,14 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
     MeetingState& state = program.state;
-    resetMeeting(state, 9);
+    resetMeeting(state, ResetTarget::StartUp);
     if (!program.meetingFile.openMeetingFile(u"club.rly")) {
         return 0;
     }
     showTotals(state, program.meetingFile, platform, program.view);
     MeetingRecord first;
     if (program.meetingFile.readRecord(1, first)) {
-        state.viewState = 0;
+        state.viewState = ViewState::PairingTable;
         state.meetingCount = first.count();
         showTotals(state, program.meetingFile, platform, program.view);
     }

@@ -1,7 +1,7 @@
 // Reads the input as the member master and lists every member it yields.
 #include "FuzzFolder.h"
 
-#include "platform/ScriptedPlatform.h"
+#include "ScriptedPlatform.h"
 #include "storage/MemberMaster.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,8 +1,9 @@
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "platform/qt/QtSettingsStore.h"
 #include "platform/qt/WindowPrinter.h"
+#include "suggestions/SuggestionText.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/LogViewerDialog.h"
 #include "ui/main/MainGridView.h"
@@ -40,6 +41,9 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config_->path());
         platform_ = std::make_unique<ScriptedPlatform>();
         settings_ = std::make_unique<QtSettingsStore>();
+        // The table at the window's whole width, so the offscreen screen's
+        // small window shows every heading whole.
+        rememberSuggestionPanel(*settings_, false);
         program_ = std::make_unique<Program>(*platform_, clock_, *settings_,
                                              work_->path().toStdU16String());
         window_ = std::make_unique<MainWindow>(*program_);
@@ -121,7 +125,7 @@ private slots:
 
     void exitInIntraTeamModeRefuses() {
         QSignalSpy ended(window_.get(), &MainWindow::programEnded);
-        program_->state.intraTeamFlag = 1;
+        program_->state.intraTeamMode = IntraTeamMode::On;
         trigger("mnfileitem_6");
         QCOMPARE(platform_->messages(),
                  std::vector<std::u16string>{
@@ -129,7 +133,7 @@ private slots:
         QVERIFY(window_->isVisible());
         QCOMPARE(ended.count(), 0);
 
-        program_->state.intraTeamFlag = 0;
+        program_->state.intraTeamMode = IntraTeamMode::Off;
         trigger("mnfileitem_6");
         QCOMPARE(ended.count(), 1);
         QVERIFY(!window_->isVisible());

@@ -1,9 +1,10 @@
+#include "FixedClock.h"
+#include "GuiTestHelpers.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
 #include "app/SupportFiles.h"
 #include "matching/PairingTable.h"
 #include "matching/RunningList.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 #include "ui/dialogs/CancelMatchDialog.h"
 #include "ui/dialogs/MatchFlow.h"
@@ -24,19 +25,6 @@
 #include <memory>
 
 namespace {
-
-// Runs action on the next modal dialog once it is shown.
-void onModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog != nullptr);
-        action(dialog);
-        // A check that failed inside the action must not leave the test waiting.
-        if (QApplication::activeModalWidget() == dialog) {
-            dialog->close();
-        }
-    });
-}
 
 void click(QWidget* parent, const char* name) {
     auto* button = parent->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -87,7 +75,7 @@ private slots:
             s.memberAbbrev[1][slot] = namesB[slot - 1];
             s.memberStatus[1][slot] = slot % 2;
         }
-        QVERIFY(program_->meetingFile.saveMeeting(0));
+        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
         main_ = std::make_unique<QWidget>();
         main_->resize(900, 700);
         main_->show();
@@ -156,7 +144,7 @@ private slots:
 
     void runningListWithThreeMatchesCancelAndForfeit() {
         MeetingState& s = program_->state;
-        s.matchMethod = 1;
+        s.matchMethod = MatchMethod::OneTeamDoubles;
         const int picks[3][4] = {{2, 1, 4, 3}, {6, 5, 3, 2}, {5, 1, 6, 4}};
         for (const auto& pick : picks) {
             flow_->pickCell(pick[0], pick[1]);

@@ -1,7 +1,8 @@
+#include "FixedClock.h"
+#include "GuiTestHelpers.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
 #include "app/SupportFiles.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/main/MainGridView.h"
@@ -31,25 +32,6 @@ struct Pair {
     int first;  // column of the cell
     int second; // row of the cell
 };
-
-void onModal(std::function<void(QWidget*)> action) {
-    QTimer::singleShot(0, [action] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog != nullptr);
-        action(dialog);
-        // A check that failed inside the action must not leave the test waiting.
-        if (QApplication::activeModalWidget() == dialog) {
-            dialog->close();
-        }
-    });
-}
-
-// A left double-click as the window system delivers it: a press and a
-// release, then the double-click event.
-void doubleClickAt(QWidget* viewport, QPoint at) {
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
-}
 
 void click(QWidget* parent, const char* name) {
     auto* button = parent->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -191,7 +173,7 @@ private slots:
             QCOMPARE(platform_->messages(),
                      std::vector<std::u16string>{
                          u"１チーム制が宣言されています。解除後ご実行して下さい。"});
-            s.intraTeamFlag = 0;
+            s.intraTeamMode = IntraTeamMode::Off;
         }
         platform_->setNextAnswer(true);
         trigger("mnenditem_0");
@@ -234,15 +216,15 @@ private:
         trigger("mnfileitem_0");
         MeetingState& s = program_->state;
         QCOMPARE(s.meetingCount, 1);
-        s.matchMethod = static_cast<std::int16_t>(method);
+        s.matchMethod = static_cast<MatchMethod>(method);
         s.teamSize = {8, static_cast<std::int16_t>(method == 0 ? 8 : 0), 0};
         for (int slot = 1; slot <= 8; ++slot) {
             const std::u16string digit(1, static_cast<char16_t>(u'0' + slot));
             s.memberAbbrev[0][slot] = u"赤" + digit;
             s.memberAbbrev[1][slot] = u"白" + digit;
         }
-        QVERIFY(program_->meetingFile.saveMeeting(0));
-        s.intraTeamFlag = static_cast<std::int16_t>(intra);
+        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
+        s.intraTeamMode = static_cast<IntraTeamMode>(intra);
         showTeam(0);
     }
 
@@ -304,9 +286,10 @@ private:
         const MeetingState& s = program_->state;
         const Pair side0 = openPair(0, nullptr);
         Pair side1{};
-        if (s.matchMethod == 2) {
+        if (s.matchMethod == MatchMethod::OneTeamSingles) {
             side1 = {0, side0.second, side0.first};
-        } else if (s.matchMethod == 0 && s.intraTeamFlag == 0) {
+        } else if (s.matchMethod == MatchMethod::TwoTeamDoubles &&
+                   s.intraTeamMode == IntraTeamMode::Off) {
             side1 = openPair(1, nullptr);
         } else {
             side1 = openPair(0, &side0);
@@ -315,7 +298,7 @@ private:
             QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
             click(dialog, "Command1");
         });
-        if (s.matchMethod == 2) {
+        if (s.matchMethod == MatchMethod::OneTeamSingles) {
             doubleClick(side0);
         } else {
             doubleClick(side0);

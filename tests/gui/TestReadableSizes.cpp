@@ -1,10 +1,12 @@
+#include "FixedClock.h"
 #include "MeetingBuilder.h"
+#include "ScriptedPlatform.h"
 #include "app/HeadingFit.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
+#include "suggestions/SuggestionText.h"
 #include "ui/main/MainGridView.h"
 #include "ui/main/MainWindow.h"
 
@@ -40,6 +42,9 @@ private:
 
 void TestReadableSizes::init() {
     QVERIFY(dir_.isValid());
+    // The table at the window's whole width: with the suggestions beside it a
+    // narrow screen elides more names, each with its tooltip.
+    rememberSuggestionPanel(settings_, false);
     program_ = std::make_unique<Program>(platform_, clock_, settings_,
                                          std::filesystem::path(dir_.path().toStdU16String()));
     window_ = std::make_unique<MainWindow>(*program_);

@@ -1,6 +1,7 @@
+#include "FixedClock.h"
+#include "GuiTestHelpers.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
 #include "text/Cp932.h"
 #include "text/FixedText.h"
@@ -58,11 +59,6 @@ void clickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-void doubleClickAt(QWidget* viewport, QPoint at) {
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
-}
-
 void clickCell(QTableWidget* grid, int row, int column) {
     QTableWidgetItem* item = grid->item(row, column);
     QVERIFY(item != nullptr);
@@ -76,22 +72,6 @@ void screenshot(QWidget& window, const char* name) {
     if (!folder.isEmpty()) {
         window.grab().save(QDir(folder).filePath(QString::fromLatin1(name)));
     }
-}
-
-// Runs body on the modal dialog that the next action opens; a dialog of
-// another kind is closed so that no test waits for it.
-template <typename Dialog> void whenModal(std::function<void(Dialog&)> body) {
-    QTimer::singleShot(0, [body] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Dialog*>(modal);
-        if (dialog == nullptr) {
-            if (modal != nullptr) {
-                modal->close();
-            }
-            QFAIL("the expected dialog did not open");
-        }
-        body(*dialog);
-    });
 }
 
 void writeBitmap(const QString& path) {
@@ -394,7 +374,7 @@ void TestRegistration::intraTeamModeLocksTheTabsAndRegistration() {
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
     QCOMPARE(program_->state.currentTeam, 1);
     choose("mnvs", QStringLiteral("チーム内対抗設定/解除(&T)"));
-    QCOMPARE(program_->state.intraTeamFlag, 1);
+    QCOMPARE(program_->state.intraTeamMode, IntraTeamMode::On);
     QVERIFY(!tabs->isEnabled());
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(program_->state.currentTeam, 1);
@@ -456,7 +436,7 @@ void TestRegistration::teamInfoKeepsTheMethodOnceMatchesWerePlayed() {
     QVERIFY(child<QRadioButton>(dialog, "Option1")->isChecked());
     QVERIFY(!child<QRadioButton>(dialog, "Option3")->isChecked());
     click(dialog, "Command1");
-    QCOMPARE(program_->state.matchMethod, 0);
+    QCOMPARE(program_->state.matchMethod, MatchMethod::TwoTeamDoubles);
 }
 
 void TestRegistration::helpKeyOpensEachDialogsPage() {

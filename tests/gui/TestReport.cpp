@@ -1,8 +1,8 @@
+#include "FixedClock.h"
 #include "MeetingBuilder.h"
+#include "ScriptedPlatform.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
-#include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/qt/WindowPrinter.h"
 #include "results/ReportCsv.h"
@@ -369,7 +369,7 @@ void TestReport::mainWindowOpensTheReportOnTheSums() {
     QCOMPARE(seen, QStringLiteral("Form11"));
     QVERIFY(lines.size() > 10);
     QCOMPARE(program_->state.resultTable, current);
-    QCOMPARE(program_->state.viewState, std::int16_t{0});
+    QCOMPARE(program_->state.viewState, ViewState::PairingTable);
 
     // Without a file, only the message.
     program_->state.openName.clear();

@@ -1,10 +1,11 @@
+#include "FixedClock.h"
+#include "ScriptedPlatform.h"
 #include "app/Program.h"
+#include "app/SuggestedPicks.h"
 #include "app/SupportFiles.h"
 #include "matching/PairSelection.h"
 #include "platform/Clock.h"
-#include "platform/ScriptedPlatform.h"
 #include "storage/SettingsStore.h"
-#include "suggestions/SuggestedPicks.h"
 #include "ui/main/MainGridView.h"
 #include "ui/main/MainWindow.h"
 #include "ui/suggestions/SuggestionPanel.h"
@@ -94,7 +95,7 @@ private slots:
     void hiddenWhileAnEarlierMeetingIsShown() {
         MeetingState& s = program_->state;
         s.meetingCount = 2;
-        QVERIFY(program_->meetingFile.saveMeeting(1));
+        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
         click("Command2");
         QCOMPARE(s.viewedMeeting, 1);
         QVERIFY(!panel()->isVisible());
@@ -126,14 +127,14 @@ private:
     void newMeeting() {
         window_->findChild<QAction*>(QStringLiteral("mnfileitem_0"))->trigger();
         MeetingState& s = program_->state;
-        s.matchMethod = 0;
+        s.matchMethod = MatchMethod::TwoTeamDoubles;
         s.teamSize = {4, 4, 0};
         for (int slot = 1; slot <= 4; ++slot) {
             const std::u16string digit(1, static_cast<char16_t>(u'0' + slot));
             s.memberAbbrev[0][slot] = u"赤" + digit;
             s.memberAbbrev[1][slot] = u"白" + digit;
         }
-        QVERIFY(program_->meetingFile.saveMeeting(0));
+        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
         emit window_->findChild<QTabBar*>(QStringLiteral("tabPage"))->tabBarClicked(0);
     }
 

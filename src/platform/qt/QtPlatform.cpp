@@ -1,5 +1,7 @@
 #include "platform/qt/QtPlatform.h"
 
+#include "platform/qt/QtText.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -14,10 +16,6 @@ QString boxTitle(std::u16string_view title) {
     return QString::fromUtf16(
         title.empty() ? kAppTitle.data() : title.data(),
         static_cast<qsizetype>(title.empty() ? kAppTitle.size() : title.size()));
-}
-
-QString toQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace

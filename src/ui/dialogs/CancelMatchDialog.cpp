@@ -1,6 +1,6 @@
 #include "ui/dialogs/CancelMatchDialog.h"
 
-#include "results/MatchRelease.h"
+#include "app/MatchRelease.h"
 
 CancelMatchDialog::CancelMatchDialog(Program& program, QWidget* mainWindow)
     : ReleaseConfirmation(program, mainWindow, QStringLiteral("試合解除確認"),

@@ -1,6 +1,6 @@
 #include "ui/dialogs/ForfeitMatchDialog.h"
 
-#include "results/MatchRelease.h"
+#include "app/MatchRelease.h"
 
 ForfeitMatchDialog::ForfeitMatchDialog(Program& program, QWidget* mainWindow)
     : ReleaseConfirmation(program, mainWindow, QStringLiteral("試合放棄確認"),

@@ -52,14 +52,14 @@ LogViewerDialog::LogViewerDialog(Program& program, QWidget* parent)
     body_->setFont(fixed);
     body_->setGeometry(10, 78, 740, 420);
 
-    auto* print = new QPushButton(QStringLiteral("印字"), this);
-    print->setObjectName(QStringLiteral("Command2"));
-    print->setGeometry(520, 510, 110, 36);
-    connect(print, &QPushButton::clicked, this, [this] { WindowPrinter::print(*this); });
-    auto* back = new QPushButton(QStringLiteral("戻る"), this);
-    back->setObjectName(QStringLiteral("Command1"));
-    back->setGeometry(640, 510, 110, 36);
-    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+    printButton_ = new QPushButton(QStringLiteral("印字"), this);
+    printButton_->setObjectName(QStringLiteral("Command2"));
+    printButton_->setGeometry(520, 510, 110, 36);
+    connect(printButton_, &QPushButton::clicked, this, [this] { WindowPrinter::print(*this); });
+    backButton_ = new QPushButton(QStringLiteral("戻る"), this);
+    backButton_->setObjectName(QStringLiteral("Command1"));
+    backButton_->setGeometry(640, 510, 110, 36);
+    connect(backButton_, &QPushButton::clicked, this, &QDialog::accept);
 
     body_->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -87,12 +87,8 @@ void LogViewerDialog::resizeEvent(QResizeEvent* event) {
         body_->resize(width() - 20, height / kTwipsPerPixel);
     }
     const int buttonsTop = body_->y() + body_->height() + 4;
-    if (auto* print = findChild<QPushButton*>(QStringLiteral("Command2"))) {
-        print->move(width() - 240, buttonsTop);
-    }
-    if (auto* back = findChild<QPushButton*>(QStringLiteral("Command1"))) {
-        back->move(width() - 120, buttonsTop);
-    }
+    printButton_->move(width() - 240, buttonsTop);
+    backButton_->move(width() - 120, buttonsTop);
 }
 
 void LogViewerDialog::showEvent(QShowEvent* event) {

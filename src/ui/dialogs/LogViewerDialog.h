@@ -5,6 +5,7 @@
 class Program;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 
 // The log viewer: the log newest first under its heading, with "印字" and
 // "戻る".
@@ -25,4 +26,6 @@ protected:
 private:
     Program& program_;
     QPlainTextEdit* body_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* backButton_ = nullptr;
 };

@@ -1,9 +1,9 @@
 #include "ui/dialogs/MatchFlow.h"
 
+#include "app/MeetingCompletion.h"
 #include "app/Program.h"
+#include "app/SuggestedPicks.h"
 #include "matching/PairSelection.h"
-#include "results/MeetingCompletion.h"
-#include "suggestions/SuggestedPicks.h"
 #include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/dialogs/ResultCorrectionDialog.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
@@ -57,8 +57,14 @@ void MatchFlow::correctCell() {
     redraw_();
 }
 
-void MatchFlow::completionMenu(int index) {
-    if (runCompletionMenuItem(program_, index)) {
+void MatchFlow::completeMeeting() {
+    if (::completeMeeting(program_)) {
+        redraw_();
+    }
+}
+
+void MatchFlow::undoCompletion() {
+    if (::undoCompletion(program_)) {
         redraw_();
     }
 }

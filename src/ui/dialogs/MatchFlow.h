@@ -32,8 +32,10 @@ public:
     void showRunningList();
     // Opens the result correction for correctionCell, then redraws.
     void correctCell();
-    // The "完了報告(&E)" menu item with the given index.
-    void completionMenu(int index);
+    // "完了報告(&E)": "終了(&E)" and "終了戻し(&C)", then the redraw when the
+    // meeting in memory changed.
+    void completeMeeting();
+    void undoCompletion();
 
     // The list window while it exists, else null.
     RunningMatchesWindow* runningList() const;

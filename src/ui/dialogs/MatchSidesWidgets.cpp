@@ -2,7 +2,7 @@
 
 #include "matching/MatchSides.h"
 #include "matching/PairingConfirmation.h"
-#include "ui/dialogs/DialogSupport.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/PictureFit.h"
 
 #include <QGridLayout>

@@ -2,13 +2,13 @@
 
 #include "app/Help.h"
 #include "app/Program.h"
+#include "app/SuggestedPicks.h"
 #include "matching/MatchSides.h"
 #include "matching/MatchStart.h"
 #include "matching/PairingConfirmation.h"
 #include "platform/qt/KeyCode.h"
-#include "suggestions/SuggestedPicks.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
-#include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/MatchSidesWidgets.h"
 
 #include <QGridLayout>

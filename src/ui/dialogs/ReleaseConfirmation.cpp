@@ -1,7 +1,7 @@
 #include "ui/dialogs/ReleaseConfirmation.h"
 
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
-#include "ui/dialogs/DialogSupport.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,10 +2,10 @@
 
 #include "app/Help.h"
 #include "app/Program.h"
+#include "app/ResultCorrection.h"
 #include "platform/qt/KeyCode.h"
-#include "results/ResultCorrection.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
-#include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/ScoreKeyFilter.h"
 
 #include <QGridLayout>

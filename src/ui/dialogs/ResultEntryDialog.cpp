@@ -2,11 +2,11 @@
 
 #include "app/Help.h"
 #include "app/Program.h"
+#include "app/ResultEntry.h"
 #include "matching/MatchSides.h"
 #include "platform/qt/KeyCode.h"
-#include "results/ResultEntry.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
-#include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/MatchSidesWidgets.h"
 #include "ui/dialogs/ScoreKeyFilter.h"
 

@@ -1,10 +1,11 @@
 #include "ui/dialogs/RunningMatchesWindow.h"
 
+#include "app/MainLayout.h"
 #include "app/Program.h"
 #include "matching/RunningList.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/CancelMatchDialog.h"
 #include "ui/dialogs/DialogPlacement.h"
-#include "ui/dialogs/DialogSupport.h"
 #include "ui/dialogs/ForfeitMatchDialog.h"
 #include "ui/dialogs/ResultEntryDialog.h"
 
@@ -16,9 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Screen pixels per twip at the usual 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);

@@ -1,6 +1,6 @@
 #include "ui/dialogs/ScoreKeyFilter.h"
 
-#include "results/ResultEntry.h"
+#include "app/ResultEntry.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

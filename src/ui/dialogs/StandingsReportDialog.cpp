@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "app/ReportCommands.h"
 #include "platform/qt/KeyCode.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/WindowPrinter.h"
 #include "results/ReportTable.h"
 #include "ui/dialogs/DialogPlacement.h"
@@ -21,10 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString toQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 QLineEdit* readOnlyBox(QWidget* parent, const QString& name) {
     auto* box = new QLineEdit(parent);

@@ -22,7 +22,7 @@ int buttonCode(Qt::MouseButton button) {
 }
 
 int pixels(int twips) {
-    return std::max(1, (twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+    return std::max(1, toPixels(twips));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "app/StartUp.h"
 #include "platform/qt/KeyCode.h"
+#include "platform/qt/QtText.h"
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/main/MainGridModel.h"
@@ -24,10 +25,6 @@ QColor toQColor(const Rgb& colour) {
     return {colour.red, colour.green, colour.blue};
 }
 
-QString toQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
-
 void setBackground(QWidget* widget, const Rgb& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, toQColor(colour));
@@ -43,6 +40,7 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     buildMenus();
     registration_ = new RegistrationCommands(program_, *this, layout_, [this] { render(); });
     connectCommands();
+    connectMenus();
     startUp();
 }
 
@@ -88,11 +86,11 @@ void MainWindow::buildWidgets() {
     statusFont.setBold(true);
     statusLabel_->setFont(statusFont);
 
-    addButton("Command1", QStringLiteral("合計切替"), 124);
-    addButton("Command2", QStringLiteral("前回表示"), 168);
-    addButton("Command3", QStringLiteral("表示戻し"), 212);
-    addButton("Command4", QStringLiteral("チーム切替"), 256);
-    addButton("Command6", QStringLiteral("試合中表示"), 300);
+    totalsButton_ = addButton("Command1", QStringLiteral("合計切替"), 124);
+    previousButton_ = addButton("Command2", QStringLiteral("前回表示"), 168);
+    currentButton_ = addButton("Command3", QStringLiteral("表示戻し"), 212);
+    teamButton_ = addButton("Command4", QStringLiteral("チーム切替"), 256);
+    runningButton_ = addButton("Command6", QStringLiteral("試合中表示"), 300);
 
     grid_ = new MainGridView(central_);
     grid_->setObjectName(QStringLiteral("Grid1"));

@@ -58,16 +58,28 @@ private:
 
     // MainWindowMenus.cpp
     void buildMenus();
+    void connectMenus();
     QMenu* addMenu(const char* name, const QString& caption);
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption);
-    QList<QAction*> addItems(QMenu* menu, const char* array, const QStringList& captions);
+    void addSeparator(QMenu* menu, const QString& name);
     void renderRecentFiles();
-    void onFileItem(int index);
-    void onRecentFile(int index);
-    void onLogItem(int index);
-    void showVersionBox();
+    void newMeeting();
+    void openMeeting();
+    void saveMeetingAs();
+    void closeMeeting();
+    void exitProgram();
+    void openRecentFile(int index);
+    void selectFullScreen();
+    void selectAdjustedScreen();
+    void completeMeeting();
+    void undoCompletion();
     void showReport();
+    void showLog();
+    void clearLog();
     void printWindow();
+    void toggleExplanation();
+    void showHelpContents();
+    void showVersionBox();
 
     // MainWindowLayout.cpp
     WindowGeometry geometryInTwips() const;
@@ -81,6 +93,12 @@ private:
 
     // MainWindowCommands.cpp
     void connectCommands();
+    void switchToTotals();
+    void showPreviousMeeting();
+    void showCurrentMeeting();
+    void showOtherTeam();
+    void showRunningMatches();
+    void selectTab(int index);
     void onGridDoubleClick(int column, int row);
     // After a pick, a match dialog or a completion: the tab follows the
     // shown team and everything is drawn again.
@@ -102,9 +120,37 @@ private:
     MainGridView* grid_ = nullptr;
     MainGridModel* model_ = nullptr;
     QPlainTextEdit* explanation_ = nullptr;
+    QPushButton* totalsButton_ = nullptr;
+    QPushButton* previousButton_ = nullptr;
+    QPushButton* currentButton_ = nullptr;
+    QPushButton* teamButton_ = nullptr;
+    QPushButton* runningButton_ = nullptr;
+
     QMenu* fileMenu_ = nullptr;
+    QAction* newAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
+    QAction* closeAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
     QAction* recentSeparator_ = nullptr;
     QList<QAction*> recentItems_;
+    QAction* masterAction_ = nullptr;
+    QAction* teamInfoAction_ = nullptr;
+    QAction* rosterAction_ = nullptr;
+    QAction* clearCurrentAction_ = nullptr;
+    QAction* clearAllAction_ = nullptr;
+    QAction* intraTeamAction_ = nullptr;
+    QAction* fullScreenAction_ = nullptr;
+    QAction* adjustedScreenAction_ = nullptr;
+    QAction* completeAction_ = nullptr;
+    QAction* undoCompletionAction_ = nullptr;
+    QAction* reportAction_ = nullptr;
+    QAction* logViewAction_ = nullptr;
+    QAction* logClearAction_ = nullptr;
+    QAction* printAction_ = nullptr;
+    QAction* explanationAction_ = nullptr;
+    QAction* helpContentsAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
     MatchFlow* matchFlow_ = nullptr;
     QPointer<QWidget> versionBox_;
     RegistrationCommands* registration_ = nullptr;

@@ -14,49 +14,56 @@
 
 void MainWindow::connectCommands() {
     matchFlow_ = new MatchFlow(program_, this, [this] { redrawAfterMatch(); });
-    connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index < 0) {
-            return;
-        }
-        layout_.selectTab(program_, index + 1);
-        render();
-    });
+    connect(tabs_, &QTabBar::tabBarClicked, this, &MainWindow::selectTab);
     // A tab made current without a click (the mouse wheel, the arrow keys)
     // shows its team too, so the tab and the table always agree.
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-        if (index < 0 || index + 1 == layout_.selectedTab) {
-            return;
+        if (index + 1 != layout_.selectedTab) {
+            selectTab(index);
         }
-        layout_.selectTab(program_, index + 1);
-        render();
     });
-    const auto button = [this](const char* name) {
-        return findChild<QPushButton*>(QString::fromLatin1(name));
-    };
-    connect(button("Command1"), &QPushButton::clicked, this, [this] {
-        switchToTotals(program_);
-        render();
-    });
-    connect(button("Command2"), &QPushButton::clicked, this, [this] {
-        showPreviousMeeting(program_);
-        render();
-    });
-    connect(button("Command3"), &QPushButton::clicked, this, [this] {
-        showCurrentMeeting(program_);
-        render();
-    });
-    connect(button("Command4"), &QPushButton::clicked, this, [this] {
-        showOtherTeam(program_, layout_);
-        render();
-    });
-    connect(button("Command6"), &QPushButton::clicked, this, [this] {
-        showRunningMatches(program_, [this] { matchFlow_->showRunningList(); });
-        render();
-    });
+    connect(totalsButton_, &QPushButton::clicked, this, &MainWindow::switchToTotals);
+    connect(previousButton_, &QPushButton::clicked, this, &MainWindow::showPreviousMeeting);
+    connect(currentButton_, &QPushButton::clicked, this, &MainWindow::showCurrentMeeting);
+    connect(teamButton_, &QPushButton::clicked, this, &MainWindow::showOtherTeam);
+    connect(runningButton_, &QPushButton::clicked, this, &MainWindow::showRunningMatches);
     connect(grid_, &MainGridView::mouseDown, this,
             [this](int button) { rememberGridButton(program_, button); });
     connect(grid_, &MainGridView::cellDoubleClicked, this, &MainWindow::onGridDoubleClick);
     connect(suggestions_, &SuggestionPanel::chosen, matchFlow_, &MatchFlow::pickSuggestion);
+}
+
+void MainWindow::selectTab(int index) {
+    if (index < 0) {
+        return;
+    }
+    layout_.selectTab(program_, index + 1);
+    render();
+}
+
+void MainWindow::switchToTotals() {
+    ::switchToTotals(program_);
+    render();
+}
+
+void MainWindow::showPreviousMeeting() {
+    ::showPreviousMeeting(program_);
+    render();
+}
+
+void MainWindow::showCurrentMeeting() {
+    ::showCurrentMeeting(program_);
+    render();
+}
+
+void MainWindow::showOtherTeam() {
+    ::showOtherTeam(program_, layout_);
+    render();
+}
+
+void MainWindow::showRunningMatches() {
+    ::showRunningMatches(program_, [this] { matchFlow_->showRunningList(); });
+    render();
 }
 
 void MainWindow::onGridDoubleClick(int column, int row) {

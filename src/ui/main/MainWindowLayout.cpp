@@ -16,15 +16,9 @@ namespace {
 constexpr int kDesignedWidth = 960;
 constexpr int kDesignedHeight = 720;
 
-int twips(int pixels) {
-    return pixels * kTwipsPerPixel;
-}
-int pixels(int twips) {
-    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
 TwipRect inTwips(const QRect& rect) {
-    return {twips(rect.left()), twips(rect.top()), twips(rect.width()), twips(rect.height())};
+    return {toTwips(rect.left()), toTwips(rect.top()), toTwips(rect.width()),
+            toTwips(rect.height())};
 }
 
 } // namespace
@@ -35,38 +29,38 @@ WindowGeometry MainWindow::geometryInTwips() const {
     WindowGeometry g;
     g.window = inTwips(geometry());
     g.minimized = isMinimized();
-    g.innerWidth = twips(width());
+    g.innerWidth = toTwips(width());
     const QPoint gridAt = grid_->mapTo(this, QPoint(0, 0));
     g.grid = inTwips(QRect(gridAt, grid_->size()));
-    g.gridFixedRowHeight = twips(grid_->rowHeight(0));
-    g.gridFixedColumnWidth = twips(grid_->columnWidth(0));
+    g.gridFixedRowHeight = toTwips(grid_->rowHeight(0));
+    g.gridFixedColumnWidth = toTwips(grid_->columnWidth(0));
     const QPoint frameAt = frame_->mapTo(this, QPoint(0, 0));
     g.frame = inTwips(QRect(frameAt, frame_->size()));
     if (const QScreen* shown = screen()) {
-        g.screenWidth = twips(shown->geometry().width());
-        g.screenHeight = twips(shown->geometry().height());
+        g.screenWidth = toTwips(shown->geometry().width());
+        g.screenHeight = toTwips(shown->geometry().height());
         // The window's frame (title bar, borders) needs room on the screen too.
         const QSize frame = frameGeometry().size() - size();
-        g.availableWidth = twips(shown->availableGeometry().width() - frame.width());
-        g.availableHeight = twips(shown->availableGeometry().height() - frame.height());
+        g.availableWidth = toTwips(shown->availableGeometry().width() - frame.width());
+        g.availableHeight = toTwips(shown->availableGeometry().height() - frame.height());
     }
     return g;
 }
 
 void MainWindow::applyLayout() {
     if (layout_.gridWidth > 0 && layout_.gridHeight > 0) {
-        grid_->resize(pixels(layout_.gridWidth), pixels(layout_.gridHeight));
+        grid_->resize(toPixels(layout_.gridWidth), toPixels(layout_.gridHeight));
     }
     const QPoint origin = central_->mapTo(this, QPoint(0, 0));
     const TwipRect& strip = layout_.tabStrip;
     if (strip.width > 0 && strip.height > 0) {
-        tabs_->setGeometry(pixels(strip.left) - origin.x(), pixels(strip.top) - origin.y(),
-                           pixels(strip.width), pixels(strip.height));
+        tabs_->setGeometry(toPixels(strip.left) - origin.x(), toPixels(strip.top) - origin.y(),
+                           toPixels(strip.width), toPixels(strip.height));
     }
     if (layout_.tabWidth > 0 && layout_.tabHeight > 0) {
         tabs_->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; height: %2px; }")
-                                 .arg(pixels(layout_.tabWidth))
-                                 .arg(pixels(layout_.tabHeight)));
+                                 .arg(toPixels(layout_.tabWidth))
+                                 .arg(toPixels(layout_.tabHeight)));
     }
     fitTableBesidePanel();
 }
@@ -86,7 +80,7 @@ void MainWindow::startUp() {
     tabs_->addTab(QStringLiteral("     Ｂチーム     "));
     startProgram(program_, layout_, geometryInTwips());
     if (layout_.windowWidth > 0 && layout_.windowHeight > 0) {
-        resize(pixels(layout_.windowWidth), pixels(layout_.windowHeight));
+        resize(toPixels(layout_.windowWidth), toPixels(layout_.windowHeight));
     }
     layout_.applyResize(program_, geometryInTwips());
     applyLayout();

@@ -10,6 +10,7 @@
 #include "ui/dialogs/LogViewerDialog.h"
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/dialogs/StandingsReportDialog.h"
+#include "ui/main/RegistrationCommands.h"
 #include "ui/suggestions/SuggestionPanel.h"
 
 #include <QAction>
@@ -27,110 +28,115 @@ QAction* MainWindow::addItem(QMenu* menu, const QString& name, const QString& ca
     return action;
 }
 
-// A menu array: element i is named "<array>_<i>"; an empty caption is a
-// separator.
-QList<QAction*> MainWindow::addItems(QMenu* menu, const char* array, const QStringList& captions) {
-    QList<QAction*> items;
-    for (qsizetype index = 0; index < captions.size(); ++index) {
-        const QString name = QStringLiteral("%1_%2").arg(QString::fromLatin1(array)).arg(index);
-        QAction* item =
-            captions[index].isEmpty() ? menu->addSeparator() : addItem(menu, name, captions[index]);
-        item->setObjectName(name);
-        items.append(item);
-    }
-    return items;
+void MainWindow::addSeparator(QMenu* menu, const QString& name) {
+    menu->addSeparator()->setObjectName(name);
 }
 
-// The menu bar in its fixed order. Items whose windows belong to the
-// registration, match and report parts of the program are named after their
-// menu arrays (mnregitem_0 ...) so that those windows can be attached.
+// The menu bar in its fixed order. Every item keeps the objectName of its
+// menu array element ("mnfileitem_0" ...), separators included.
 void MainWindow::buildMenus() {
     fileMenu_ = addMenu("mnfile", QStringLiteral("ﾌｧｲﾙ(&F)"));
-    const QString fileItems[] = {QStringLiteral("新規作成(&N)"),
-                                 QStringLiteral("開く(&O)"),
-                                 QStringLiteral("名前を付けて保存(&A)"),
-                                 QString(),
-                                 QStringLiteral("ｸﾛｰｽﾞ(&C)"),
-                                 QString(),
-                                 QStringLiteral("終了(&X)")};
-    for (int index = 0; index < 7; ++index) {
-        if (fileItems[index].isEmpty()) {
-            fileMenu_->addSeparator()->setObjectName(QStringLiteral("mnfileitem_%1").arg(index));
-            continue;
-        }
-        QAction* item =
-            addItem(fileMenu_, QStringLiteral("mnfileitem_%1").arg(index), fileItems[index]);
-        connect(item, &QAction::triggered, this, [this, index] { onFileItem(index); });
-    }
+    newAction_ = addItem(fileMenu_, QStringLiteral("mnfileitem_0"), QStringLiteral("新規作成(&N)"));
+    openAction_ = addItem(fileMenu_, QStringLiteral("mnfileitem_1"), QStringLiteral("開く(&O)"));
+    saveAsAction_ =
+        addItem(fileMenu_, QStringLiteral("mnfileitem_2"), QStringLiteral("名前を付けて保存(&A)"));
+    addSeparator(fileMenu_, QStringLiteral("mnfileitem_3"));
+    closeAction_ = addItem(fileMenu_, QStringLiteral("mnfileitem_4"), QStringLiteral("ｸﾛｰｽﾞ(&C)"));
+    addSeparator(fileMenu_, QStringLiteral("mnfileitem_5"));
+    exitAction_ = addItem(fileMenu_, QStringLiteral("mnfileitem_6"), QStringLiteral("終了(&X)"));
     recentSeparator_ = fileMenu_->addSeparator();
     recentSeparator_->setObjectName(QStringLiteral("mnfilearray_0"));
     for (int index = 1; index <= RecentFiles::kMaxEntries; ++index) {
-        QAction* item = addItem(fileMenu_, QStringLiteral("mnfilearray_%1").arg(index), {});
-        connect(item, &QAction::triggered, this, [this, index] { onRecentFile(index); });
-        recentItems_.append(item);
+        recentItems_.append(addItem(fileMenu_, QStringLiteral("mnfilearray_%1").arg(index), {}));
     }
 
     QMenu* registration = addMenu("mnreg", QStringLiteral("登録(&R)"));
-    addItems(registration, "mnregitem",
-             {QString(), QStringLiteral("マスター登録(&N)"), QString(),
-              QStringLiteral("チーム情報登録(&T)"), QStringLiteral("参加者登録(&M)"), QString(),
-              QStringLiteral("現データ．クリア(&C)"), QString(),
-              QStringLiteral("全データ・クリアー(&A)")});
+    addSeparator(registration, QStringLiteral("mnregitem_0"));
+    masterAction_ =
+        addItem(registration, QStringLiteral("mnregitem_1"), QStringLiteral("マスター登録(&N)"));
+    addSeparator(registration, QStringLiteral("mnregitem_2"));
+    teamInfoAction_ =
+        addItem(registration, QStringLiteral("mnregitem_3"), QStringLiteral("チーム情報登録(&T)"));
+    rosterAction_ =
+        addItem(registration, QStringLiteral("mnregitem_4"), QStringLiteral("参加者登録(&M)"));
+    addSeparator(registration, QStringLiteral("mnregitem_5"));
+    clearCurrentAction_ = addItem(registration, QStringLiteral("mnregitem_6"),
+                                  QStringLiteral("現データ．クリア(&C)"));
+    addSeparator(registration, QStringLiteral("mnregitem_7"));
+    clearAllAction_ = addItem(registration, QStringLiteral("mnregitem_8"),
+                              QStringLiteral("全データ・クリアー(&A)"));
 
     QMenu* method = addMenu("mnvs", QStringLiteral("試合方法変更(&C)"));
-    addItems(method, "mnvsitem", {QStringLiteral("チーム内対抗設定/解除(&T)")});
+    intraTeamAction_ =
+        addItem(method, QStringLiteral("mnvsitem_0"), QStringLiteral("チーム内対抗設定/解除(&T)"));
 
     QMenu* display = addMenu("mndsp", QStringLiteral("表示(&V)"));
-    const QList<QAction*> displayItems = addItems(
-        display, "mndspitem", {QStringLiteral("全画面(&A)"), QStringLiteral("調整画面(&B)")});
-    for (int index = 0; index < 2; ++index) {
-        connect(displayItems[index], &QAction::triggered, this, [this, index] {
-            layout_.selectDisplayMode(program_, index);
-            render();
-        });
-    }
+    fullScreenAction_ =
+        addItem(display, QStringLiteral("mndspitem_0"), QStringLiteral("全画面(&A)"));
+    adjustedScreenAction_ =
+        addItem(display, QStringLiteral("mndspitem_1"), QStringLiteral("調整画面(&B)"));
     display->addSeparator();
     display->addAction(suggestions_->toggleAction());
 
     QMenu* completion = addMenu("mnend", QStringLiteral("完了報告(&E)"));
-    const QList<QAction*> completionItems =
-        addItems(completion, "mnenditem",
-                 {QStringLiteral("終了(&E)"), QString(), QStringLiteral("終了戻し(&C)")});
-    for (int index : {0, 2}) {
-        connect(completionItems[index], &QAction::triggered, this,
-                [this, index] { matchFlow_->completionMenu(index); });
-    }
+    completeAction_ =
+        addItem(completion, QStringLiteral("mnenditem_0"), QStringLiteral("終了(&E)"));
+    addSeparator(completion, QStringLiteral("mnenditem_1"));
+    undoCompletionAction_ =
+        addItem(completion, QStringLiteral("mnenditem_2"), QStringLiteral("終了戻し(&C)"));
 
-    QAction* report = menuBar()->addAction(QStringLiteral("成績表示(&P)"));
-    report->setObjectName(QStringLiteral("mnpoint"));
-    connect(report, &QAction::triggered, this, &MainWindow::showReport);
+    reportAction_ = menuBar()->addAction(QStringLiteral("成績表示(&P)"));
+    reportAction_->setObjectName(QStringLiteral("mnpoint"));
 
     QMenu* log = addMenu("mnlog", QStringLiteral("ログ(&L)"));
-    const QList<QAction*> logItems =
-        addItems(log, "mnlogitem",
-                 {QStringLiteral("ログ表示(&V)"), QString(), QStringLiteral("ログｸﾘｱｰ(&C)")});
-    for (int index : {LogView, LogClear}) {
-        connect(logItems[index], &QAction::triggered, this, [this, index] { onLogItem(index); });
-    }
+    logViewAction_ = addItem(log, QStringLiteral("mnlogitem_0"), QStringLiteral("ログ表示(&V)"));
+    addSeparator(log, QStringLiteral("mnlogitem_1"));
+    logClearAction_ = addItem(log, QStringLiteral("mnlogitem_2"), QStringLiteral("ログｸﾘｱｰ(&C)"));
 
-    QAction* print = menuBar()->addAction(QStringLiteral("印字(&P)"));
-    print->setObjectName(QStringLiteral("mnprn"));
-    connect(print, &QAction::triggered, this, &MainWindow::printWindow);
+    printAction_ = menuBar()->addAction(QStringLiteral("印字(&P)"));
+    printAction_->setObjectName(QStringLiteral("mnprn"));
 
-    QAction* explanation = menuBar()->addAction(QStringLiteral("説明(&S)"));
-    explanation->setObjectName(QStringLiteral("mnhlp"));
-    connect(explanation, &QAction::triggered, this, [this] {
-        layout_.toggleExplanation();
-        render();
-    });
+    explanationAction_ = menuBar()->addAction(QStringLiteral("説明(&S)"));
+    explanationAction_->setObjectName(QStringLiteral("mnhlp"));
 
     QMenu* help = addMenu("mnHelp", QStringLiteral("ヘルプ（&H）"));
-    connect(addItem(help, QStringLiteral("mnHelpCont"), QStringLiteral("目次（&C）")),
-            &QAction::triggered, this, [this] {
-                showHelp(program_.platform, program_.workDir, HelpPage::kContents, kHelpKey);
-            });
-    connect(addItem(help, QStringLiteral("mnHelpVer"), QStringLiteral("バージョン情報（&A）")),
-            &QAction::triggered, this, &MainWindow::showVersionBox);
+    helpContentsAction_ = addItem(help, QStringLiteral("mnHelpCont"), QStringLiteral("目次（&C）"));
+    aboutAction_ =
+        addItem(help, QStringLiteral("mnHelpVer"), QStringLiteral("バージョン情報（&A）"));
+}
+
+void MainWindow::connectMenus() {
+    connect(newAction_, &QAction::triggered, this, &MainWindow::newMeeting);
+    connect(openAction_, &QAction::triggered, this, &MainWindow::openMeeting);
+    connect(saveAsAction_, &QAction::triggered, this, &MainWindow::saveMeetingAs);
+    connect(closeAction_, &QAction::triggered, this, &MainWindow::closeMeeting);
+    connect(exitAction_, &QAction::triggered, this, &MainWindow::exitProgram);
+    for (int index = 1; index <= RecentFiles::kMaxEntries; ++index) {
+        connect(recentItems_[index - 1], &QAction::triggered, this,
+                [this, index] { openRecentFile(index); });
+    }
+    connect(masterAction_, &QAction::triggered, registration_,
+            &RegistrationCommands::openMasterEditor);
+    connect(teamInfoAction_, &QAction::triggered, registration_,
+            &RegistrationCommands::openTeamInfo);
+    connect(rosterAction_, &QAction::triggered, registration_, &RegistrationCommands::openRoster);
+    connect(clearCurrentAction_, &QAction::triggered, registration_,
+            &RegistrationCommands::clearCurrentData);
+    connect(clearAllAction_, &QAction::triggered, registration_,
+            &RegistrationCommands::clearAllData);
+    connect(intraTeamAction_, &QAction::triggered, registration_,
+            &RegistrationCommands::toggleIntraTeam);
+    connect(fullScreenAction_, &QAction::triggered, this, &MainWindow::selectFullScreen);
+    connect(adjustedScreenAction_, &QAction::triggered, this, &MainWindow::selectAdjustedScreen);
+    connect(completeAction_, &QAction::triggered, this, &MainWindow::completeMeeting);
+    connect(undoCompletionAction_, &QAction::triggered, this, &MainWindow::undoCompletion);
+    connect(reportAction_, &QAction::triggered, this, &MainWindow::showReport);
+    connect(logViewAction_, &QAction::triggered, this, &MainWindow::showLog);
+    connect(logClearAction_, &QAction::triggered, this, &MainWindow::clearLog);
+    connect(printAction_, &QAction::triggered, this, &MainWindow::printWindow);
+    connect(explanationAction_, &QAction::triggered, this, &MainWindow::toggleExplanation);
+    connect(helpContentsAction_, &QAction::triggered, this, &MainWindow::showHelpContents);
+    connect(aboutAction_, &QAction::triggered, this, &MainWindow::showVersionBox);
 }
 
 void MainWindow::renderRecentFiles() {
@@ -148,8 +154,30 @@ void MainWindow::renderRecentFiles() {
     }
 }
 
-void MainWindow::onFileItem(int index) {
-    if (runFileMenuItem(program_, layout_, index) == FileOutcome::Quit) {
+void MainWindow::newMeeting() {
+    ::newMeeting(program_, layout_);
+    render();
+}
+
+void MainWindow::openMeeting() {
+    ::openMeeting(program_, layout_);
+    render();
+}
+
+void MainWindow::saveMeetingAs() {
+    ::saveMeetingAs(program_, layout_);
+    render();
+}
+
+void MainWindow::closeMeeting() {
+    ::closeMeeting(program_, layout_);
+    render();
+}
+
+// After Exit has logged the end and saved the settings the window closes
+// without asking again.
+void MainWindow::exitProgram() {
+    if (::exitProgram(program_) == FileOutcome::Quit) {
         ended_ = true;
         close();
         emit programEnded();
@@ -158,16 +186,45 @@ void MainWindow::onFileItem(int index) {
     render();
 }
 
-void MainWindow::onRecentFile(int index) {
-    openRecentFile(program_, index);
+void MainWindow::openRecentFile(int index) {
+    ::openRecentFile(program_, index);
     render();
 }
 
-void MainWindow::onLogItem(int index) {
-    if (runLogMenuItem(program_, index)) {
-        LogViewerDialog viewer(program_, this);
-        viewer.exec();
-    }
+void MainWindow::selectFullScreen() {
+    layout_.selectFullScreen(program_);
+    render();
+}
+
+void MainWindow::selectAdjustedScreen() {
+    layout_.selectAdjustedScreen(program_);
+    render();
+}
+
+void MainWindow::completeMeeting() {
+    matchFlow_->completeMeeting();
+}
+
+void MainWindow::undoCompletion() {
+    matchFlow_->undoCompletion();
+}
+
+void MainWindow::showLog() {
+    LogViewerDialog viewer(program_, this);
+    viewer.exec();
+}
+
+void MainWindow::clearLog() {
+    ::clearLog(program_);
+}
+
+void MainWindow::toggleExplanation() {
+    layout_.toggleExplanation();
+    render();
+}
+
+void MainWindow::showHelpContents() {
+    showHelp(program_.platform, program_.workDir, HelpPage::kContents, kHelpKey);
 }
 
 void MainWindow::showVersionBox() {

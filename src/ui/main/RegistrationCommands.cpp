@@ -8,44 +8,11 @@
 
 #include <QAction>
 #include <QMainWindow>
-#include <QMenu>
-
-#include <array>
 
 RegistrationCommands::RegistrationCommands(Program& program, QMainWindow& window,
                                            MainLayout& layout, std::function<void()> render)
     : QObject(&window), program_(program), window_(window), layout_(layout),
-      render_(std::move(render)), menu_(program, [this] { redraw(); }), roster_(program) {
-    attachToMenus();
-}
-
-// The items of each menu in their order, separators left out.
-void RegistrationCommands::attachToMenus() {
-    const auto items = [this](const char* menuName) {
-        QList<QAction*> found;
-        if (auto* menu = window_.findChild<QMenu*>(QString::fromLatin1(menuName))) {
-            for (QAction* action : menu->actions()) {
-                if (!action->isSeparator()) {
-                    found.append(action);
-                }
-            }
-        }
-        return found;
-    };
-    const std::array<void (RegistrationCommands::*)(), 5> commands = {
-        &RegistrationCommands::openMasterEditor, &RegistrationCommands::openTeamInfo,
-        &RegistrationCommands::openRoster, &RegistrationCommands::clearCurrentData,
-        &RegistrationCommands::clearAllData};
-    const QList<QAction*> registration = items("mnreg");
-    for (qsizetype i = 0; i < registration.size() && i < static_cast<qsizetype>(commands.size());
-         ++i) {
-        connect(registration[i], &QAction::triggered, this, commands[static_cast<std::size_t>(i)]);
-    }
-    const QList<QAction*> method = items("mnvs");
-    if (!method.isEmpty()) {
-        connect(method.front(), &QAction::triggered, this, &RegistrationCommands::toggleIntraTeam);
-    }
-}
+      render_(std::move(render)), menu_(program, [this] { redraw(); }), roster_(program) {}
 
 // Every registration command ends here: the pairing table is rebuilt for the
 // team the rules left shown, and the tab strip follows that team.

@@ -16,7 +16,7 @@ class QMainWindow;
 // The main window's handlers of the menus "登録(&R)" (`mnreg`) and
 // "試合方法変更(&C)" (`mnvs`): the registration dialogs opened under the
 // menu's checks, the data clears, and intra-team mode, during which the tab
-// strip is disabled. It attaches itself to the items of those menus.
+// strip is disabled. The main window connects the menu items to its slots.
 class RegistrationCommands : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +34,6 @@ public:
     bool tabStripEnabled() const { return menu_.tabStripEnabled(); }
 
 private:
-    void attachToMenus();
     void redraw();
 
     Program& program_;

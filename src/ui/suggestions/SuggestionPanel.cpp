@@ -2,8 +2,8 @@
 
 #include "app/Help.h"
 #include "app/Program.h"
+#include "app/SuggestedPicks.h"
 #include "platform/qt/KeyCode.h"
-#include "suggestions/SuggestedPicks.h"
 #include "suggestions/SuggestionText.h"
 
 #include <QAction>

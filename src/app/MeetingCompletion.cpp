@@ -1,4 +1,4 @@
-#include "results/MeetingCompletion.h"
+#include "app/MeetingCompletion.h"
 
 #include "app/Program.h"
 #include "platform/Platform.h"
@@ -12,9 +12,9 @@ namespace {
 bool refused(Program& program) {
     const MeetingState& state = program.state;
     const char16_t* message = nullptr;
-    if (state.intraTeamFlag == 1) {
+    if (state.intraTeamMode == IntraTeamMode::On) {
         message = u"１チーム制が宣言されています。解除後ご実行して下さい。";
-    } else if (state.viewState == 2) {
+    } else if (state.viewState == ViewState::Totals) {
         message = u"合計表示中です。";
     } else if (state.meetingCount < 1) {
         message = u"データが作成されていません。";
@@ -37,16 +37,6 @@ void logMeetingNumber(Program& program, std::u16string_view what) {
 
 } // namespace
 
-bool runCompletionMenuItem(Program& program, int index) {
-    if (index == 0) {
-        return completeMeeting(program);
-    }
-    if (index == 2) {
-        return undoCompletion(program);
-    }
-    return false;
-}
-
 bool completeMeeting(Program& program) {
     if (refused(program)) {
         return false;
@@ -57,13 +47,13 @@ bool completeMeeting(Program& program) {
     }
     MeetingState& state = program.state;
     // The meeting is cleared only once its record holds it.
-    if (!program.meetingFile.saveMeeting(0)) {
+    if (!program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
         return false;
     }
     const auto before = std::make_unique<MeetingState>(state);
-    resetMeeting(state, 1);
+    resetMeeting(state, ResetTarget::MatchData);
     ++state.meetingCount;
-    if (!program.meetingFile.saveMeeting(1)) {
+    if (!program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
         // The file still ends with the completed meeting: stay on it.
         state = *before;
         return false;
@@ -92,7 +82,7 @@ bool undoCompletion(Program& program) {
     // gone back to; a record that cannot be read or a count that cannot be
     // written replaces nothing.
     if (!program.meetingFile.readMeeting(state.meetingCount) ||
-        !program.meetingFile.saveMeeting(1)) {
+        !program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
         state = *before;
         return false;
     }

@@ -1,4 +1,4 @@
-#include "platform/ScriptedPlatform.h"
+#include "ScriptedPlatform.h"
 
 #include <algorithm>
 
@@ -18,7 +18,9 @@ bool ScriptedPlatform::askYesNo(std::u16string_view text, std::u16string_view ti
     return answer;
 }
 
-void ScriptedPlatform::beep() { events_.push_back({Kind::Beep, {}, {}}); }
+void ScriptedPlatform::beep() {
+    events_.push_back({Kind::Beep, {}, {}});
+}
 
 std::u16string ScriptedPlatform::chooseOpenFile() {
     if (fileNames_.empty()) {
@@ -29,7 +31,9 @@ std::u16string ScriptedPlatform::chooseOpenFile() {
     return name;
 }
 
-std::u16string ScriptedPlatform::chooseSaveFile() { return chooseOpenFile(); }
+std::u16string ScriptedPlatform::chooseSaveFile() {
+    return chooseOpenFile();
+}
 
 std::u16string ScriptedPlatform::chooseCsvSaveFile(std::u16string_view suggestedName) {
     suggestedNames_.emplace_back(suggestedName);

@@ -1,4 +1,4 @@
-#include "results/ResultCorrection.h"
+#include "app/ResultCorrection.h"
 
 #include "app/Program.h"
 #include "platform/Platform.h"
@@ -30,7 +30,7 @@ CorrectionView loadCorrection(const MeetingState& state) {
     view.lost = formatNumber(code % 1000, u"##0");
     view.member = state.memberAbbrev.at(cell.team).at(cell.column).str();
     view.otherMember = state.memberAbbrev.at(cell.team).at(cell.row).str();
-    view.singles = state.matchMethod == 2;
+    view.singles = state.matchMethod == MatchMethod::OneTeamSingles;
     return view;
 }
 
@@ -52,11 +52,13 @@ bool correctResult(Program& program, std::u16string_view text1, std::u16string_v
     auto& results = state.resultTable.at(cell.team);
     const std::int32_t old = results.at(cell.column).at(cell.row);
     results.at(cell.column).at(cell.row) = code;
-    results.at(cell.row).at(cell.column) = state.matchMethod == 2 ? mirrored : code;
+    results.at(cell.row).at(cell.column) =
+        state.matchMethod == MatchMethod::OneTeamSingles ? mirrored : code;
     state.setPair(cell.team, cell.column, cell.row,
                   won == 0 && lost == 0 ? PairFirstClass : PairFinished);
 
-    program.meetingFile.saveMeeting(state.viewedMeeting > 0 ? 9 : 0);
+    program.meetingFile.saveMeeting(state.viewedMeeting > 0 ? SaveTarget::ViewedMeeting
+                                                            : SaveTarget::Meeting);
     const auto& names = state.memberAbbrev.at(cell.team);
     program.log.append(u"訂正 (" + reportName(names.at(cell.column).str()) + u"+" +
                        reportName(names.at(cell.row).str()) + u") " +

@@ -1,4 +1,4 @@
-#include "suggestions/SuggestedPicks.h"
+#include "app/SuggestedPicks.h"
 
 #include "app/Program.h"
 #include "matching/MatchStart.h"

@@ -1,8 +1,8 @@
-#include "results/ResultEntry.h"
+#include "app/ResultEntry.h"
 
+#include "app/MatchRelease.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
-#include "results/MatchRelease.h"
 #include "results/StandingsReport.h"
 #include "text/LeadingNumber.h"
 #include "text/NumberPattern.h"
@@ -29,7 +29,7 @@ std::u16string sideText(const MeetingState& state, int side) {
     std::u16string text = u"(";
     text += plainName(names.at(state.pickMember1.at(side)).str());
     const std::u16string partner = plainName(names.at(state.pickMember2.at(side)).str());
-    if (!partner.empty() && state.matchMethod != 2) {
+    if (!partner.empty() && state.matchMethod != MatchMethod::OneTeamSingles) {
         text += u"+" + partner;
     }
     return text + u")";
@@ -63,7 +63,7 @@ bool enterResult(Program& program, std::u16string_view text1, std::u16string_vie
         const int second = state.pickMember2.at(side);
         state.resultTable.at(team).at(first).at(second) = codes.at(side);
         // In doubles each partner finds the pair's score in its own row.
-        if (state.matchMethod != 2) {
+        if (state.matchMethod != MatchMethod::OneTeamSingles) {
             state.resultTable.at(team).at(second).at(first) = codes.at(side);
         }
     }

@@ -1,4 +1,4 @@
-#include "results/MatchRelease.h"
+#include "app/MatchRelease.h"
 
 #include "app/Program.h"
 #include "platform/Clock.h"
@@ -11,7 +11,7 @@ bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
     }
     program.matchTimes.recordEnd(state, secondsOf(program.clock.now()), pairCode == PairFinished);
     removeRunningSlot(state);
-    return program.meetingFile.saveMeeting(0);
+    return program.meetingFile.saveMeeting(SaveTarget::Meeting);
 }
 
 void cancelMatch(Program& program) {

@@ -1,4 +1,4 @@
-#include "ui/dialogs/DialogSupport.h"
+#include "platform/qt/QtText.h"
 
 QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));

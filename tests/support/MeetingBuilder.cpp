@@ -12,11 +12,11 @@
 MeetingBuilder::MeetingBuilder(int sizeA, int sizeB, int method)
     : state_(std::make_unique<MeetingState>()) {
     MeetingState& s = *state_;
-    resetMeeting(s, 9);
-    resetMeeting(s, 0);
+    resetMeeting(s, ResetTarget::StartUp);
+    resetMeeting(s, ResetTarget::NewMeeting);
     s.teamSize[0] = static_cast<std::int16_t>(sizeA);
     s.teamSize[1] = static_cast<std::int16_t>(sizeB);
-    s.matchMethod = static_cast<std::int16_t>(method);
+    s.matchMethod = static_cast<MatchMethod>(method);
     s.meetingCount = 1;
     s.currentPath = u"club.rly";
     s.openName = s.currentPath;

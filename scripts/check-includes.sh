@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Fails when a source file includes a header of a higher layer. The layers,
+# lowest first (a folder may include its own headers and those of the layers
+# below it, never one above or beside it):
+#   text, platform  ->  state  ->  storage  ->  rules (matching, results)
+#   ->  suggestions  ->  app  ->  cli | ui (with platform/qt)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# Folders each source folder may include from.
+declare -A allowed=(
+    [text]="text"
+    [platform]="platform"
+    [state]="state text"
+    [storage]="storage state text platform"
+    [matching]="matching results storage state text platform"
+    [results]="results matching storage state text platform"
+    [suggestions]="suggestions matching results storage state text platform"
+    [app]="app suggestions matching results storage state text platform"
+    [cli]="cli app suggestions matching results storage state text platform"
+    [platform/qt]="platform/qt platform app suggestions matching results storage state text"
+    [ui]="ui platform/qt platform app suggestions matching results storage state text"
+)
+
+status=0
+while IFS= read -r file; do
+    rel="${file#src/}"
+    layer="${rel%%/*}"
+    [[ "$rel" == platform/qt/* ]] && layer="platform/qt"
+    [[ -n "${allowed[$layer]:-}" ]] || { echo "$file: folder without a layer"; status=1; continue; }
+    while IFS= read -r line; do
+        target="${line#*\"}"
+        target="${target%%\"*}"
+        dir="${target%%/*}"
+        [[ "$target" == platform/qt/* ]] && dir="platform/qt"
+        ok=0
+        for a in ${allowed[$layer]}; do
+            [[ "$dir" == "$a" ]] && ok=1
+        done
+        if [[ $ok == 0 ]]; then
+            echo "$file: includes $target from a higher layer"
+            status=1
+        fi
+    done < <(grep -E '^\s*#\s*include\s*"' "$file" || true)
+done < <(find src -name '*.h' -o -name '*.cpp' | sort)
+exit $status
