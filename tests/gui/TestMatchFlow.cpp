@@ -1,12 +1,7 @@
-#include "FixedClock.h"
 #include "GuiTestHelpers.h"
-#include "ScriptedPlatform.h"
-#include "app/Program.h"
-#include "app/SupportFiles.h"
-#include "storage/SettingsStore.h"
+#include "MainWindowHarness.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/main/MainGridView.h"
-#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +9,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -51,22 +45,10 @@ class TestMatchFlow : public QObject {
 
 private slots:
     void init() {
-        work_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(work_->isValid());
-        const std::filesystem::path workDir = work_->path().toStdU16String();
-        const std::filesystem::path source = RALLYNOTE_SOURCE_DIR;
-        copyMissingSupportFiles(workDir, {{source / "html", source / "resources"}});
-        platform_ = std::make_unique<ScriptedPlatform>();
-        program_ = std::make_unique<Program>(*platform_, clock_, settings_, workDir);
-        window_ = std::make_unique<MainWindow>(*program_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        app_ = std::make_unique<MainWindowHarness>();
+        QVERIFY(app_->show());
     }
-    void cleanup() {
-        window_.reset();
-        program_.reset();
-        platform_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void wholeMeeting_data() {
         QTest::addColumn<int>("method");
@@ -81,7 +63,7 @@ private slots:
         QFETCH(int, method);
         QFETCH(int, intra);
         newMeeting(method, intra);
-        MeetingState& s = program_->state;
+        MeetingState& s = app_->program->state;
         const bool singles = method == 2;
 
         // Match 1: played 6-4.
@@ -102,7 +84,7 @@ private slots:
             QCOMPARE(s.pairState[p.team][p.second][p.first], PairFinished);
         }
         std::u16string log;
-        QVERIFY(program_->log.readText(log));
+        QVERIFY(app_->program->log.readText(log));
         QVERIFY(log.find(u"結果 (赤" + std::u16string(1, u'0' + side0.first)) !=
                 std::u16string::npos);
         // Whoever just played moves down: their pairs are second class now.
@@ -154,10 +136,10 @@ private slots:
         }
         QCOMPARE(s.runningCount, 10);
         QCOMPARE(runningList()->grid()->rowCount(), 11);
-        platform_->clear();
+        app_->platform.clear();
         startNextMatch();
         QCOMPARE(s.runningCount, 10);
-        QCOMPARE(platform_->beepCount(), 1);
+        QCOMPARE(app_->platform.beepCount(), 1);
         QVERIFY(runningList()->isVisible());
         for (int k = 10; k >= 1; --k) {
             chooseInList(k, "Command2");
@@ -168,20 +150,20 @@ private slots:
 
         // Completion and its undo, through the menu.
         if (intra == 1) {
-            platform_->clear();
+            app_->platform.clear();
             trigger("mnenditem_0");
-            QCOMPARE(platform_->messages(),
+            QCOMPARE(app_->platform.messages(),
                      std::vector<std::u16string>{
                          u"１チーム制が宣言されています。解除後ご実行して下さい。"});
             s.intraTeamMode = IntraTeamMode::Off;
         }
-        platform_->setNextAnswer(true);
+        app_->platform.setNextAnswer(true);
         trigger("mnenditem_0");
         QCOMPARE(s.meetingCount, 2);
         QCOMPARE(s.resultTable[side0.team][side0.first][side0.second], 0);
         // The new meeting starts with every pair a candidate again.
         QCOMPARE(cellText(side0.second, side0.first), QStringLiteral("  ●"));
-        platform_->setNextAnswer(true);
+        app_->platform.setNextAnswer(true);
         trigger("mnenditem_2");
         QCOMPARE(s.meetingCount, 1);
 
@@ -195,7 +177,7 @@ private slots:
             expected[{side1.team, side1.second, side1.first}] = 4006;
         }
         MeetingRecord record;
-        QVERIFY(program_->meetingFile.readRecord(1, record));
+        QVERIFY(app_->program->meetingFile.readRecord(1, record));
         QCOMPARE(record.count(), 1);
         for (int team = 0; team < 2; ++team) {
             for (int slot = 1; slot <= kMaxTeamSize; ++slot) {
@@ -214,7 +196,7 @@ private slots:
 private:
     void newMeeting(int method, int intra) {
         trigger("mnfileitem_0");
-        MeetingState& s = program_->state;
+        MeetingState& s = app_->program->state;
         QCOMPARE(s.meetingCount, 1);
         s.matchMethod = static_cast<MatchMethod>(method);
         s.teamSize = {8, static_cast<std::int16_t>(method == 0 ? 8 : 0), 0};
@@ -223,21 +205,21 @@ private:
             s.memberAbbrev[0][slot] = u"赤" + digit;
             s.memberAbbrev[1][slot] = u"白" + digit;
         }
-        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
+        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::Meeting));
         s.intraTeamMode = static_cast<IntraTeamMode>(intra);
         showTeam(0);
     }
 
     void trigger(const char* name) {
-        auto* action = window_->findChild<QAction*>(QString::fromLatin1(name));
+        auto* action = app_->window->findChild<QAction*>(QString::fromLatin1(name));
         QVERIFY2(action, name);
         action->trigger();
     }
 
-    QTabBar* tabs() { return window_->findChild<QTabBar*>(QStringLiteral("tabPage")); }
-    MainGridView* grid() { return window_->grid(); }
+    QTabBar* tabs() { return app_->window->findChild<QTabBar*>(QStringLiteral("tabPage")); }
+    MainGridView* grid() { return app_->window->grid(); }
     RunningMatchesWindow* runningList() {
-        return window_->findChild<RunningMatchesWindow*>(QStringLiteral("Form2"));
+        return app_->window->findChild<RunningMatchesWindow*>(QStringLiteral("Form2"));
     }
 
     // Shows a team's pairing table as a click on its tab does.
@@ -259,7 +241,7 @@ private:
     // The first open pair of a team above the diagonal, sharing no member
     // with avoid.
     Pair openPair(int team, const Pair* avoid) {
-        const MeetingState& s = program_->state;
+        const MeetingState& s = app_->program->state;
         for (int column = 2; column <= s.teamSize[team]; ++column) {
             for (int row = 1; row < column; ++row) {
                 const bool shares =
@@ -277,13 +259,13 @@ private:
 
     // A left double-click on the pair's cell in the table now shown.
     void doubleClick(const Pair& p) {
-        QCOMPARE(program_->state.currentTeam, p.team);
+        QCOMPARE(app_->program->state.currentTeam, p.team);
         doubleClickAt(grid()->viewport(), cellCentre(p.second, p.first));
     }
 
     // Picks the next match on the pairing table and decides it.
     std::pair<Pair, Pair> startNextMatch() {
-        const MeetingState& s = program_->state;
+        const MeetingState& s = app_->program->state;
         const Pair side0 = openPair(0, nullptr);
         Pair side1{};
         if (s.matchMethod == MatchMethod::OneTeamSingles) {
@@ -331,12 +313,7 @@ private:
         doubleClickAt(table->viewport(), rect.center());
     }
 
-    std::unique_ptr<QTemporaryDir> work_;
-    FixedClock clock_{std::tm{}};
-    MemorySettingsStore settings_;
-    std::unique_ptr<ScriptedPlatform> platform_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<MainWindowHarness> app_;
 };
 
 QTEST_MAIN(TestMatchFlow)

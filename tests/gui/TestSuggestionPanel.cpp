@@ -1,13 +1,8 @@
-#include "FixedClock.h"
-#include "ScriptedPlatform.h"
-#include "app/Program.h"
+#include "MainWindowHarness.h"
 #include "app/SuggestedPicks.h"
-#include "app/SupportFiles.h"
 #include "matching/PairSelection.h"
 #include "platform/Clock.h"
-#include "storage/SettingsStore.h"
 #include "ui/main/MainGridView.h"
-#include "ui/main/MainWindow.h"
 #include "ui/suggestions/SuggestionPanel.h"
 
 #include <QAction>
@@ -15,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -29,24 +23,11 @@ class TestSuggestionPanel : public QObject {
 
 private slots:
     void init() {
-        work_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(work_->isValid());
-        const std::filesystem::path workDir = work_->path().toStdU16String();
-        const std::filesystem::path source = RALLYNOTE_SOURCE_DIR;
-        copyMissingSupportFiles(workDir, {{source / "html", source / "resources"}});
-        platform_ = std::make_unique<ScriptedPlatform>();
-        settings_ = std::make_unique<MemorySettingsStore>();
-        program_ = std::make_unique<Program>(*platform_, clock_, *settings_, workDir);
-        window_ = std::make_unique<MainWindow>(*program_);
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        app_ = std::make_unique<MainWindowHarness>();
+        QVERIFY(app_->show());
         newMeeting();
     }
-    void cleanup() {
-        window_.reset();
-        program_.reset();
-        platform_.reset();
-    }
+    void cleanup() { app_.reset(); }
 
     void listsTheTopThree() {
         QVERIFY(panel()->isVisible());
@@ -55,47 +36,47 @@ private slots:
         QVERIFY2(list()->item(0)->text().contains(QStringLiteral("：本日0試合・今季初ペア")),
                  qPrintable(list()->item(0)->text()));
         QTest::keyClick(list(), Qt::Key_F1);
-        QCOMPARE(platform_->helpPages().size(), std::size_t{1});
-        QVERIFY(platform_->helpPages()[0].ends_with("/html/TENIS11.htm"));
+        QCOMPARE(app_->platform.helpPages().size(), std::size_t{1});
+        QVERIFY(app_->platform.helpPages()[0].ends_with("/html/TENIS11.htm"));
     }
 
     void enterOnTheTableOpensTheConfirmationWithTheSuggestedPicks() {
-        const std::vector<Suggestion> best = currentSuggestions(*program_, 1);
+        const std::vector<Suggestion> best = currentSuggestions(*app_->program, 1);
         QCOMPARE(best.size(), std::size_t{1});
         // The picks double-clicking the suggested cells would make.
-        const auto byHand = std::make_unique<MeetingState>(program_->state);
+        const auto byHand = std::make_unique<MeetingState>(app_->program->state);
         for (const PickCell& cell : best[0].cells) {
             byHand->currentTeam = static_cast<std::int16_t>(cell.team);
-            selectPair(*byHand, *platform_, cell.column, cell.row);
+            selectPair(*byHand, app_->platform, cell.column, cell.row);
         }
         bool confirmed = false;
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog != nullptr);
             QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
-            const MeetingState& s = program_->state;
+            const MeetingState& s = app_->program->state;
             QCOMPARE(s.pickTeam, byHand->pickTeam);
             QCOMPARE(s.pickMember1, byHand->pickMember1);
             QCOMPARE(s.pickMember2, byHand->pickMember2);
             confirmed = true;
             dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         });
-        window_->grid()->setFocus();
-        QTest::keyClick(window_->grid(), Qt::Key_Return);
+        app_->window->grid()->setFocus();
+        QTest::keyClick(app_->window->grid(), Qt::Key_Return);
         QVERIFY(confirmed);
-        const MeetingState& s = program_->state;
+        const MeetingState& s = app_->program->state;
         QCOMPARE(s.runningCount, 1);
         QCOMPARE(s.slotMember1[0][1], byHand->pickMember1[0]);
         QCOMPARE(s.slotMember1[1][1], byHand->pickMember1[1]);
-        QCOMPARE(platform_->beepCount(), 0);
+        QCOMPARE(app_->platform.beepCount(), 0);
         // The next suggestions leave the four players on court out.
         QCOMPARE(list()->count(), 1);
     }
 
     void hiddenWhileAnEarlierMeetingIsShown() {
-        MeetingState& s = program_->state;
+        MeetingState& s = app_->program->state;
         s.meetingCount = 2;
-        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
+        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
         click("Command2");
         QCOMPARE(s.viewedMeeting, 1);
         QVERIFY(!panel()->isVisible());
@@ -106,27 +87,27 @@ private slots:
     }
 
     void theMenuTogglesThePanelAndRemembersIt() {
-        auto* toggle = window_->findChild<QAction*>(QStringLiteral("mndspSuggest"));
+        auto* toggle = app_->window->findChild<QAction*>(QStringLiteral("mndspSuggest"));
         QVERIFY(toggle != nullptr);
         QVERIFY(toggle->isChecked());
-        const int tableWidth = window_->grid()->width();
+        const int tableWidth = app_->window->grid()->width();
         toggle->trigger();
         QVERIFY(!panel()->isVisible());
-        QVERIFY(window_->grid()->width() > tableWidth);
-        QCOMPARE(settings_->value(u"RgDsp", u"RgSuggest"), std::optional<std::u16string>(u"0"));
+        QVERIFY(app_->window->grid()->width() > tableWidth);
+        QCOMPARE(app_->settings.value(u"RgDsp", u"RgSuggest"), std::optional<std::u16string>(u"0"));
         // A new window starts as the setting says.
-        window_ = std::make_unique<MainWindow>(*program_);
-        window_->show();
+        app_->window = std::make_unique<MainWindow>(*app_->program);
+        app_->window->show();
         QVERIFY(!panel()->isVisible());
-        window_->findChild<QAction*>(QStringLiteral("mndspSuggest"))->trigger();
+        app_->window->findChild<QAction*>(QStringLiteral("mndspSuggest"))->trigger();
         QVERIFY(panel()->isVisible());
-        QCOMPARE(settings_->value(u"RgDsp", u"RgSuggest"), std::optional<std::u16string>(u"1"));
+        QCOMPARE(app_->settings.value(u"RgDsp", u"RgSuggest"), std::optional<std::u16string>(u"1"));
     }
 
 private:
     void newMeeting() {
-        window_->findChild<QAction*>(QStringLiteral("mnfileitem_0"))->trigger();
-        MeetingState& s = program_->state;
+        app_->window->findChild<QAction*>(QStringLiteral("mnfileitem_0"))->trigger();
+        MeetingState& s = app_->program->state;
         s.matchMethod = MatchMethod::TwoTeamDoubles;
         s.teamSize = {4, 4, 0};
         for (int slot = 1; slot <= 4; ++slot) {
@@ -134,25 +115,20 @@ private:
             s.memberAbbrev[0][slot] = u"赤" + digit;
             s.memberAbbrev[1][slot] = u"白" + digit;
         }
-        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
-        emit window_->findChild<QTabBar*>(QStringLiteral("tabPage"))->tabBarClicked(0);
+        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::Meeting));
+        emit app_->window->findChild<QTabBar*>(QStringLiteral("tabPage"))->tabBarClicked(0);
     }
 
     void click(const char* name) {
-        window_->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+        app_->window->findChild<QPushButton*>(QString::fromLatin1(name))->click();
     }
 
-    SuggestionPanel* panel() { return window_->suggestionPanel(); }
+    SuggestionPanel* panel() { return app_->window->suggestionPanel(); }
     QListWidget* list() {
         return panel()->findChild<QListWidget*>(QStringLiteral("lstSuggestions"));
     }
 
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<ScriptedPlatform> platform_;
-    std::unique_ptr<MemorySettingsStore> settings_;
-    FixedClock clock_{std::tm{}};
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<MainWindowHarness> app_;
 };
 
 QTEST_MAIN(TestSuggestionPanel)
