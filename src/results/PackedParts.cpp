@@ -12,7 +12,7 @@ std::size_t partIndex(int column) {
 
 ScoreParts packedParts(const MeetingState& state, int team, int slot, int column) {
     const std::int32_t code = state.resultTable[team][slot][column];
-    const PackedPair& kept = state.PackedParts[team][slot][partIndex(column)];
+    const PackedPair& kept = state.keptPackedParts[team][slot][partIndex(column)];
     if (packScore(kept.first, kept.second) == code) {
         return {kept.first, kept.second};
     }
@@ -20,6 +20,6 @@ ScoreParts packedParts(const MeetingState& state, int team, int slot, int column
 }
 
 void setPackedParts(MeetingState& state, int team, int slot, int column, ScoreParts parts) {
-    state.PackedParts[team][slot][partIndex(column)] = {parts.first, parts.second};
+    state.keptPackedParts[team][slot][partIndex(column)] = {parts.first, parts.second};
     state.resultTable[team][slot][column] = packScore(parts.first, parts.second);
 }

@@ -116,7 +116,7 @@ struct MeetingState {
     // The parts behind resultTable's packed columns as last computed; they
     // count only while the column still holds their packed code (see
     // results/PackedParts.h).
-    PackedPairArray PackedParts{};
+    PackedPairArray keptPackedParts{};
 
     // Running matches (court list), slots 1..runningCount, sides 0 and 1.
     std::int16_t runningCount = 0;

@@ -67,7 +67,7 @@ void packMeeting(const MeetingState& state, MeetingRecord& record) {
 
 void unpackMeeting(const MeetingRecord& record, MeetingState& state) {
     // Parts computed for another meeting never stand for this one's codes.
-    state.PackedParts = {};
+    state.keptPackedParts = {};
     state.meetingTitle = cp932::readField(&record.bytes[R::kTitleOffset], R::kTitleBytes);
     const std::int16_t method = record.int16At(R::kMatchMethodOffset);
     state.matchMethod = method >= 0 && method <= kMaxMatchMethod ? static_cast<MatchMethod>(method)
