@@ -118,11 +118,15 @@ bool MeetingFile::mayWrite(const std::filesystem::path& path) {
         platform_.showMessage(kReadOnlyNoSave, kAppTitle);
         return false;
     }
+    return !refusedAsHeldElsewhere(path);
+}
+
+bool MeetingFile::refusedAsHeldElsewhere(const std::filesystem::path& path) {
     if (holdsFiles_ && hold_.heldByOtherCopy(path)) {
         platform_.showMessage(kTargetHeldElsewhere, kAppTitle);
-        return false;
+        return true;
     }
-    return true;
+    return false;
 }
 
 bool MeetingFile::reportWrite(WriteOutcome outcome, std::u16string_view failure,
@@ -250,8 +254,7 @@ bool MeetingFile::copyMeetingFile(const std::u16string& newPath) {
         platform_.beep();
         return false;
     }
-    if (holdsFiles_ && hold_.heldByOtherCopy(target)) {
-        platform_.showMessage(kTargetHeldElsewhere, kAppTitle);
+    if (refusedAsHeldElsewhere(target)) {
         return false;
     }
     std::error_code ignored;
@@ -294,8 +297,7 @@ bool MeetingFile::copyMeetingFile(const std::u16string& newPath) {
 
 bool MeetingFile::createScratchFile() {
     const std::filesystem::path scratch = resolve(std::u16string(kScratchFileName));
-    if (holdsFiles_ && hold_.heldByOtherCopy(scratch)) {
-        platform_.showMessage(kTargetHeldElsewhere, kAppTitle);
+    if (refusedAsHeldElsewhere(scratch)) {
         return false;
     }
     MeetingState staged = state_;

@@ -87,6 +87,9 @@ private:
     // False, with the reason shown, when `path` may not be written: the
     // open file is read-only here, or another copy holds `path`.
     bool mayWrite(const std::filesystem::path& path);
+    // True, with the reason shown, when another copy holds `path`: a file
+    // that may not be made or written here, whatever this copy holds.
+    bool refusedAsHeldElsewhere(const std::filesystem::path& path);
     // Shows what a write that did not happen means; true for a written one.
     bool reportWrite(WriteOutcome outcome, std::u16string_view failure, std::u16string_view title);
     // `path` is now the open file, written or read here as `stamp` shows.
