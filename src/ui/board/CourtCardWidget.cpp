@@ -23,6 +23,17 @@ QFont pixelFont(int pixels, bool bold = false) {
 // Room for four full-width characters, the longest short name.
 constexpr int kNameEms = 4;
 
+// The name's font at `pixels`, made smaller (down to two thirds) when a
+// long name in Latin letters or half-width kana would not fit `width`.
+QFont fittedFont(const QString& name, int pixels, int width) {
+    QFont font = pixelFont(pixels, true);
+    const int needed = QFontMetrics(font).horizontalAdvance(name);
+    if (needed > width && needed > 0) {
+        font.setPixelSize(std::max(pixels * 2 / 3, pixels * width / needed));
+    }
+    return font;
+}
+
 } // namespace
 
 CourtCardWidget::CourtCardWidget(BoardPhotos& photos, QWidget* parent)
@@ -121,7 +132,6 @@ void CourtCardWidget::paintSide(QPainter& painter, const BoardSide& side, int le
     const int line = lineHeight(size(), namesPerSide());
     const QSize photoBox(line * 3 / 4 * 3 / 4, line * 3 / 4);
     const QColor colour = teamColours_ ? theme_.teams.at(side.team == 1 ? 1 : 0) : theme_.text;
-    painter.setFont(pixelFont(namePixelSize(), true));
     int top = kMargin;
     for (const BoardMember& member : side.members) {
         const QPixmap photo = photos_.photo(member.photoFile, photoBox, *this);
@@ -132,6 +142,7 @@ void CourtCardWidget::paintSide(QPainter& painter, const BoardSide& side, int le
         painter.setPen(colour);
         const QRect text(left + photoBox.width() + kMargin, top,
                          sideWidth(size()) - photoBox.width() - kMargin, line);
+        painter.setFont(fittedFont(toQString(member.name), namePixelSize(), text.width()));
         const QString name = QFontMetrics(painter.font())
                                  .elidedText(toQString(member.name), Qt::ElideRight, text.width());
         painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, name);
