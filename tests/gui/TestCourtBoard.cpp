@@ -108,6 +108,10 @@ private slots:
         QTest::keyClick(board(), Qt::Key_F1);
         QCOMPARE(app_->platform.helpPages().size(), std::size_t{1});
         QVERIFY(app_->platform.helpPages()[0].ends_with("/html/TENIS12.htm"));
+        QTest::keyClick(board(), Qt::Key_F11);
+        QVERIFY(board()->isFullScreen());
+        QTest::keyClick(board(), Qt::Key_F11);
+        QVERIFY(!board()->isFullScreen());
 
         board()->findChild<QAction*>(QStringLiteral("mnBoardStandings"))->trigger();
         board()->findChild<QAction*>(QStringLiteral("mnBoardContrast"))->trigger();

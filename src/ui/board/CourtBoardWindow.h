@@ -59,6 +59,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Full-screen hides the menu bar (the right click still opens the menu).
+    void changeEvent(QEvent* event) override;
 
 private:
     // CourtBoardWindow.cpp
