@@ -104,6 +104,13 @@ private slots:
         }
     }
 
+    void singlesNamesAreNeverSmallerThanDoubles() {
+        for (const QSize card : {QSize(700, 200), QSize(790, 225), QSize(400, 300)}) {
+            QVERIFY(CourtCardWidget::namePixelSizeFor(card, 1) >=
+                    CourtCardWidget::namePixelSizeFor(card, 2));
+        }
+    }
+
     void ownMenuAndKeys() {
         QTest::keyClick(board(), Qt::Key_F1);
         QCOMPARE(app_->platform.helpPages().size(), std::size_t{1});

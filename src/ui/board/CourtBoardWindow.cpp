@@ -165,7 +165,9 @@ void CourtBoardWindow::layOutCourts(const QRect& area) {
     const int columns = bestColumns(count, area.size(), namesPerSide);
     const int rows = (count + columns - 1) / columns;
     const int w = (area.width() - (columns - 1) * gap) / columns;
-    const int h = std::min((area.height() - (rows - 1) * gap) / rows, w / 2);
+    // Cards no taller than 2/7 of their width: a taller card gives the court
+    // number and the pictures room the names need.
+    const int h = std::min((area.height() - (rows - 1) * gap) / rows, w * 2 / 7);
     for (int i = 0; i < count; ++i) {
         cards_[static_cast<std::size_t>(i)]->setGeometry((i % columns) * (w + gap),
                                                          (i / columns) * (h + gap), w, h);
