@@ -90,8 +90,8 @@ struct BoardContent {
     // 「次の試合」: the suggestions as the suggestion panel has them, best
     // first, at most kNextMatchesShown.
     std::vector<NextMatch> nextMatches;
-    // 「待ち」: every free member with a match played tonight, longest wait
-    // first; members whose wait is unknown come last, in table order.
+    // 「待ち」: every free member, longest wait first, then fewest matches;
+    // members whose wait is unknown come last.
     std::vector<WaitingMember> waiting;
     // Resting members (休), in table order.
     std::vector<WaitingMember> resting;

@@ -36,9 +36,6 @@ BoardWaiting buildBoardWaiting(const MeetingState& tonight, const MatchTimes* ti
                 lists.resting.push_back(member);
                 continue;
             }
-            if (member.matchesPlayed == 0) {
-                continue;
-            }
             if (const auto since = times ? times->freeSince(tonight, team, slot) : std::nullopt) {
                 member.minutesWaited = static_cast<int>(std::max(0LL, (now - *since) / 60));
             }
@@ -47,7 +44,9 @@ BoardWaiting buildBoardWaiting(const MeetingState& tonight, const MatchTimes* ti
     }
     std::stable_sort(lists.waiting.begin(), lists.waiting.end(),
                      [](const WaitingMember& a, const WaitingMember& b) {
-                         return a.minutesWaited.value_or(-1) > b.minutesWaited.value_or(-1);
+                         const int waitA = a.minutesWaited.value_or(-1);
+                         const int waitB = b.minutesWaited.value_or(-1);
+                         return waitA != waitB ? waitA > waitB : a.matchesPlayed < b.matchesPlayed;
                      });
     return lists;
 }

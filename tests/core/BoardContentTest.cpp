@@ -126,7 +126,7 @@ TEST_F(BoardContentTest, CourtsCloseUpAndAFinishedMatchFlashesBriefly) {
     EXPECT_FALSE(b.courts[0].finished);
 }
 
-TEST_F(BoardContentTest, WaitingLongestFirstRestingApartPlayersLeftOut) {
+TEST_F(BoardContentTest, WaitingLongestFirstRestingApart) {
     state().memberStatus[0][6] = 2; // Ａ甲6 rests
     clock_.set(at(19, 0));
     start(0, 1, 2, 1, 1, 2);
@@ -140,13 +140,17 @@ TEST_F(BoardContentTest, WaitingLongestFirstRestingApartPlayersLeftOut) {
     clock_.set(at(19, 40));
 
     const BoardContent b = board();
-    // Ａ甲2, Ｂ乙2 free since 19:10; Ａ甲3, Ａ甲4, Ｂ乙3, Ｂ乙4 since 19:25; Ａ甲5,
-    // Ｂ乙5 have not played; Ａ甲1, Ｂ乙1 play.
-    EXPECT_EQ(namesOf(b.waiting), (std::vector<std::u16string>{u"Ａ甲2", u"Ｂ乙2", u"Ａ甲3",
-                                                               u"Ａ甲4", u"Ｂ乙3", u"Ｂ乙4"}));
-    EXPECT_EQ(b.waiting[0].minutesWaited, 30);
-    EXPECT_EQ(b.waiting[2].minutesWaited, 15);
-    EXPECT_EQ(b.waiting[0].matchesPlayed, 1);
+    // Ｂ乙6 has not played since the first match began at 19:00; Ａ甲2, Ｂ乙2
+    // free since 19:10; Ａ甲3, Ａ甲4, Ｂ乙3, Ｂ乙4 since 19:25; Ａ甲1, Ｂ乙1, Ａ甲5,
+    // Ｂ乙5 play.
+    EXPECT_EQ(namesOf(b.waiting),
+              (std::vector<std::u16string>{u"Ｂ乙6", u"Ａ甲2", u"Ｂ乙2", u"Ａ甲3", u"Ａ甲4",
+                                           u"Ｂ乙3", u"Ｂ乙4"}));
+    EXPECT_EQ(b.waiting[0].minutesWaited, 40);
+    EXPECT_EQ(b.waiting[0].matchesPlayed, 0);
+    EXPECT_EQ(b.waiting[1].minutesWaited, 30);
+    EXPECT_EQ(b.waiting[1].matchesPlayed, 1);
+    EXPECT_EQ(b.waiting[3].minutesWaited, 15);
     EXPECT_EQ(namesOf(b.resting), (std::vector<std::u16string>{u"Ａ甲6"}));
 }
 

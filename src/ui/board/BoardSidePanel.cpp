@@ -107,7 +107,7 @@ int BoardSidePanel::paintNext(QPainter* painter, int pixels, int top) const {
     return top + pixels / 2;
 }
 
-// Two columns of "name  NN分", read down the first column, then 休.
+// Two columns of "name  N試合 NN分", read down the first column, then 休.
 int BoardSidePanel::paintWaiting(QPainter* painter, int pixels, int top) const {
     top = heading(painter, pixels, top, QStringLiteral("待ち"));
     const int line = lineOf(pixels);
@@ -122,11 +122,11 @@ int BoardSidePanel::paintWaiting(QPainter* painter, int pixels, int top) const {
                              column - pixels / 2, line);
             painter->setPen(theme_.text);
             painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter, toQString(m.name));
-            if (m.minutesWaited) {
-                painter->setPen(theme_.dimText);
-                painter->drawText(cell, Qt::AlignRight | Qt::AlignVCenter,
-                                  QStringLiteral("%1分").arg(*m.minutesWaited));
-            }
+            const QString played = QStringLiteral("%1試合").arg(m.matchesPlayed);
+            painter->setPen(theme_.dimText);
+            painter->drawText(
+                cell, Qt::AlignRight | Qt::AlignVCenter,
+                m.minutesWaited ? played + QStringLiteral(" %1分").arg(*m.minutesWaited) : played);
         }
     }
     if (content_.waiting.empty()) {
