@@ -210,3 +210,12 @@ bool MasterEditor::update() {
 bool MasterEditor::mayClose() {
     return !changed_ || program_.platform.askYesNo(kDiscardChangesQuestion, kAppTitle);
 }
+
+MasterEditor::RegisterFields MasterEditor::registerFields() const {
+    return {};
+}
+
+void MasterEditor::setLevel(int) {}
+void MasterEditor::setMemberType(MemberType) {}
+void MasterEditor::addPairRule(int, PairRuleKind) {}
+void MasterEditor::removePairRule(int) {}

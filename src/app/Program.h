@@ -1,6 +1,7 @@
 #pragma once
 
 #include "matching/MainView.h"
+#include "register/ClubRegister.h"
 #include "state/MeetingState.h"
 #include "storage/ActivityLog.h"
 #include "storage/MeetingFile.h"
@@ -38,9 +39,14 @@ public:
     ActivityLog log;
     MemberMaster master;
 
-    // This meeting's match times (memory only) and the earlier meetings'
-    // partners and opponents, for the next-match suggestions.
-    MatchTimes matchTimes;
+    // The club register (levels, pair rules, check-ins, fees, the match
+    // log); closed when it could not be opened.
+    ClubRegister clubRegister;
+
+    // This meeting's match times, kept in the register's match log, and the
+    // earlier meetings' partners and opponents, for the next-match
+    // suggestions.
+    MatchTimes matchTimes{&clubRegister};
     SeasonHistoryCache seasonHistory;
 
     // What the main window shows, rebuilt by every redraw.

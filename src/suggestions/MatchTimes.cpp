@@ -34,7 +34,7 @@ bool MatchTimes::knowsMeeting(const MeetingState& state) const {
 
 void MatchTimes::follow(const MeetingState& state) {
     if (!knowsMeeting(state)) {
-        *this = MatchTimes{};
+        *this = MatchTimes{register_};
         path_ = state.currentPath;
         meetingCount_ = state.meetingCount;
     }

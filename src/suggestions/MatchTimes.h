@@ -1,5 +1,7 @@
 #pragma once
 
+#include "register/RegisterError.h"
+#include "register/RegisterTypes.h"
 #include "state/MeetingState.h"
 
 #include <array>
@@ -8,16 +10,24 @@
 #include <optional>
 #include <string>
 
+class ClubRegister;
+
 // Seconds since 1970-01-01 of a calendar time as the clock gives it (taken
 // as it stands, without a time zone).
 long long secondsOf(const std::tm& moment);
 
-// This meeting's match times and opponents, kept in memory only as matches
-// start and end. A new run of the program starts with nothing: every free
-// member has then waited equally. The log belongs to one meeting of one
-// file and forgets itself when either changes.
+// This meeting's match times and opponents as matches start and end. With
+// a club register every start and end also goes into its match log, and a
+// new run of the program (or a return to the meeting) reads the meeting's
+// matches back from it, so waits and opponents survive a restart; without
+// one (or with a closed one) the times live in memory only and a new run
+// starts with nothing: every free member has then waited equally. The
+// times belong to one meeting of one file and are reread when either
+// changes.
 class MatchTimes {
 public:
+    explicit MatchTimes(ClubRegister* clubRegister = nullptr) : register_(clubRegister) {}
+
     // The match held in the picks starts at `now`.
     void recordStart(const MeetingState& state, long long now);
     // The match held in the picks ends at `now`; `played` when it ended with
@@ -34,10 +44,17 @@ public:
     // not the state's meeting's).
     int opposedToday(const MeetingState& state, int teamA, int slotA, int teamB, int slotB) const;
 
+    // The error of the register's last write (none when it saved or there
+    // is no register), for the app layer to tell.
+    const RegisterError& lastError() const { return lastError_; }
+
 private:
     void follow(const MeetingState& state);
+    void readLog(const MeetingState& state);
     static int index(int team, int slot);
 
+    ClubRegister* register_ = nullptr;
+    RegisterError lastError_;
     std::u16string path_;
     int meetingCount_ = -1;
     std::optional<long long> firstStart_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "register/RegisterTypes.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -9,6 +11,14 @@ struct MeetingState;
 class MatchTimes;
 class SeasonHistory;
 
+// What the club register knows of tonight's members (matched to the
+// roster by short name): levels, pair rules and check-ins.
+struct ClubFacts {
+    std::vector<MemberProfile> profiles;
+    std::vector<PairRule> rules;
+    std::vector<Presence> presence; // this meeting's; empty when nobody checked in
+};
+
 // What the next-match suggestions are drawn from.
 struct SuggestionContext {
     const MeetingState& meeting;
@@ -17,6 +27,8 @@ struct SuggestionContext {
     const MatchTimes* times = nullptr;
     long long now = 0; // seconds, as secondsOf gives them
     std::uint64_t seed = 0;
+    // The register's facts; null when the register is closed.
+    const ClubFacts* club = nullptr;
 };
 
 // A cell of the pairing table to double-click: the shown team, column and row.
