@@ -16,7 +16,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-# The Qt and C++ libraries come from the programs' own links (dpkg-shlibdeps,
+# The Qt, SQLite and C++ libraries come from the programs' own links (dpkg-shlibdeps,
 # in dpkg-dev); Qt's Japanese texts and a Japanese font are needed besides.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")

@@ -2,7 +2,7 @@
 # Fails when a source file includes a header of a higher layer. The layers,
 # lowest first (a folder may include its own headers and those of the layers
 # below it, never one above or beside it):
-#   text, platform  ->  state  ->  storage  ->  rules (matching, results)
+#   text, platform  ->  state  ->  storage | register  ->  rules (matching, results)
 #   ->  suggestions  ->  board  ->  app  ->  cli | ui (with platform/qt)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,14 +13,15 @@ declare -A allowed=(
     [platform]="platform"
     [state]="state text"
     [storage]="storage state text platform"
-    [matching]="matching results storage state text platform"
-    [results]="results matching storage state text platform"
-    [suggestions]="suggestions matching results storage state text platform"
-    [board]="board suggestions matching results storage state text platform"
-    [app]="app board suggestions matching results storage state text platform"
-    [cli]="cli app board suggestions matching results storage state text platform"
-    [platform/qt]="platform/qt platform app board suggestions matching results storage state text"
-    [ui]="ui platform/qt platform app board suggestions matching results storage state text"
+    [register]="register state text platform"
+    [matching]="matching results storage register state text platform"
+    [results]="results matching storage register state text platform"
+    [suggestions]="suggestions matching results storage register state text platform"
+    [board]="board suggestions matching results storage register state text platform"
+    [app]="app board suggestions matching results storage register state text platform"
+    [cli]="cli app board suggestions matching results storage register state text platform"
+    [platform/qt]="platform/qt platform app board suggestions matching results storage register state text"
+    [ui]="ui platform/qt platform app board suggestions matching results storage register state text"
 )
 
 status=0

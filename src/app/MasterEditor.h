@@ -1,12 +1,15 @@
 #pragma once
 
 #include "matching/MainView.h"
+#include "register/RegisterTypes.h"
 #include "storage/MemberMaster.h"
 #include "storage/PictureLookup.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Program;
 
@@ -31,6 +34,19 @@ public:
     struct BoxTexts {
         std::array<std::u16string, 8> text; // by box number; 0 unused
         bool female = false;
+    };
+
+    // A pair rule of the selected member, as the rule list shows it.
+    struct PairRuleLine {
+        int otherMember = 0; // master line of the other member
+        PairRuleKind kind = PairRuleKind::NeverPartner;
+        std::u16string text; // e.g. 「鈴木：ペアにしない」
+    };
+    // The club register's fields of the selected member, beside the boxes.
+    struct RegisterFields {
+        int level = 0; // 0 not set, else 1..5
+        MemberType type = MemberType::Member;
+        std::vector<PairRuleLine> rules;
     };
 
     static constexpr int kColumns = 10;
@@ -65,6 +81,18 @@ public:
     // rounded, held to the 16-bit range.
     static std::int16_t boxNumber(std::u16string_view text);
 
+    // The register's fields: read at open(), edited with the selection like
+    // the boxes, and written with the master file by update(). A member moved
+    // by 追加 / 削除 or renamed keeps them. Without an open register the
+    // fields are empty and their setters do nothing.
+    RegisterFields registerFields() const;
+    void setLevel(int level); // 0 clears it
+    void setMemberType(MemberType type);
+    // A rule between the selected member and another master line; an
+    // existing rule between the two is replaced.
+    void addPairRule(int otherMember, PairRuleKind kind);
+    void removePairRule(int index); // index into registerFields().rules
+
     // The picture of the selected member (its photo number, default by sex).
     PictureLookup selectedPicture() const;
 
@@ -74,8 +102,32 @@ public:
     bool changed() const { return changed_; }
 
 private:
-    void showRow(int member);
+    // The register's data of one master line while the editor is open:
+    // the reference it had when the file was read (empty for a new line).
+    struct LineProfile {
+        std::optional<MemberRef> origin;
+        int level = 0;
+        MemberType type = MemberType::Member;
+    };
+    struct LineRule {
+        int first = 0;
+        int second = 0;
+        PairRuleKind kind = PairRuleKind::NeverPartner;
+    };
 
+    void showRow(int member);
+    MemberRef refOfLine(int line) const;
+    bool editsRegister() const;
+    void readRegister();
+    // Writes the links, profiles and rules in one transaction; a failure
+    // is told, the master file stays written.
+    void writeRegister();
+    // Moves the lines from `from` on by one (+1 after 追加, -1 after 削除).
+    void shiftLines(int from, int by);
+
+    std::array<LineProfile, kMemberTableSize + 1> lineProfiles_{};
+    std::vector<LineRule> lineRules_;
+    std::vector<MemberRef> removed_; // members 削除d since the file was read
     Program& program_;
     MemberMaster& master_;
     GridModel grid_;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/MasterLines.h"
 #include "matching/MainView.h"
+#include "register/ClubRegister.h"
 #include "state/MeetingState.h"
 #include "storage/ActivityLog.h"
 #include "storage/MeetingFile.h"
@@ -38,8 +40,18 @@ public:
     ActivityLog log;
     MemberMaster master;
 
-    // This meeting's match times (memory only) and the earlier meetings'
-    // partners and opponents, for the next-match suggestions.
+    // The club register (levels, pair rules, check-ins, fees, the match
+    // log); closed when it could not be opened.
+    ClubRegister clubRegister;
+    // The kinds of register faults told so far in this run (bits by
+    // RegisterFault), so each is told once.
+    unsigned registerFaultsTold = 0;
+    // The master line of a short name, linking roster members to it.
+    MasterLines masterLines;
+
+    // This meeting's match times, kept in the register's match log, and the
+    // earlier meetings' partners and opponents, for the next-match
+    // suggestions.
     MatchTimes matchTimes;
     SeasonHistoryCache seasonHistory;
 

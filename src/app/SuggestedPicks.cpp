@@ -1,6 +1,7 @@
 #include "app/SuggestedPicks.h"
 
 #include "app/Program.h"
+#include "app/RegisterLink.h"
 #include "matching/MatchStart.h"
 #include "platform/Clock.h"
 #include "suggestions/SuggestionEngine.h"
@@ -25,6 +26,7 @@ bool startPickedMatch(Program& program) {
         return false;
     }
     program.matchTimes.recordStart(program.state, secondsOf(program.clock.now()));
+    reportRegisterError(program, program.matchTimes.lastError());
     return true;
 }
 
@@ -34,8 +36,18 @@ std::vector<Suggestion> currentSuggestions(Program& program, int count) {
 
 std::vector<Suggestion> suggestionsFor(Program& program, const MeetingState& meeting, int count) {
     const SeasonHistory& history = program.seasonHistory.historyFor(program.meetingFile, meeting);
-    const SuggestionContext context{meeting, history, &program.matchTimes,
-                                    secondsOf(program.clock.now()),
-                                    static_cast<std::uint64_t>(meeting.meetingCount)};
+    program.matchTimes.follow(meeting);
+    SuggestionContext context{meeting, history, &program.matchTimes,
+                              secondsOf(program.clock.now()),
+                              static_cast<std::uint64_t>(meeting.meetingCount)};
+    ClubFacts club;
+    if (program.clubRegister.isOpen()) {
+        club.profiles = program.clubRegister.profiles();
+        club.rules = program.clubRegister.pairRules();
+        if (const std::optional<MeetingRef> current = currentMeeting(meeting)) {
+            club.presence = program.clubRegister.presence(*current);
+        }
+        context.club = &club;
+    }
     return suggestMatches(context, count);
 }
