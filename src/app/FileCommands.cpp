@@ -1,9 +1,11 @@
 #include "app/FileCommands.h"
 
 #include "app/MainLayout.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "app/Redraw.h"
 #include "app/StartUp.h"
+#include "app/StorageMessages.h"
 #include "platform/Platform.h"
 
 #include <system_error>
@@ -55,7 +57,7 @@ std::u16string inWorkingFolder(const Program& program, const std::u16string& cho
 // A scratch file that cannot be written changes nothing: the meeting count
 // and the target path stay those of the file still open.
 void startScratchFile(Program& program) {
-    if (program.meetingFile.createScratchFile()) {
+    if (createScratchFile(program)) {
         program.state.targetPath = kScratchFileName;
     }
 }
@@ -71,7 +73,7 @@ void saveAs(Program& program, MainLayout& layout) {
     // nothing, so the scratch-file warning at the end still sees the unsaved
     // file.
     if (!chosen.empty()) {
-        if (program.meetingFile.copyMeetingFile(chosen)) {
+        if (copyMeetingFile(program, chosen)) {
             state.targetPath = chosen;
         }
         layout.selectTab(program, 1);
@@ -122,7 +124,7 @@ void newOrClose(Program& program, NewOrCloseMode mode) {
             return;
         }
     }
-    if (!program.meetingFile.saveMeetingTo(state.targetPath)) {
+    if (!saveMeetingTo(program, state.targetPath)) {
         return;
     }
     if (isNew) {
@@ -139,7 +141,7 @@ void openWithQuestions(Program& program, const std::u16string& path) {
             return;
         }
     }
-    program.meetingFile.openMeetingFile(path);
+    openMeetingFile(program, path);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "app/MasterEditor.h"
 
+#include "app/MasterFileCommands.h"
 #include "app/Program.h"
 #include "app/RegistrationMessages.h"
 #include "platform/Platform.h"
@@ -41,7 +42,7 @@ void MasterEditor::open(int gridWidth, int gridHeight) {
     selection_ = 0;
     changed_ = false;
     boxes_ = {};
-    master_.readFile([this](int member) { showRow(member); });
+    readMasterFile(program_.platform, master_, [this](int member) { showRow(member); });
 }
 
 void MasterEditor::showRow(int member) {
@@ -199,7 +200,7 @@ void MasterEditor::remove() {
 
 bool MasterEditor::update() {
     // Names are fixed-length fields, so they already go out padded with blanks.
-    if (!master_.writeFile()) {
+    if (!writeMasterFile(program_.platform, master_)) {
         // The failure was reported and asks to try again: the edits stay.
         return false;
     }

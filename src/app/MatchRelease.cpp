@@ -1,5 +1,6 @@
 #include "app/MatchRelease.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
 
@@ -11,7 +12,7 @@ bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
     }
     program.matchTimes.recordEnd(state, secondsOf(program.clock.now()), pairCode == PairFinished);
     removeRunningSlot(state);
-    return program.meetingFile.saveMeeting(SaveTarget::Meeting);
+    return saveMeeting(program, SaveTarget::Meeting);
 }
 
 void cancelMatch(Program& program) {

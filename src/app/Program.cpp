@@ -3,5 +3,4 @@
 Program::Program(Platform& platform, const Clock& clock, SettingsStore& settings,
                  std::filesystem::path workDir)
     : platform(platform), clock(clock), settings(settings), workDir(std::move(workDir)),
-      meetingFile(state, platform, recent, this->workDir), log(platform, clock, this->workDir),
-      master(platform, this->workDir) {}
+      meetingFile(state, recent, this->workDir), log(clock, this->workDir), master(this->workDir) {}

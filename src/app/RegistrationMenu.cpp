@@ -1,5 +1,7 @@
 #include "app/RegistrationMenu.h"
 
+#include "app/LogCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
 
@@ -40,9 +42,9 @@ bool RegistrationMenu::clearCurrentData() {
         return false;
     }
     resetMeeting(program_.state, ResetTarget::MatchData);
-    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
+    saveMeeting(program_, SaveTarget::Meeting);
     redraw_();
-    program_.log.append(std::u16string(kClearCurrentLog));
+    appendLog(program_, std::u16string(kClearCurrentLog));
     return true;
 }
 
@@ -53,9 +55,9 @@ bool RegistrationMenu::clearAllData() {
     resetMeeting(program_.state, ResetTarget::MatchData);
     program_.state.meetingCount = 1;
     program_.meetingFile.buffer().setCount(1);
-    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
+    saveMeeting(program_, SaveTarget::Meeting);
     redraw_();
-    program_.log.append(std::u16string(kClearAllLog));
+    appendLog(program_, std::u16string(kClearAllLog));
     return true;
 }
 

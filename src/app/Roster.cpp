@@ -1,5 +1,7 @@
 #include "app/Roster.h"
 
+#include "app/MasterFileCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "app/RegistrationMessages.h"
 #include "platform/Platform.h"
@@ -8,12 +10,12 @@
 
 #include <algorithm>
 
-Roster::Roster(Program& program) : program_(program), master_(program.platform, program.workDir) {}
+Roster::Roster(Program& program) : program_(program), master_(program.workDir) {}
 
 void Roster::open() {
     masterLines_.clear();
     masterLineMember_.clear();
-    master_.readFile([this](int member) {
+    readMasterFile(program_.platform, master_, [this](int member) {
         const MemberRecord& entry = master_.members[static_cast<std::size_t>(member)];
         if (entry.Sex == 9) {
             return;
@@ -171,7 +173,7 @@ void Roster::switchTeam() {
 
 void Roster::update() {
     // Short names are fixed-length fields: they already go out padded to 8.
-    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
+    saveMeeting(program_, SaveTarget::Meeting);
     changed_ = false;
 }
 
@@ -180,7 +182,7 @@ bool Roster::leave(bool closeBox) {
         return false;
     }
     if (!closeBox || changed_) {
-        program_.meetingFile.readMeeting(program_.state.meetingCount);
+        readMeeting(program_, program_.state.meetingCount);
     }
     changed_ = false;
     return true;

@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/LogCommands.h"
 #include "app/MainLayout.h"
 #include "app/Program.h"
 #include "app/Redraw.h"
@@ -34,7 +35,7 @@ void startProgram(Program& program, MainLayout& layout, const WindowGeometry& de
     state.playedTotal = 0;
     state.windowReady = 1;
     redraw(program);
-    program.log.readEntryCount();
+    startLog(program);
     layout.selectedTab = 1;
 }
 
@@ -50,7 +51,7 @@ bool confirmEnd(Program& program) {
 }
 
 void finishRun(Program& program) {
-    program.log.append(program.state.runningCount == 0 ? u"終了" : u"強制終了");
+    appendLog(program, program.state.runningCount == 0 ? u"終了" : u"強制終了");
     saveSettings(program.settings, program.recent, program.display);
 }
 

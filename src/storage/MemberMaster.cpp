@@ -1,7 +1,5 @@
 #include "storage/MemberMaster.h"
 
-#include "platform/Platform.h"
-#include "storage/FileHoldMessages.h"
 #include "storage/LittleEndian.h"
 #include "storage/RecordFile.h"
 #include "text/Cp932.h"
@@ -12,12 +10,6 @@
 
 namespace {
 
-constexpr std::u16string_view kNoMasterFile = u"ﾏｽﾀｰﾌｧｲﾙがありません。";
-constexpr std::u16string_view kReadError =
-    u"読み込み時にｴﾗｰが発生しました。もう一度実行してください。";
-constexpr std::u16string_view kWriteError =
-    u"ﾏｽﾀｰﾌｧｲﾙを開くまたは、書き込み時にｴﾗｰが発生しました。もう一度実行してください。";
-constexpr std::u16string_view kEditorTitle = u"ﾃｷｽﾄ ｴﾃﾞｨﾀ";
 constexpr int kLastEntry = kMemberTableSize - 1;
 
 using Bytes = std::array<std::uint8_t, MemberRecord::kSize>;
@@ -62,23 +54,20 @@ Bytes toBytes(const MemberRecord& member) {
 
 } // namespace
 
-MemberMaster::MemberMaster(Platform& platform, std::filesystem::path workDir)
-    : platform_(platform), path_(std::move(workDir) / kMasterFileName) {}
+MemberMaster::MemberMaster(std::filesystem::path workDir)
+    : path_(std::move(workDir) / kMasterFileName) {}
 
-bool MemberMaster::readFile(const std::function<void(int)>& show) {
+FileFault MemberMaster::readFile(const std::function<void(int)>& show) {
     RecordFile file(MemberRecord::kSize);
     // A missing master reads as an empty one; reading never creates it.
     const bool opened = file.openForReading(path_);
     if (!opened && errno != ENOENT) {
-        platform_.showMessage(kNoMasterFile, kAppTitle);
-        return false;
+        return FileFault::CannotOpen;
     }
     known_.note(path_, file.stamp());
     const auto fail = [this](int entriesRead) {
         memberCount = static_cast<std::int16_t>(entriesRead);
-        platform_.beep();
-        platform_.showMessage(kReadError, kAppTitle);
-        return false;
+        return FileFault::CannotRead;
     };
     Bytes bytes{};
     if (opened && file.recordCount() > 0) {
@@ -106,18 +95,17 @@ bool MemberMaster::readFile(const std::function<void(int)>& show) {
         members[static_cast<std::size_t>(i)] = fromBytes(bytes);
         show(i);
     }
-    return true;
+    return FileFault::None;
 }
 
-bool MemberMaster::writeFile() {
+FileFault MemberMaster::writeFile() {
     const int last = std::clamp<int>(memberCount, 1, kLastEntry);
     members[1].Count = static_cast<std::int16_t>(std::clamp<int>(memberCount, 0, kLastEntry));
     RecordFile file(MemberRecord::kSize);
     bool done = file.openForWriting(path_);
     // Closed without finish(), the file gets none of this save.
     if (done && !file.created() && known_.changedUnderneath(path_, file)) {
-        platform_.showMessage(kMasterChangedUnderneath, kAppTitle);
-        return false;
+        return FileFault::ChangedUnderneath;
     }
     std::vector<Bytes> written;
     for (int i = 1; done && i <= last; ++i) {
@@ -126,12 +114,11 @@ bool MemberMaster::writeFile() {
     }
     done = file.finish() && done;
     if (!done) {
-        platform_.showMessage(kWriteError, kEditorTitle);
-        return false;
+        return FileFault::CannotWrite;
     }
     known_.note(path_, file.stamp());
     for (std::size_t i = 0; i < written.size(); ++i) {
         known_.noteRecord(static_cast<long long>(i + 1), written[i].data(), written[i].size());
     }
-    return true;
+    return FileFault::None;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/FileFault.h"
 #include "storage/KnownFile.h"
 #include "text/FixedText.h"
 
@@ -7,8 +8,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-
-class Platform;
 
 // One member of the master "tennis.mst", a 178-byte record.
 struct MemberRecord {
@@ -30,24 +29,24 @@ inline constexpr int kMaxMembers = 99;       // the editor's limit
 inline constexpr char kMasterFileName[] = "tennis.mst";
 
 // The member master in memory and its file in the working folder, which
-// every copy of the program on the folder shares: a write is refused, with a
-// message, when the file changed since this copy last read or wrote it, so
-// one copy never silently reverts what another saved.
+// every copy of the program on the folder shares: a write is refused
+// (ChangedUnderneath) when the file changed since this copy last read or
+// wrote it, so one copy never silently reverts what another saved. Failures
+// are shown by app/MasterFileCommands.
 class MemberMaster {
 public:
-    MemberMaster(Platform& platform, std::filesystem::path workDir);
+    explicit MemberMaster(std::filesystem::path workDir);
 
-    // Reads the file (a missing one is created empty) and hands each record
-    // number, in file order, to `show`. Returns false after a failure, which
-    // it has reported; the entries read so far stay.
-    bool readFile(const std::function<void(int)>& show);
-    bool writeFile();
+    // Reads the file (a missing one reads as empty) and hands each record
+    // number, in file order, to `show`. After a failure the entries read so
+    // far stay.
+    FileFault readFile(const std::function<void(int)>& show);
+    FileFault writeFile();
 
     std::array<MemberRecord, kMemberTableSize> members{};
     std::int16_t memberCount = 0;
 
 private:
-    Platform& platform_;
     std::filesystem::path path_;
     KnownFile known_;
 };

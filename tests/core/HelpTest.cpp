@@ -89,7 +89,7 @@ TEST_F(GridAndLogTest, DoubleClickOutcomes) {
 }
 
 TEST_F(GridAndLogTest, ClearingTheLogAsksAndRestartsAtEntryOne) {
-    program().log.append(u"結果 テスト");
+    appendLog(program(), u"結果 テスト");
     clearLog(program());
     EXPECT_EQ(platform_.questions(),
               std::vector<std::u16string>{

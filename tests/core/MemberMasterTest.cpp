@@ -1,5 +1,6 @@
 #include "FaultInjection.h"
 #include "StorageFixture.h"
+#include "app/MasterFileCommands.h"
 
 #include "text/FixedText.h"
 
@@ -36,7 +37,7 @@ protected:
 };
 
 TEST_F(MemberMasterTest, MissingMasterListsOneEmptyEntryAndCreatesNothing) {
-    ASSERT_TRUE(master.readFile(show));
+    ASSERT_TRUE(readMasterFile(platform, master, show));
     EXPECT_EQ(listed, std::vector<int>{1});
     EXPECT_EQ(master.memberCount, 0);
     EXPECT_EQ(master.members[1].Count, 0);
@@ -59,14 +60,14 @@ TEST_F(MemberMasterTest, WrittenMembersReadBackWithTheirFields) {
         member.Memo = u"ﾒﾓ";
     }
     master.memberCount = 3;
-    ASSERT_TRUE(master.writeFile());
+    ASSERT_TRUE(writeMasterFile(platform, master));
     const auto bytes = readBytes(dir.file("tennis.mst"));
     ASSERT_EQ(bytes.size(), 3 * kRecord);
     EXPECT_EQ(bytes[0], 3);
     EXPECT_EQ(bytes[1], 0);
 
     auto again = restart();
-    ASSERT_TRUE(again->master.readFile(show));
+    ASSERT_TRUE(readMasterFile(again->platform, again->master, show));
     EXPECT_EQ(listed, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(again->master.memberCount, 3);
     for (int i = 1; i <= 3; ++i) {
@@ -86,7 +87,7 @@ TEST_F(MemberMasterTest, WrittenMembersReadBackWithTheirFields) {
 TEST_F(MemberMasterTest, ShorterTableLeavesTheOldTailBehindTheCount) {
     writeMaster(dir.file("tennis.mst"), 5, 5);
     master.memberCount = 2;
-    ASSERT_TRUE(master.writeFile());
+    ASSERT_TRUE(writeMasterFile(platform, master));
     const auto bytes = readBytes(dir.file("tennis.mst"));
     EXPECT_EQ(bytes.size(), 5 * kRecord);
     EXPECT_EQ(bytes[0], 2);
@@ -94,7 +95,7 @@ TEST_F(MemberMasterTest, ShorterTableLeavesTheOldTailBehindTheCount) {
 
 TEST_F(MemberMasterTest, ClaimOfMoreThanAHundredListsAHundredThenReports) {
     writeMaster(dir.file("tennis.mst"), 120, 120);
-    EXPECT_FALSE(master.readFile(show));
+    EXPECT_FALSE(readMasterFile(platform, master, show));
     ASSERT_EQ(listed.size(), 100u);
     EXPECT_EQ(listed.back(), 100);
     EXPECT_EQ(master.memberCount, 100);
@@ -107,7 +108,7 @@ TEST_F(MemberMasterTest, ClaimOfMoreThanAHundredListsAHundredThenReports) {
 
 TEST_F(MemberMasterTest, DamagedCountsNeverReadPastTheFile) {
     writeMaster(dir.file("tennis.mst"), 10, 50);
-    EXPECT_FALSE(master.readFile(show));
+    EXPECT_FALSE(readMasterFile(platform, master, show));
     EXPECT_EQ(listed.size(), 10u);
     EXPECT_EQ(master.memberCount, 10);
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kReadError)});
@@ -115,7 +116,7 @@ TEST_F(MemberMasterTest, DamagedCountsNeverReadPastTheFile) {
     listed.clear();
     platform.clear();
     writeMaster(dir.file("tennis.mst"), 3, -5);
-    EXPECT_FALSE(master.readFile(show));
+    EXPECT_FALSE(readMasterFile(platform, master, show));
     EXPECT_TRUE(listed.empty());
     EXPECT_EQ(master.memberCount, 0);
     EXPECT_EQ(platform.beepCount(), 1);
@@ -124,13 +125,13 @@ TEST_F(MemberMasterTest, DamagedCountsNeverReadPastTheFile) {
 TEST_F(MemberMasterTest, UnwritableMasterIsReported) {
     std::filesystem::create_directory(dir.file("tennis.mst"));
     master.memberCount = 1;
-    EXPECT_FALSE(master.writeFile());
+    EXPECT_FALSE(writeMasterFile(platform, master));
     ASSERT_EQ(platform.events().size(), 1u);
     EXPECT_EQ(platform.events()[0].text,
               u"ﾏｽﾀｰﾌｧｲﾙを開くまたは、書き込み時にｴﾗｰが発生しました。もう一度実行してください。");
     EXPECT_EQ(platform.events()[0].title, u"ﾃｷｽﾄ ｴﾃﾞｨﾀ");
     platform.clear();
-    EXPECT_FALSE(master.readFile(show));
+    EXPECT_FALSE(readMasterFile(platform, master, show));
     EXPECT_EQ(platform.messages().size(), 1u);
 }
 
@@ -139,7 +140,7 @@ TEST_F(MemberMasterTest, FullDiskIsReportedAndLeavesTheFileAsItWas) {
     const auto before = readBytes(dir.file("tennis.mst"));
     const int code = runWithFileSizeLimit(3 * kRecord + 50, [&]() {
         master.memberCount = 5;
-        if (master.writeFile()) {
+        if (writeMasterFile(platform, master)) {
             return 1;
         }
         return platform.messages().size() == 1 ? 0 : 2;

@@ -3,6 +3,7 @@
 // save that fails halfway.
 #include "FaultInjection.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 
 #include "storage/RecordFile.h"
 #include "storage/RecordJournal.h"
@@ -125,7 +126,7 @@ TEST_F(JournalTest, OpeningFinishesAnInterruptedSave) {
         SCOPED_TRACE(written);
         crashDuringCompletion(written);
         auto again = restart();
-        ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+        ASSERT_TRUE(openMeetingFile(*again, u"取りあえず.rlw"));
         EXPECT_TRUE(platform.events().empty());
         EXPECT_EQ(again->state.meetingCount, 4);
         EXPECT_EQ(again->state.resultTable[0][1][2], 4);
@@ -144,7 +145,7 @@ TEST_F(JournalTest, ReadOnlyOpeningSeesAnInterruptedSaveWithoutWritingIt) {
     const auto journalBefore = readBytes(journal::pathOf(file()));
     RecordFile::setFinishSavesWhenReading(false);
     auto again = restart();
-    const bool opened = again->meetingFile.openMeetingFile(u"取りあえず.rlw");
+    const bool opened = openMeetingFile(*again, u"取りあえず.rlw");
     RecordFile::setFinishSavesWhenReading(true);
     ASSERT_TRUE(opened);
     EXPECT_TRUE(platform.events().empty());
@@ -158,15 +159,15 @@ TEST_F(JournalTest, ReadOnlyOpeningSeesAnInterruptedSaveWithoutWritingIt) {
 TEST_F(JournalTest, TornJournalIsIgnoredAndTheOldRecordsStay) {
     // The journal was being written: the file itself was not touched yet.
     crashDuringCompletion(0, R::kSize);
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(program, u"取りあえず.rlw"));
     EXPECT_TRUE(platform.events().empty());
     EXPECT_EQ(state.meetingCount, 3);
     EXPECT_EQ(readBytes(file()), before);
     state.resultTable[0][1][2] = 33;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     EXPECT_FALSE(fault::unfinishedSave(file()));
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(*again, u"取りあえず.rlw"));
     EXPECT_EQ(again->state.meetingCount, 3);
     EXPECT_EQ(again->state.resultTable[0][1][2], 33);
 }
@@ -177,10 +178,10 @@ TEST_F(JournalTest, JournalThatDoesNotFitTheFileIsNotApplied) {
     auto longer = before;
     longer.resize(5 * R::kSize);
     writeBytes(file(), longer);
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(program, u"取りあえず.rlw"));
     EXPECT_EQ(state.meetingCount, 3);
     EXPECT_EQ(readBytes(file()), longer);
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     EXPECT_FALSE(fault::unfinishedSave(file()));
 }
 
@@ -188,7 +189,7 @@ TEST_F(JournalTest, JournalOfARemovedFileIsDropped) {
     crashDuringCompletion(0);
     std::filesystem::remove(file());
     state.meetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.createScratchFile());
+    ASSERT_TRUE(createScratchFile(program));
     EXPECT_EQ(readBytes(file()).size(), R::kSize);
     EXPECT_FALSE(fault::unfinishedSave(file()));
 }
@@ -197,12 +198,12 @@ TEST_F(JournalTest, SaveFailingHalfwayPutsBackTheOldRecords) {
     // Room for the journal of two records but not for the file's third
     // record: record 1 is written in place before record 3 fails.
     std::filesystem::resize_file(file(), 2 * R::kSize);
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(program, u"取りあえず.rlw"));
     platform.clear();
     const int code = fault::inChild([&]() {
         CHILD_CHECK(fault::limitFileSize(3 * R::kSize - 100));
         state.meetingCount = 3;
-        CHILD_CHECK(!program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
+        CHILD_CHECK(!saveMeeting(program, SaveTarget::MeetingAndCount));
         CHILD_CHECK(platform.messages().size() == 1);
         return 0;
     });

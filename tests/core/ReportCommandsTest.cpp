@@ -1,6 +1,7 @@
 #include "app/ReportCommands.h"
 #include "MeetingBuilder.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "results/StandingsReport.h"
 #include "storage/MeetingRecord.h"
@@ -23,7 +24,7 @@ protected:
             computeStandings(b->state());
         }
         writeMeetingFile(dir.file("club.rly"), {&first.state(), &second.state(), &third.state()});
-        ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
+        ASSERT_TRUE(openMeetingFile(program, u"club.rly"));
         buildPairingTable(program);
         current = state.resultTable;
     }

@@ -1,6 +1,7 @@
 #include "results/ReportCsv.h"
 #include "MeetingBuilder.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/ReportCommands.h"
 #include "results/ReportTable.h"
@@ -83,7 +84,7 @@ protected:
             computeStandings(b->state());
         }
         writeMeetingFile(dir.file("club.rly"), {&first.state(), &second.state()});
-        ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
+        ASSERT_TRUE(openMeetingFile(program, u"club.rly"));
         buildPairingTable(program);
         ASSERT_TRUE(prepareStandingsReport(program));
     }

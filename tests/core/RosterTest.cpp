@@ -1,5 +1,6 @@
 #include "RegistrationFixture.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/RegistrationMessages.h"
 #include "app/Roster.h"
 #include "text/FixedText.h"
@@ -208,7 +209,7 @@ TEST_F(RosterTest, UpdateSavesBothTeamsPaddedToEightCharacters) {
     EXPECT_FALSE(roster->changed());
 
     resetMeeting(state(), ResetTarget::NewMeeting);
-    ASSERT_TRUE(program->meetingFile.readMeeting(1));
+    ASSERT_TRUE(readMeeting(*program, 1));
     EXPECT_EQ(state().teamSize[0], 2);
     EXPECT_EQ(state().teamSize[1], 1);
     EXPECT_EQ(abbrev(0, 2), fitText(u"略2", 8));

@@ -1,4 +1,5 @@
 #include "ScriptedPlatform.h"
+#include "app/LogCommands.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -203,7 +204,7 @@ private slots:
     }
 
     void logViewerShowsTheLogNewestFirst() {
-        program_->log.append(u"ｸﾘｱｰ");
+        appendLog(*program_, u"ｸﾘｱｰ");
         QString caption;
         QString header;
         QString body;

@@ -2,6 +2,7 @@
 #include "MeetingBuilder.h"
 #include "ScriptedPlatform.h"
 #include "app/HeadingFit.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
@@ -81,7 +82,7 @@ void TestReadableSizes::headingsFitOrAreElided() {
     meeting.clubNames().twoTeam(1, 2, 1, 2, 6, 4).twoTeam(3, 17, 11, 20, 3, 6);
     writeMeetingFile(dir_.filePath(QStringLiteral("club.rly")).toStdU16String(),
                      {&meeting.state()});
-    QVERIFY(program_->meetingFile.openMeetingFile(u"club.rly"));
+    QVERIFY(openMeetingFile(*program_, u"club.rly"));
     program_->display.displayMode = displayMode == 0 ? u"0" : u"1";
     window_->layout().selectTab(*program_, tab);
 

@@ -1,6 +1,8 @@
 #include "FixedClock.h"
 #include "GuiTestHelpers.h"
 #include "ScriptedPlatform.h"
+#include "app/MasterFileCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "storage/SettingsStore.h"
 #include "text/Cp932.h"
@@ -173,7 +175,7 @@ void TestRegistration::choose(const char* menu, const QString& caption) {
 // The data file is started as New starts it: one meeting in the scratch file.
 void TestRegistration::newScratchFile() {
     program_->state.meetingCount = 1;
-    QVERIFY(program_->meetingFile.createScratchFile());
+    QVERIFY(createScratchFile(*program_));
 }
 
 void TestRegistration::registerMembers(MemberMasterDialog& editor) {
@@ -325,8 +327,8 @@ void TestRegistration::playOneMatch() {
 
 // What was entered is in "tennis.mst" and in the data file, byte for byte.
 void TestRegistration::checkStoredData() {
-    MemberMaster master(platform_, program_->workDir);
-    QVERIFY(master.readFile([](int) {}));
+    MemberMaster master(program_->workDir);
+    QVERIFY(readMasterFile(platform_, master, [](int) {}));
     QCOMPARE(master.memberCount, 5);
     QCOMPARE(std::filesystem::file_size(program_->workDir / "tennis.mst"), 5 * MemberRecord::kSize);
     for (int i = 0; i < 5; ++i) {

@@ -1,6 +1,7 @@
 #include "FixedClock.h"
 #include "MeetingBuilder.h"
 #include "ScriptedPlatform.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "platform/qt/QtPlatform.h"
@@ -130,7 +131,7 @@ void TestReport::openThreeMeetings(int sizeA, int sizeB, int method,
         meetings.push_back(std::move(meeting));
     }
     writeMeetingFile(dir_->filePath(QStringLiteral("club.rly")).toStdU16String(), states);
-    QVERIFY(program_->meetingFile.openMeetingFile(u"club.rly"));
+    QVERIFY(openMeetingFile(*program_, u"club.rly"));
     buildPairingTable(*program_);
 }
 

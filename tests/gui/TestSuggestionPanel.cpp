@@ -1,4 +1,5 @@
 #include "MainWindowHarness.h"
+#include "app/MeetingFileCommands.h"
 #include "app/SuggestedPicks.h"
 #include "matching/PairSelection.h"
 #include "platform/Clock.h"
@@ -76,7 +77,7 @@ private slots:
     void hiddenWhileAnEarlierMeetingIsShown() {
         MeetingState& s = app_->program->state;
         s.meetingCount = 2;
-        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
+        QVERIFY(saveMeeting(*app_->program, SaveTarget::MeetingAndCount));
         click("Command2");
         QCOMPARE(s.viewedMeeting, 1);
         QVERIFY(!panel()->isVisible());
@@ -115,7 +116,7 @@ private:
             s.memberAbbrev[0][slot] = u"赤" + digit;
             s.memberAbbrev[1][slot] = u"白" + digit;
         }
-        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::Meeting));
+        QVERIFY(saveMeeting(*app_->program, SaveTarget::Meeting));
         emit app_->window->findChild<QTabBar*>(QStringLiteral("tabPage"))->tabBarClicked(0);
     }
 

@@ -64,7 +64,7 @@ LogViewerDialog::LogViewerDialog(Program& program, QWidget* parent)
     body_->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::u16string text;
-    program_.log.readText(text);
+    readLogText(program_, text);
     setLogText(text);
     QApplication::restoreOverrideCursor();
 }
