@@ -1,3 +1,4 @@
+#include "GuiTestHelpers.h"
 #include "ScriptedPlatform.h"
 #include "app/LogCommands.h"
 #include "app/Program.h"
@@ -174,7 +175,8 @@ private slots:
     void helpKeyAndHelpMenu() {
         QTest::keyClick(window_.get(), Qt::Key_F2);
         QVERIFY(platform_->helpPages().empty());
-        QTest::keyClick(window_->grid(), Qt::Key_F1); // the grid has the focus
+        window_->grid()->setFocus();
+        QVERIFY(pressHelpKey(window_->grid()));
         trigger("mnHelpCont");
         const QString html = work_->path() + QStringLiteral("/html/");
         QCOMPARE(platform_->helpPages(),
@@ -214,8 +216,7 @@ private slots:
             caption = viewer->windowTitle();
             header = viewer->findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
             body = viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
-            QTest::keyClick(viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2")),
-                            Qt::Key_F1);
+            QVERIFY(pressHelpKey(viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))));
             viewer->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         });
         trigger("mnlogitem_0");

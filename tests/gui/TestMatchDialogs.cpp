@@ -238,7 +238,7 @@ private slots:
         MeetingState& s = program_->state;
         s.correctionCell = {2, 1};
         onModal([](QWidget* dialog) {
-            QTest::keyClick(dialog, Qt::Key_F1);
+            QVERIFY(pressHelpKey(dialog));
             QTest::keyClick(dialog, Qt::Key_F2);
             click(dialog, "Command2");
         });
@@ -248,11 +248,13 @@ private slots:
         picks.pickMember1 = {2, 2, 0};
         picks.pickMember2 = {1, 1, 0};
         PairingConfirmationDialog confirmation(*program_, main_.get());
-        QTest::keyClick(&confirmation, Qt::Key_F1);
+        QVERIFY(pressHelpKey(&confirmation));
+        confirmation.close();
         ResultEntryDialog entry(*program_, main_.get());
-        QTest::keyClick(entry.findChild<QLineEdit*>("Text1"), Qt::Key_F1);
+        QVERIFY(pressHelpKey(entry.findChild<QLineEdit*>("Text1")));
+        entry.close();
         CancelMatchDialog cancel(*program_, main_.get());
-        QTest::keyClick(&cancel, Qt::Key_F1);
+        QVERIFY(pressHelpKey(&cancel));
         QStringList pages;
         for (const std::string& page : platform_->helpPages()) {
             pages << QString::fromStdString(page).section(QLatin1Char('/'), -2);

@@ -1,3 +1,4 @@
+#include "GuiTestHelpers.h"
 #include "MainWindowHarness.h"
 #include "app/MeetingFileCommands.h"
 #include "app/SuggestedPicks.h"
@@ -36,7 +37,8 @@ private slots:
         QCOMPARE(list()->currentRow(), 0);
         QVERIFY2(list()->item(0)->text().contains(QStringLiteral("：本日0試合・今季初ペア")),
                  qPrintable(list()->item(0)->text()));
-        QTest::keyClick(list(), Qt::Key_F1);
+        list()->setFocus();
+        QVERIFY(pressHelpKey(list()));
         QCOMPARE(app_->platform.helpPages().size(), std::size_t{1});
         QVERIFY(app_->platform.helpPages()[0].ends_with("/html/TENIS11.htm"));
     }

@@ -3,13 +3,14 @@
 #include "app/Help.h"
 #include "app/Program.h"
 #include "app/StartUp.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/main/MainGridModel.h"
 #include "ui/main/MainGridView.h"
 #include "ui/main/RegistrationCommands.h"
+#include "ui/suggestions/SuggestionPanel.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -111,6 +112,11 @@ void MainWindow::buildWidgets() {
     statusBar()->addWidget(openedFileLabel_, 1);
     statusBar()->setSizeGripEnabled(true);
     buildSuggestionPanel();
+    // F1 opens the suggestions' page while the panel has the focus.
+    installHelpShortcut(*this, program_, [this] {
+        return suggestions_->isAncestorOf(focusWidget()) ? std::string_view(HelpPage::kSuggestions)
+                                                         : std::string_view(HelpPage::kMainWindow);
+    });
 }
 
 QPushButton* MainWindow::addButton(const char* name, const QString& caption, int top) {
@@ -180,6 +186,5 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (chooseSuggestionByKey(*event)) {
         return;
     }
-    showHelp(program_.platform, program_.workDir, HelpPage::kMainWindow, windowsKeyCode(*event));
     QMainWindow::keyPressEvent(event);
 }
