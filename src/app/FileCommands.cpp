@@ -76,7 +76,7 @@ void saveAs(Program& program, MainLayout& layout) {
         if (copyMeetingFile(program, chosen)) {
             state.targetPath = chosen;
         }
-        layout.selectTab(program, 1);
+        layout.selectTeam(program, 0);
     }
     enterWorkingFolder(program);
 }
@@ -88,7 +88,7 @@ void open(Program& program, MainLayout& layout) {
         state.targetPath = chosen;
         openWithQuestions(program, state.targetPath);
         layout.openedFileLabel = std::u16string(kOpenedFilePrefix) + state.currentPath;
-        state.currentTeam = layout.selectedTab == 1 ? 0 : 1;
+        state.currentTeam = layout.selectedTeam == 0 ? 0 : 1;
         redraw(program);
     }
     enterWorkingFolder(program);
@@ -153,7 +153,7 @@ void saveAndStartOver(Program& program, MainLayout& layout, NewOrCloseMode mode)
     program.state.targetPath = program.state.currentPath;
     newOrClose(program, mode);
     // Team A is shown again, its tab selected.
-    layout.selectTab(program, 1);
+    layout.selectTeam(program, 0);
 }
 
 } // namespace

@@ -61,7 +61,7 @@ bool RegistrationMenu::clearAllData() {
     return true;
 }
 
-bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
+bool RegistrationMenu::toggleIntraTeam(int selectedTeam) {
     MeetingState& state = program_.state;
     if (state.viewedMeeting > 0) {
         program_.platform.showMessage(kViewingMessage, kAppTitle);
@@ -76,7 +76,7 @@ bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
     } else {
         state.intraTeamMode = IntraTeamMode::On;
         // The mode works on the team shown when it is switched on.
-        state.currentTeam = selectedTab == 1 ? 0 : 1;
+        state.currentTeam = selectedTeam == 0 ? 0 : 1;
     }
     redraw_();
     return true;

@@ -36,7 +36,7 @@ void startProgram(Program& program, MainLayout& layout, const WindowGeometry& de
     state.windowReady = 1;
     redraw(program);
     startLog(program);
-    layout.selectedTab = 1;
+    layout.selectedTeam = 0;
 }
 
 bool confirmEnd(Program& program) {

@@ -236,7 +236,7 @@ TEST_F(FileCommandsTest, OpenAsksBeforeReplacingTheMeetingAndNoKeepsIt) {
     platform_.clear();
     platform_.setNextFileName(path("a.rly"));
     platform_.setNextAnswer(true);
-    layout_.selectedTab = 2;
+    layout_.selectedTeam = 1;
     openMeeting(program(), layout_);
     EXPECT_EQ(state().currentPath, rel("a.rly"));
     EXPECT_EQ(layout_.openedFileLabel, u"ﾌｧｲﾙ：" + rel("a.rly"));

@@ -177,23 +177,23 @@ TEST_F(RegistrationMenuTest, AnsweringNoChangesNothingAndLogsNothing) {
 
 TEST_F(RegistrationMenuTest, IntraTeamModeKeepsTheSelectedTeamAndLocksTheTabs) {
     EXPECT_TRUE(menu->tabStripEnabled());
-    ASSERT_TRUE(menu->toggleIntraTeam(2));
+    ASSERT_TRUE(menu->toggleIntraTeam(1));
     EXPECT_EQ(state().intraTeamMode, IntraTeamMode::On);
     EXPECT_EQ(state().currentTeam, 1);
     EXPECT_FALSE(menu->tabStripEnabled());
 
-    ASSERT_TRUE(menu->toggleIntraTeam(2));
+    ASSERT_TRUE(menu->toggleIntraTeam(1));
     EXPECT_EQ(state().intraTeamMode, IntraTeamMode::Off);
     EXPECT_EQ(state().currentTeam, 1);
     EXPECT_TRUE(menu->tabStripEnabled());
 
-    ASSERT_TRUE(menu->toggleIntraTeam(1));
+    ASSERT_TRUE(menu->toggleIntraTeam(0));
     EXPECT_EQ(state().currentTeam, 0);
     EXPECT_EQ(redraws, 3);
 }
 
 TEST_F(RegistrationMenuTest, IntraTeamModeMessageComesBeforeTheFileMessage) {
-    ASSERT_TRUE(menu->toggleIntraTeam(1));
+    ASSERT_TRUE(menu->toggleIntraTeam(0));
     EXPECT_FALSE(menu->mayRegister());
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messages()[0], RegistrationMenu::kIntraTeamMessage);
@@ -201,16 +201,16 @@ TEST_F(RegistrationMenuTest, IntraTeamModeMessageComesBeforeTheFileMessage) {
 
 TEST_F(RegistrationMenuTest, IntraTeamSwitchRefusals) {
     state().matchMethod = MatchMethod::OneTeamSingles;
-    EXPECT_FALSE(menu->toggleIntraTeam(1));
+    EXPECT_FALSE(menu->toggleIntraTeam(0));
     EXPECT_EQ(platform.beepCount(), 1);
     state().matchMethod = MatchMethod::TwoTeamDoubles;
     state().viewedMeeting = 1;
-    EXPECT_FALSE(menu->toggleIntraTeam(1));
+    EXPECT_FALSE(menu->toggleIntraTeam(0));
     EXPECT_EQ(platform.messages().at(0), RegistrationMenu::kViewingMessage);
     EXPECT_EQ(state().intraTeamMode, IntraTeamMode::Off);
     EXPECT_EQ(redraws, 0);
     // Running matches do not stop the switch.
     state().viewedMeeting = 0;
     state().runningCount = 2;
-    EXPECT_TRUE(menu->toggleIntraTeam(1));
+    EXPECT_TRUE(menu->toggleIntraTeam(0));
 }

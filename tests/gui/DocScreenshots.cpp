@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
         }
         startMatch(state, platform);
     }
-    window.layout().selectTab(program, 1);
+    window.layout().selectTeam(program, 0);
     window.setGeometry(window.screen()->availableGeometry());
     save(window, folder, "main");
 

@@ -59,22 +59,22 @@ void TestReadableSizes::cleanup() {
 void TestReadableSizes::headingsFitOrAreElided_data() {
     QTest::addColumn<QSize>("windowSize");
     QTest::addColumn<int>("method");
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("team");
     QTest::addColumn<int>("displayMode");
     QTest::addColumn<bool>("smallScreen");
-    QTest::newRow("1366x768 team A") << QSize(1366, 768) << 0 << 1 << 0 << false;
-    QTest::newRow("1366x768 team B") << QSize(1366, 768) << 0 << 2 << 0 << false;
-    QTest::newRow("1366x768 table only") << QSize(1366, 768) << 0 << 1 << 1 << false;
-    QTest::newRow("1366x768 singles") << QSize(1366, 768) << 2 << 1 << 0 << false;
-    QTest::newRow("1920x1080 team A") << QSize(1920, 1080) << 0 << 1 << 0 << false;
-    QTest::newRow("1920x1080 team B") << QSize(1920, 1080) << 0 << 2 << 1 << false;
-    QTest::newRow("1024x600 team A") << QSize(1024, 600) << 0 << 1 << 0 << true;
+    QTest::newRow("1366x768 team A") << QSize(1366, 768) << 0 << 0 << 0 << false;
+    QTest::newRow("1366x768 team B") << QSize(1366, 768) << 0 << 1 << 0 << false;
+    QTest::newRow("1366x768 table only") << QSize(1366, 768) << 0 << 0 << 1 << false;
+    QTest::newRow("1366x768 singles") << QSize(1366, 768) << 2 << 0 << 0 << false;
+    QTest::newRow("1920x1080 team A") << QSize(1920, 1080) << 0 << 0 << 0 << false;
+    QTest::newRow("1920x1080 team B") << QSize(1920, 1080) << 0 << 1 << 1 << false;
+    QTest::newRow("1024x600 team A") << QSize(1024, 600) << 0 << 0 << 0 << true;
 }
 
 void TestReadableSizes::headingsFitOrAreElided() {
     QFETCH(QSize, windowSize);
     QFETCH(int, method);
-    QFETCH(int, tab);
+    QFETCH(int, team);
     QFETCH(int, displayMode);
     QFETCH(bool, smallScreen);
 
@@ -84,7 +84,7 @@ void TestReadableSizes::headingsFitOrAreElided() {
                      {&meeting.state()});
     QVERIFY(openMeetingFile(*program_, u"club.rly"));
     program_->display.displayMode = displayMode == 0 ? u"0" : u"1";
-    window_->layout().selectTab(*program_, tab);
+    window_->layout().selectTeam(*program_, team);
 
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));

@@ -133,7 +133,7 @@ void MainWindow::render() {
     setBackground(central_, view.windowBack);
     renderLabels();
     renderGrid();
-    tabs_->setCurrentIndex(layout_.selectedTab == 1 ? 0 : 1);
+    tabs_->setCurrentIndex(layout_.selectedTeam);
     tabs_->setEnabled(registration_->tabStripEnabled());
     QFont tabFont = tabs_->font();
     tabFont.setPointSizeF(layout_.tabFontSize);
