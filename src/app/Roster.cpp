@@ -17,11 +17,11 @@ void Roster::open() {
     masterLineMember_.clear();
     readMasterFile(program_.platform, master_, [this](int member) {
         const MemberRecord& entry = master_.members[static_cast<std::size_t>(member)];
-        if (entry.Sex == 9) {
+        if (entry.sex == 9) {
             return;
         }
         masterLines_.push_back(formatNumber(member, u" 000  ") +
-                               formatNumber(entry.ClassCode, u"000  ") + entry.Name.str());
+                               formatNumber(entry.classCode, u"000  ") + entry.name.str());
         masterLineMember_.push_back(member);
     });
     cursor_ = 0;
@@ -81,7 +81,7 @@ std::optional<PictureLookup> Roster::clickMaster(int line) {
     }
     masterSelection_ = masterLineMember_[static_cast<std::size_t>(line)];
     const MemberRecord& entry = master_.members[static_cast<std::size_t>(masterSelection_)];
-    return lookupPicture(program_.workDir, entry.PhotoNo, entry.Sex);
+    return lookupPicture(program_.workDir, entry.photoNo, entry.sex);
 }
 
 void Roster::clickResting(bool ticked) {
@@ -99,9 +99,9 @@ void Roster::copyMember(int slot) {
     MeetingState& state = program_.state;
     const auto t = static_cast<std::size_t>(team());
     const auto s = static_cast<std::size_t>(slot);
-    state.memberAbbrev[t][s] = entry.Abbrev;
-    state.memberStatus[t][s] = entry.Sex;
-    state.memberPhotoNo[t][s] = entry.PhotoNo;
+    state.memberAbbrev[t][s] = entry.abbrev;
+    state.memberStatus[t][s] = entry.sex;
+    state.memberPhotoNo[t][s] = entry.photoNo;
 }
 
 void Roster::moveEntry(int from, int to) {

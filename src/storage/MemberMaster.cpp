@@ -24,31 +24,31 @@ void setInt16At(Bytes& bytes, std::size_t offset, std::int16_t value) {
 
 MemberRecord fromBytes(const Bytes& bytes) {
     MemberRecord member;
-    member.Count = int16At(bytes, 0);
-    member.Unused = int16At(bytes, 2);
-    member.ClassCode = int16At(bytes, 4);
-    member.PhotoNo = int16At(bytes, 6);
-    member.Name = cp932::readField(&bytes[8], 16);
-    member.Abbrev = cp932::readField(&bytes[24], 8);
-    member.Sex = int16At(bytes, 32);
-    member.Phone = cp932::readField(&bytes[34], 16);
-    member.Address = cp932::readField(&bytes[50], 64);
-    member.Memo = cp932::readField(&bytes[114], 64);
+    member.count = int16At(bytes, 0);
+    member.unused = int16At(bytes, 2);
+    member.classCode = int16At(bytes, 4);
+    member.photoNo = int16At(bytes, 6);
+    member.name = cp932::readField(&bytes[8], 16);
+    member.abbrev = cp932::readField(&bytes[24], 8);
+    member.sex = int16At(bytes, 32);
+    member.phone = cp932::readField(&bytes[34], 16);
+    member.address = cp932::readField(&bytes[50], 64);
+    member.memo = cp932::readField(&bytes[114], 64);
     return member;
 }
 
 Bytes toBytes(const MemberRecord& member) {
     Bytes bytes{};
-    setInt16At(bytes, 0, member.Count);
-    setInt16At(bytes, 2, member.Unused);
-    setInt16At(bytes, 4, member.ClassCode);
-    setInt16At(bytes, 6, member.PhotoNo);
-    cp932::writeField(&bytes[8], 16, member.Name);
-    cp932::writeField(&bytes[24], 8, member.Abbrev);
-    setInt16At(bytes, 32, member.Sex);
-    cp932::writeField(&bytes[34], 16, member.Phone);
-    cp932::writeField(&bytes[50], 64, member.Address);
-    cp932::writeField(&bytes[114], 64, member.Memo);
+    setInt16At(bytes, 0, member.count);
+    setInt16At(bytes, 2, member.unused);
+    setInt16At(bytes, 4, member.classCode);
+    setInt16At(bytes, 6, member.photoNo);
+    cp932::writeField(&bytes[8], 16, member.name);
+    cp932::writeField(&bytes[24], 8, member.abbrev);
+    setInt16At(bytes, 32, member.sex);
+    cp932::writeField(&bytes[34], 16, member.phone);
+    cp932::writeField(&bytes[50], 64, member.address);
+    cp932::writeField(&bytes[114], 64, member.memo);
     return bytes;
 }
 
@@ -77,17 +77,17 @@ FileFault MemberMaster::readFile(const std::function<void(int)>& show) {
         known_.noteRecord(1, bytes.data(), bytes.size());
     }
     members[1] = fromBytes(bytes);
-    if (members[1].Count < 0) {
+    if (members[1].count < 0) {
         return fail(0);
     }
-    memberCount = members[1].Count;
+    memberCount = members[1].count;
     if (memberCount == 0) {
-        members[1].Sex = 9;
+        members[1].sex = 9;
     }
     show(1);
     // The count is held to the entries actually read, so no caller walks
     // past the table or into entries the file did not fill.
-    for (int i = 2; i <= members[1].Count; ++i) {
+    for (int i = 2; i <= members[1].count; ++i) {
         if (i > kLastEntry || !file.read(i, bytes.data())) {
             return fail(i - 1);
         }
@@ -100,7 +100,7 @@ FileFault MemberMaster::readFile(const std::function<void(int)>& show) {
 
 FileFault MemberMaster::writeFile() {
     const int last = std::clamp<int>(memberCount, 1, kLastEntry);
-    members[1].Count = static_cast<std::int16_t>(std::clamp<int>(memberCount, 0, kLastEntry));
+    members[1].count = static_cast<std::int16_t>(std::clamp<int>(memberCount, 0, kLastEntry));
     RecordFile file(MemberRecord::kSize);
     bool done = file.openForWriting(path_);
     // Closed without finish(), the file gets none of this save.

@@ -12,16 +12,16 @@
 // One member of the master "tennis.mst", a 178-byte record.
 struct MemberRecord {
     static constexpr std::size_t kSize = 178;
-    std::int16_t Count = 0; // record 1 only: number of members
-    std::int16_t Unused = 0;
-    std::int16_t ClassCode = 0; // 分類コード
-    std::int16_t PhotoNo = 0;   // 写真ＮＯ
-    FixedText<16> Name;         // 氏名
-    FixedText<8> Abbrev;        // 略称
-    std::int16_t Sex = 0;       // 0 male, 1 female, 9 empty entry
-    FixedText<16> Phone;
-    FixedText<64> Address;
-    FixedText<64> Memo;
+    std::int16_t count = 0; // record 1 only: number of members
+    std::int16_t unused = 0;
+    std::int16_t classCode = 0; // 分類コード
+    std::int16_t photoNo = 0;   // 写真ＮＯ
+    FixedText<16> name;         // 氏名
+    FixedText<8> abbrev;        // 略称
+    std::int16_t sex = 0;       // 0 male, 1 female, 9 empty entry
+    FixedText<16> phone;
+    FixedText<64> address;
+    FixedText<64> memo;
 };
 
 inline constexpr int kMemberTableSize = 101; // entries 0..100, entry 0 unused

@@ -35,12 +35,12 @@ protected:
         master.memberCount = static_cast<std::int16_t>(count);
         for (int i = 1; i <= count; ++i) {
             MemberRecord& entry = master.members[static_cast<std::size_t>(i)];
-            entry.ClassCode = static_cast<std::int16_t>(10 + i);
-            entry.PhotoNo = static_cast<std::int16_t>(i);
+            entry.classCode = static_cast<std::int16_t>(10 + i);
+            entry.photoNo = static_cast<std::int16_t>(i);
             // Appended: GCC 12 at -O3 warns wrongly about u"..." + text.
-            entry.Name = std::u16string(u"氏名").append(number(i));
-            entry.Abbrev = std::u16string(u"略").append(number(i));
-            entry.Sex = static_cast<std::int16_t>(i % 2);
+            entry.name = std::u16string(u"氏名").append(number(i));
+            entry.abbrev = std::u16string(u"略").append(number(i));
+            entry.sex = static_cast<std::int16_t>(i % 2);
         }
         ASSERT_TRUE(writeMasterFile(platform, master));
     }

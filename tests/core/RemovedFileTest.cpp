@@ -94,12 +94,12 @@ TEST_F(RemovedFileTest, LogStartsAgainAtEntryOne) {
 
 TEST_F(RemovedFileTest, MasterIsWrittenWhole) {
     program.master.memberCount = 2;
-    program.master.members[2].Name = u"鈴木";
+    program.master.members[2].name = u"鈴木";
     ASSERT_TRUE(writeMasterFile(program.platform, program.master));
     ASSERT_TRUE(std::filesystem::remove(dir.file("tennis.mst")));
     ASSERT_TRUE(writeMasterFile(program.platform, program.master));
     MemberMaster master(dir.path());
     ASSERT_TRUE(readMasterFile(platform, master, [](int) {}));
     EXPECT_EQ(master.memberCount, 2);
-    EXPECT_EQ(master.members[2].Name.str(), fitText(u"鈴木", 16));
+    EXPECT_EQ(master.members[2].name.str(), fitText(u"鈴木", 16));
 }

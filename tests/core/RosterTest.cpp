@@ -255,9 +255,9 @@ TEST_F(RosterTest, PicturesUseTheMaleDefaultForRosterLinesOnly) {
 TEST_F(RosterTest, OpeningLeavesTheMasterEditorsTableAlone) {
     // Unsaved edits of an open master editor live in the program's table.
     program->master.memberCount = 2;
-    program->master.members[1].Abbrev = u"編集中";
+    program->master.members[1].abbrev = u"編集中";
     roster->open();
     EXPECT_EQ(roster->masterLines().size(), 25u);
     EXPECT_EQ(program->master.memberCount, 2);
-    EXPECT_EQ(program->master.members[1].Abbrev.str(), fitText(u"編集中", 8));
+    EXPECT_EQ(program->master.members[1].abbrev.str(), fitText(u"編集中", 8));
 }

@@ -151,12 +151,12 @@ TEST_F(TwoCopiesTest, MasterSavedByOneCopyIsNotRevertedByTheOther) {
         ASSERT_TRUE(readMasterFile(copy->platform, copy->master, [](int) {}));
     }
     second.program.master.memberCount = 1;
-    second.program.master.members[1].Name = u"二番目";
+    second.program.master.members[1].name = u"二番目";
     ASSERT_TRUE(writeMasterFile(second.program.platform, second.program.master));
     const auto saved = readBytes(dir.file("tennis.mst"));
 
     program.master.memberCount = 1;
-    program.master.members[1].Name = u"一番目";
+    program.master.members[1].name = u"一番目";
     EXPECT_FALSE(writeMasterFile(program.platform, program.master));
     EXPECT_EQ(platform.messages(),
               std::vector<std::u16string>{std::u16string(kMasterChangedUnderneath)});

@@ -49,8 +49,8 @@ protected:
         writeDataFile(dir.file("club.rly"), 3, 3);
         writeDataFile(dir.file("copy.rly"), 1, 1);
         program.master.memberCount = 2;
-        program.master.members[1].Name = u"山田";
-        program.master.members[2].Name = u"鈴木";
+        program.master.members[1].name = u"山田";
+        program.master.members[2].name = u"鈴木";
         ASSERT_TRUE(writeMasterFile(program.platform, program.master));
         startLog(program);
         ASSERT_TRUE(platform.events().empty());
@@ -133,13 +133,13 @@ const SaveCase kSaves[] = {
     {"master", "tennis.mst", kMasterError, kEditor,
      [](WriteFaultTest& t) {
          t.program.master.memberCount = 3;
-         t.program.master.members[3].Name = u"新人";
+         t.program.master.members[3].name = u"新人";
      },
      [](WriteFaultTest& t) { return writeMasterFile(t.program.platform, t.program.master); },
      [](WriteFaultTest& t) {
          MemberMaster master(t.dir.path());
          return readMasterFile(t.platform, master, [](int) {}) && master.memberCount == 3 &&
-                master.members[3].Name.str() == fitText(u"新人", 16);
+                master.members[3].name.str() == fitText(u"新人", 16);
      }},
     {"log", "tennis.log", kLogError, kApp, [](WriteFaultTest&) {},
      [](WriteFaultTest& t) { return appendLog(t.program, u"結果 テスト"); },

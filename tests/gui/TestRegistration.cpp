@@ -333,11 +333,11 @@ void TestRegistration::checkStoredData() {
     QCOMPARE(std::filesystem::file_size(program_->workDir / "tennis.mst"), 5 * MemberRecord::kSize);
     for (int i = 0; i < 5; ++i) {
         const MemberRecord& entry = master.members[static_cast<std::size_t>(i + 1)];
-        QVERIFY(entry.Name.str() == fitText(kMembers[i].name, 16));
-        QVERIFY(entry.Abbrev.str() == fitText(kMembers[i].abbrev, 8));
-        QCOMPARE(entry.Sex, kMembers[i].female ? 1 : 0);
-        QCOMPARE(entry.PhotoNo, kMembers[i].photo);
-        QCOMPARE(entry.ClassCode, 100 + i);
+        QVERIFY(entry.name.str() == fitText(kMembers[i].name, 16));
+        QVERIFY(entry.abbrev.str() == fitText(kMembers[i].abbrev, 8));
+        QCOMPARE(entry.sex, kMembers[i].female ? 1 : 0);
+        QCOMPARE(entry.photoNo, kMembers[i].photo);
+        QCOMPARE(entry.classCode, 100 + i);
     }
 
     MeetingRecord record;
@@ -422,7 +422,7 @@ void TestRegistration::classCodeBoxDiscardsLetters() {
     composed.setCommitString(QStringLiteral("５"));
     QApplication::sendEvent(box, &composed);
     QCOMPARE(box->text(), QStringLiteral("123"));
-    QCOMPARE(program_->master.members[1].ClassCode, 123);
+    QCOMPARE(program_->master.members[1].classCode, 123);
     platform_.setNextAnswer(true);
     editor.close();
 }
@@ -499,7 +499,7 @@ void TestRegistration::abbrevBoxHoldsWhatItsFieldStores() {
     box->clear();
     type(QStringLiteral("ab山田太郎"));
     QCOMPARE(box->text(), QStringLiteral("ab山田太"));
-    QCOMPARE(program_->master.members[1].Abbrev.str(), std::u16string(u"ab山田太   "));
+    QCOMPARE(program_->master.members[1].abbrev.str(), std::u16string(u"ab山田太   "));
     platform_.setNextAnswer(true);
     editor.close();
 }
