@@ -229,7 +229,7 @@ TEST_F(MeetingFileTest, AbsolutePathsAreUsedAsGiven) {
     EXPECT_TRUE(saveMeeting(program, SaveTarget::Meeting));
 }
 
-TEST(ScratchPath, EndsInRlw) {
+TEST_F(MeetingFileTest, ScratchPathEndsInRlw) {
     EXPECT_TRUE(isScratchPath(u"取りあえず.rlw"));
     EXPECT_TRUE(isScratchPath(u"/x/y.rlw"));
     EXPECT_FALSE(isScratchPath(u"club.rly"));

@@ -160,7 +160,10 @@ TEST_F(TotalsView, AnEarlierMeetingThatCannotBeReadLeavesTheShownOne) {
     EXPECT_EQ(platform.messages().size(), 2u);
 }
 
-TEST_F(StorageFixture, OneMeetingRefusesTotalsAndEarlierMeetings) {
+// Without the three meetings of TotalsView.
+using TotalsViewTest = StorageFixture;
+
+TEST_F(TotalsViewTest, OneMeetingRefusesTotalsAndEarlierMeetings) {
     MeetingBuilder only(3, 3);
     writeMeetingFile(dir.file("one.rly"), {&only.state()});
     ASSERT_TRUE(openMeetingFile(program, u"one.rly"));
@@ -173,7 +176,7 @@ TEST_F(StorageFixture, OneMeetingRefusesTotalsAndEarlierMeetings) {
     EXPECT_TRUE(prepareStandingsReport(program)) << "the report sums the one meeting";
 }
 
-TEST_F(StorageFixture, TheReportNeedsAnOpenFile) {
+TEST_F(TotalsViewTest, TheReportNeedsAnOpenFile) {
     EXPECT_FALSE(prepareStandingsReport(program));
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.events()[0].text,
