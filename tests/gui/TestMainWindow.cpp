@@ -210,14 +210,12 @@ private slots:
         QString caption;
         QString header;
         QString body;
-        QTimer::singleShot(0, this, [&] {
-            auto* viewer = qobject_cast<LogViewerDialog*>(QApplication::activeModalWidget());
-            QVERIFY(viewer);
-            caption = viewer->windowTitle();
-            header = viewer->findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
-            body = viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
-            QVERIFY(pressHelpKey(viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))));
-            viewer->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        whenModal<LogViewerDialog>([&](LogViewerDialog& viewer) {
+            caption = viewer.windowTitle();
+            header = viewer.findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
+            body = viewer.findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
+            QVERIFY(pressHelpKey(viewer.findChild<QPlainTextEdit*>(QStringLiteral("Text2"))));
+            viewer.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         });
         trigger("mnlogitem_0");
         QVERIFY(caption.endsWith(QStringLiteral("ログ表示")));
@@ -300,12 +298,7 @@ private slots:
         QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, pair);
         // The gesture opens the result correction; it is closed unchanged.
         QString opened;
-        QTimer::singleShot(0, [&opened] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                opened = dialog->objectName();
-                dialog->close();
-            }
-        });
+        onModal([&opened](QWidget* dialog) { opened = dialog->objectName(); });
         doubleClick(grid->viewport(), pair);
         QCOMPARE(opened, QStringLiteral("Form10"));
         QCOMPARE(program_->state.lastGridButton, 2);

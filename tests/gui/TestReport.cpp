@@ -338,11 +338,7 @@ void TestReport::csvDialogOffersTheNameAndAddsTheExtension() {
     QCOMPARE(offered, dir_->filePath(QStringLiteral("club_総合成績.csv")));
     QCOMPARE(chosen, dir_->filePath(QStringLiteral("成績.csv")));
 
-    QTimer::singleShot(0, this, [] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            dialog->close();
-        }
-    });
+    onModal([](QWidget*) {});
     QVERIFY(platform.chooseCsvSaveFile(u"x.csv").empty());
 }
 

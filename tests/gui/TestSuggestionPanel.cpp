@@ -4,6 +4,7 @@
 #include "app/SuggestedPicks.h"
 #include "matching/PairSelection.h"
 #include "platform/Clock.h"
+#include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/main/MainGridView.h"
 #include "ui/suggestions/SuggestionPanel.h"
 
@@ -53,16 +54,13 @@ private slots:
             selectPair(*byHand, app_->platform, cell.column, cell.row);
         }
         bool confirmed = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog != nullptr);
-            QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
+        whenModal<PairingConfirmationDialog>([&](PairingConfirmationDialog& dialog) {
             const MeetingState& s = app_->program->state;
             QCOMPARE(s.pickTeam, byHand->pickTeam);
             QCOMPARE(s.pickMember1, byHand->pickMember1);
             QCOMPARE(s.pickMember2, byHand->pickMember2);
             confirmed = true;
-            dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         });
         app_->window->grid()->setFocus();
         QTest::keyClick(app_->window->grid(), Qt::Key_Return);
