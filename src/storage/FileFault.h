@@ -13,5 +13,5 @@ enum class [[nodiscard]] FileFault{
     HeldElsewhere,     // the file to be written is held by another copy
     ChangedUnderneath, // the file is no longer what this copy last read or wrote
     SameFile,          // a copy onto the open file itself
-    TargetExists,      // a copy would replace an existing file without leave to
+    TargetExists,      // a copy would replace an existing file it may not replace
 };
