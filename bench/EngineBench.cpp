@@ -67,10 +67,11 @@ public:
         MainView view;
         buildPairingTable(*state_, view, 1);
         state_->currentPath = fromUtf8(path_.string());
-        MeetingFile file(*state_, platform_, recent_, folder_);
+        MeetingFile file(*state_, recent_, folder_);
         for (int n = 1; n <= kMeetings; ++n) {
             state_->meetingCount = static_cast<std::int16_t>(n);
-            file.saveMeeting(n == 1 ? SaveTarget::Meeting : SaveTarget::MeetingAndCount);
+            static_cast<void>(
+                file.saveMeeting(n == 1 ? SaveTarget::Meeting : SaveTarget::MeetingAndCount));
         }
     }
     ~MeetingFileOnDisk() {
@@ -88,7 +89,6 @@ private:
     std::filesystem::path folder_;
     std::filesystem::path path_;
     std::unique_ptr<MeetingState> state_;
-    ScriptedPlatform platform_;
     RecentFiles recent_;
 };
 
@@ -112,7 +112,7 @@ void TotalsViewOver500Meetings(benchmark::State& run) {
     auto state = std::make_unique<MeetingState>(disk.current());
     ScriptedPlatform platform;
     RecentFiles recent;
-    MeetingFile file(*state, platform, recent, disk.folder());
+    MeetingFile file(*state, recent, disk.folder());
     MainView view;
     buildPairingTable(*state, view, 1);
     for (auto _ : run) {

@@ -3,6 +3,7 @@
 // disk: the time is mostly waiting for fsync, so wall time is measured).
 #include "FixedClock.h"
 #include "ScriptedPlatform.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
@@ -51,7 +52,7 @@ public:
 struct OpenProgram {
     explicit OpenProgram(const DataFolder& folder)
         : program(platform, clock, settings, folder.path) {
-        if (!program.meetingFile.openMeetingFile(u"club.rly")) {
+        if (!openMeetingFile(program, u"club.rly")) {
             throw std::runtime_error("cannot open the data file");
         }
     }
@@ -68,7 +69,7 @@ void saveMeeting(benchmark::State& run) {
     std::int32_t result = 0;
     for (auto _ : run) {
         open.program.state.resultTable[0][1][2] = 6000 + result++ % 7;
-        if (!open.program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
+        if (!saveMeeting(open.program, SaveTarget::Meeting)) {
             run.SkipWithError("the save failed");
             break;
         }
@@ -83,8 +84,7 @@ void CompleteMeeting(benchmark::State& run) {
     for (auto _ : run) {
         resetMeeting(state, ResetTarget::MatchData);
         ++state.meetingCount;
-        if (state.meetingCount > 30000 ||
-            !open.program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
+        if (state.meetingCount > 30000 || !saveMeeting(open.program, SaveTarget::MeetingAndCount)) {
             run.SkipWithError("the save failed");
             break;
         }

@@ -1,9 +1,11 @@
 #include "app/FileCommands.h"
 
 #include "app/MainLayout.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "app/Redraw.h"
 #include "app/StartUp.h"
+#include "app/StorageMessages.h"
 #include "platform/Platform.h"
 
 #include <system_error>
@@ -55,7 +57,7 @@ std::u16string inWorkingFolder(const Program& program, const std::u16string& cho
 // A scratch file that cannot be written changes nothing: the meeting count
 // and the target path stay those of the file still open.
 void startScratchFile(Program& program) {
-    if (program.meetingFile.createScratchFile()) {
+    if (createScratchFile(program)) {
         program.state.targetPath = kScratchFileName;
     }
 }
@@ -71,10 +73,10 @@ void saveAs(Program& program, MainLayout& layout) {
     // nothing, so the scratch-file warning at the end still sees the unsaved
     // file.
     if (!chosen.empty()) {
-        if (program.meetingFile.copyMeetingFile(chosen)) {
+        if (copyMeetingFile(program, chosen)) {
             state.targetPath = chosen;
         }
-        layout.selectTab(program, 1);
+        layout.selectTeam(program, 0);
     }
     enterWorkingFolder(program);
 }
@@ -86,7 +88,7 @@ void open(Program& program, MainLayout& layout) {
         state.targetPath = chosen;
         openWithQuestions(program, state.targetPath);
         layout.openedFileLabel = std::u16string(kOpenedFilePrefix) + state.currentPath;
-        state.currentTeam = layout.selectedTab == 1 ? 0 : 1;
+        state.currentTeam = layout.selectedTeam == 0 ? 0 : 1;
         redraw(program);
     }
     enterWorkingFolder(program);
@@ -122,7 +124,7 @@ void newOrClose(Program& program, NewOrCloseMode mode) {
             return;
         }
     }
-    if (!program.meetingFile.saveMeetingTo(state.targetPath)) {
+    if (!saveMeetingTo(program, state.targetPath)) {
         return;
     }
     if (isNew) {
@@ -139,7 +141,7 @@ void openWithQuestions(Program& program, const std::u16string& path) {
             return;
         }
     }
-    program.meetingFile.openMeetingFile(path);
+    openMeetingFile(program, path);
 }
 
 namespace {
@@ -151,7 +153,7 @@ void saveAndStartOver(Program& program, MainLayout& layout, NewOrCloseMode mode)
     program.state.targetPath = program.state.currentPath;
     newOrClose(program, mode);
     // Team A is shown again, its tab selected.
-    layout.selectTab(program, 1);
+    layout.selectTeam(program, 0);
 }
 
 } // namespace

@@ -50,13 +50,8 @@ std::filesystem::path helpPagePath(const std::filesystem::path& workDir, std::st
     return workDir / "html" / page;
 }
 
-void showHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page,
-              int keyCode) {
-    const std::filesystem::path file = helpPagePath(workDir, page);
-    if (keyCode != kHelpKey) {
-        return;
-    }
-    platform.openHelpPage(file.string());
+void showHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page) {
+    platform.openHelpPage(helpPagePath(workDir, page).string());
 }
 
 std::u16string versionLabel(int major, int minor, int revision) {

@@ -6,9 +6,6 @@
 
 class Platform;
 
-// The key code of F1, the only key that opens a help page.
-inline constexpr int kHelpKey = 112;
-
 // Help pages of the windows, in the folder "html" of the working folder.
 namespace HelpPage {
 inline constexpr char kContents[] = "RLY_MM.htm";
@@ -27,9 +24,9 @@ inline constexpr char kCourtBoard[] = "TENIS12.htm";
 // The path of a help page: <working folder>/html/<page>.
 std::filesystem::path helpPagePath(const std::filesystem::path& workDir, std::string_view page);
 
-// Opens the page when keyCode is the help key; any other key does nothing.
-void showHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page,
-              int keyCode);
+// Opens a help page in the system's viewer. The windows open their page on
+// F1 (platform/qt/HelpShortcut.h).
+void showHelp(Platform& platform, const std::filesystem::path& workDir, std::string_view page);
 
 // "Version" followed by the three numbers, each written with the one leading
 // blank of a non-negative number: "Version  2. 1. 0".

@@ -11,7 +11,7 @@ void showOtherTeam(Program& program, MainLayout& layout) {
         state.intraTeamMode != IntraTeamMode::Off) {
         return;
     }
-    layout.selectTab(program, state.currentTeam == 0 ? 2 : 1);
+    layout.selectTeam(program, state.currentTeam == 0 ? 1 : 0);
 }
 
 bool showRunningMatches(Program& program, const std::function<void()>& openRunningList) {

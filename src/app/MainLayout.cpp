@@ -113,9 +113,9 @@ void MainLayout::adjustFontSizes(int screenWidth, int screenHeight) {
     }
 }
 
-void MainLayout::selectTab(Program& program, int tab) {
-    selectedTab = tab == 1 ? 1 : 2;
-    program.state.currentTeam = tab == 1 ? 0 : 1;
+void MainLayout::selectTeam(Program& program, int team) {
+    selectedTeam = team == 0 ? 0 : 1;
+    program.state.currentTeam = static_cast<std::int16_t>(selectedTeam);
     redraw(program);
     GridModel& grid = program.view.grid;
     const bool teamA = program.state.currentTeam == 0;

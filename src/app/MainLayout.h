@@ -54,15 +54,15 @@ public:
 
     void applyResize(Program& program, const WindowGeometry& now);
     void adjustFontSizes(int screenWidth, int screenHeight);
-    // tab: 1-based index of the chosen tab.
-    void selectTab(Program& program, int tab);
+    // Shows team `team` (0 team A, any other number team B), as its tab does.
+    void selectTeam(Program& program, int team);
     // The View menu: "全画面(&A)" stores display mode "0", "調整画面(&B)" mode "1"
     // (rows get more height); both redraw.
     void selectFullScreen(Program& program);
     void selectAdjustedScreen(Program& program);
     void toggleExplanation() { explanationVisible = !explanationVisible; }
 
-    int selectedTab = 1; // 1-based, as the tab strip reports it
+    int selectedTeam = 0; // the team whose tab is selected, 0 or 1
     bool explanationVisible = false;
     Rgb gridFore{0, 128, 128};
     bool gridItalic = false;

@@ -1,5 +1,6 @@
 #include "app/MasterEditor.h"
 
+#include "app/MasterFileCommands.h"
 #include "app/MasterLines.h"
 #include "app/Program.h"
 #include "app/RegisterLink.h"
@@ -20,7 +21,7 @@ constexpr std::array<std::u16string_view, MasterEditor::kColumns> kTitles = {
 // A member slot freed by a deletion: no member, shown as a blank row.
 MemberRecord emptyEntry() {
     MemberRecord entry;
-    entry.Sex = 9;
+    entry.sex = 9;
     return entry;
 }
 
@@ -43,7 +44,7 @@ void MasterEditor::open(int gridWidth, int gridHeight) {
     selection_ = 0;
     changed_ = false;
     boxes_ = {};
-    master_.readFile([this](int member) { showRow(member); });
+    readMasterFile(program_.platform, master_, [this](int member) { showRow(member); });
     readRegister();
 }
 
@@ -53,21 +54,21 @@ void MasterEditor::showRow(int member) {
         return;
     }
     const MemberRecord& entry = master_.members[static_cast<std::size_t>(member)];
-    if (entry.Sex == 9) {
+    if (entry.sex == 9) {
         for (int column = 0; column < kColumns; ++column) {
             grid_.at(row, column).clear();
         }
         return;
     }
     grid_.at(row, 0) = formatNumber(member, u"##0");
-    grid_.at(row, 2) = formatNumber(entry.ClassCode, u"000");
-    grid_.at(row, 3) = formatNumber(entry.PhotoNo, u"000");
-    grid_.at(row, 4) = entry.Name.str();
-    grid_.at(row, 5) = entry.Abbrev.str();
-    grid_.at(row, 6) = entry.Sex == 0 ? u"男性" : u"女性";
-    grid_.at(row, 7) = entry.Phone.str();
-    grid_.at(row, 8) = entry.Address.str();
-    grid_.at(row, 9) = entry.Memo.str();
+    grid_.at(row, 2) = formatNumber(entry.classCode, u"000");
+    grid_.at(row, 3) = formatNumber(entry.photoNo, u"000");
+    grid_.at(row, 4) = entry.name.str();
+    grid_.at(row, 5) = entry.abbrev.str();
+    grid_.at(row, 6) = entry.sex == 0 ? u"男性" : u"女性";
+    grid_.at(row, 7) = entry.phone.str();
+    grid_.at(row, 8) = entry.address.str();
+    grid_.at(row, 9) = entry.memo.str();
 }
 
 bool MasterEditor::clickRow(int row) {
@@ -78,14 +79,14 @@ bool MasterEditor::clickRow(int row) {
         return false;
     }
     const MemberRecord& entry = master_.members[static_cast<std::size_t>(member)];
-    boxes_.text[ClassCodeBox] = formatNumber(entry.ClassCode, u"##0");
-    boxes_.text[NameBox] = entry.Name.str();
-    boxes_.text[AbbrevBox] = entry.Abbrev.str();
-    boxes_.text[PhoneBox] = entry.Phone.str();
-    boxes_.text[AddressBox] = entry.Address.str();
-    boxes_.text[MemoBox] = entry.Memo.str();
-    boxes_.text[PhotoNoBox] = formatNumber(entry.PhotoNo, u"##0");
-    boxes_.female = entry.Sex != 0;
+    boxes_.text[ClassCodeBox] = formatNumber(entry.classCode, u"##0");
+    boxes_.text[NameBox] = entry.name.str();
+    boxes_.text[AbbrevBox] = entry.abbrev.str();
+    boxes_.text[PhoneBox] = entry.phone.str();
+    boxes_.text[AddressBox] = entry.address.str();
+    boxes_.text[MemoBox] = entry.memo.str();
+    boxes_.text[PhotoNoBox] = formatNumber(entry.photoNo, u"##0");
+    boxes_.female = entry.sex != 0;
     selection_ = member;
     return true;
 }
@@ -119,25 +120,25 @@ void MasterEditor::editBox(int box, std::u16string_view text) {
     MemberRecord& entry = master_.members[static_cast<std::size_t>(selection_)];
     switch (box) {
     case ClassCodeBox:
-        entry.ClassCode = boxNumber(text);
+        entry.classCode = boxNumber(text);
         break;
     case NameBox:
-        entry.Name = text;
+        entry.name = text;
         break;
     case AbbrevBox:
-        entry.Abbrev = text;
+        entry.abbrev = text;
         break;
     case PhoneBox:
-        entry.Phone = text;
+        entry.phone = text;
         break;
     case AddressBox:
-        entry.Address = text;
+        entry.address = text;
         break;
     case MemoBox:
-        entry.Memo = text;
+        entry.memo = text;
         break;
     case PhotoNoBox:
-        entry.PhotoNo = boxNumber(text);
+        entry.photoNo = boxNumber(text);
         break;
     default:
         return;
@@ -155,7 +156,7 @@ void MasterEditor::clickSexOption(int option, bool selectedNow) {
         return;
     }
     const bool female = option == 2 ? selectedNow : !selectedNow;
-    master_.members[static_cast<std::size_t>(selection_)].Sex = female ? 1 : 0;
+    master_.members[static_cast<std::size_t>(selection_)].sex = female ? 1 : 0;
     boxes_.female = female;
     changed_ = true;
     showRow(selection_);
@@ -207,7 +208,7 @@ void MasterEditor::remove() {
 
 bool MasterEditor::update() {
     // Names are fixed-length fields, so they already go out padded with blanks.
-    if (!master_.writeFile()) {
+    if (!writeMasterFile(program_.platform, master_)) {
         // The failure was reported and asks to try again: the edits stay.
         return false;
     }
@@ -221,7 +222,7 @@ bool MasterEditor::mayClose() {
 }
 
 MemberRef MasterEditor::refOfLine(int line) const {
-    return {line, shownName(master_.members[static_cast<std::size_t>(line)].Abbrev.str())};
+    return {line, shownName(master_.members[static_cast<std::size_t>(line)].abbrev.str())};
 }
 
 void MasterEditor::readRegister() {

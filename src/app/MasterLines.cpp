@@ -8,8 +8,8 @@ std::u16string shownName(std::u16string name) {
     return name;
 }
 
-MasterLines::MasterLines(Platform& platform, std::filesystem::path workDir)
-    : master_(platform, workDir), path_(workDir / kMasterFileName) {}
+MasterLines::MasterLines(std::filesystem::path workDir)
+    : master_(workDir), path_(workDir / kMasterFileName) {}
 
 void MasterLines::refresh() {
     std::error_code error;
@@ -26,7 +26,14 @@ void MasterLines::refresh() {
     }
     master_.members = {};
     master_.memberCount = 0;
-    master_.readFile([](int) {});
+    // A master that cannot be read links nobody; the master editor tells
+    // the organiser when it opens it.
+    if (master_.readFile([](int) {}) != FileFault::None) {
+        master_.members = {};
+        master_.memberCount = 0;
+        read_ = false;
+        return;
+    }
     time_ = time;
     size_ = size;
     read_ = true;
@@ -36,7 +43,7 @@ int MasterLines::lineOf(std::u16string_view abbrev) {
     refresh();
     for (int line = 1; line <= master_.memberCount && line < kMemberTableSize; ++line) {
         const MemberRecord& entry = master_.members[static_cast<std::size_t>(line)];
-        if (entry.Sex != 9 && shownName(entry.Abbrev.str()) == abbrev) {
+        if (entry.sex != 9 && shownName(entry.abbrev.str()) == abbrev) {
             return line;
         }
     }

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-class Platform;
-
 // A stored short name as the roster shows it: up to a NUL, trailing blanks
 // (half or full width) cut.
 std::u16string shownName(std::u16string name);
@@ -18,7 +16,7 @@ std::u16string shownName(std::u16string name);
 // writes a stored file.
 class MasterLines {
 public:
-    MasterLines(Platform& platform, std::filesystem::path workDir);
+    explicit MasterLines(std::filesystem::path workDir);
 
     // The first master line whose short name (trailing blanks cut) is
     // `abbrev`; 0 when none is.

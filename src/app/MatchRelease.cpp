@@ -1,5 +1,6 @@
 #include "app/MatchRelease.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "app/RegisterLink.h"
 #include "platform/Clock.h"
@@ -16,7 +17,7 @@ bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
     program.matchTimes.recordEnd(state, secondsOf(program.clock.now()), outcome);
     reportRegisterError(program, program.matchTimes.lastError());
     removeRunningSlot(state);
-    return program.meetingFile.saveMeeting(SaveTarget::Meeting);
+    return saveMeeting(program, SaveTarget::Meeting);
 }
 
 void cancelMatch(Program& program) {

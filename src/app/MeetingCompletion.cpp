@@ -1,5 +1,7 @@
 #include "app/MeetingCompletion.h"
 
+#include "app/LogCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "app/RegisterMessages.h"
 #include "platform/Clock.h"
@@ -34,8 +36,8 @@ bool refused(Program& program) {
 }
 
 void logMeetingNumber(Program& program, std::u16string_view what) {
-    program.log.append(std::u16string(what) + formatNumber(program.state.meetingCount, u"##0") +
-                       u"回 " + program.state.currentPath);
+    appendLog(program, std::u16string(what) + formatNumber(program.state.meetingCount, u"##0") +
+                           u"回 " + program.state.currentPath);
 }
 
 // A dated copy of the data file, the master and the register in backup/;
@@ -60,13 +62,13 @@ bool completeMeeting(Program& program) {
     }
     MeetingState& state = program.state;
     // The meeting is cleared only once its record holds it.
-    if (!program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
+    if (!saveMeeting(program, SaveTarget::Meeting)) {
         return false;
     }
     const auto before = std::make_unique<MeetingState>(state);
     resetMeeting(state, ResetTarget::MatchData);
     ++state.meetingCount;
-    if (!program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
+    if (!saveMeeting(program, SaveTarget::MeetingAndCount)) {
         // The file still ends with the completed meeting: stay on it.
         state = *before;
         return false;
@@ -95,8 +97,8 @@ bool undoCompletion(Program& program) {
     // Record 1 takes the lower count, so the next start opens the meeting
     // gone back to; a record that cannot be read or a count that cannot be
     // written replaces nothing.
-    if (!program.meetingFile.readMeeting(state.meetingCount) ||
-        !program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
+    if (!readMeeting(program, state.meetingCount) ||
+        !saveMeeting(program, SaveTarget::MeetingAndCount)) {
         state = *before;
         return false;
     }

@@ -1,5 +1,6 @@
 #include "app/MeetingViewCommands.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "matching/PairingTable.h"
 #include "platform/Platform.h"
@@ -35,7 +36,7 @@ bool showPreviousMeeting(Program& program) {
         return false;
     }
     --state.viewedMeeting;
-    const bool read = program.meetingFile.readMeeting(state.viewedMeeting);
+    const bool read = readMeeting(program, state.viewedMeeting);
     if (!read) {
         // The state still holds the meeting shown before; the number must
         // say so, or a correction would be saved into the wrong record.

@@ -1,5 +1,7 @@
 #include "app/RegistrationMenu.h"
 
+#include "app/LogCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
 
@@ -40,9 +42,9 @@ bool RegistrationMenu::clearCurrentData() {
         return false;
     }
     resetMeeting(program_.state, ResetTarget::MatchData);
-    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
+    saveMeeting(program_, SaveTarget::Meeting);
     redraw_();
-    program_.log.append(std::u16string(kClearCurrentLog));
+    appendLog(program_, std::u16string(kClearCurrentLog));
     return true;
 }
 
@@ -53,13 +55,13 @@ bool RegistrationMenu::clearAllData() {
     resetMeeting(program_.state, ResetTarget::MatchData);
     program_.state.meetingCount = 1;
     program_.meetingFile.buffer().setCount(1);
-    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
+    saveMeeting(program_, SaveTarget::Meeting);
     redraw_();
-    program_.log.append(std::u16string(kClearAllLog));
+    appendLog(program_, std::u16string(kClearAllLog));
     return true;
 }
 
-bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
+bool RegistrationMenu::toggleIntraTeam(int selectedTeam) {
     MeetingState& state = program_.state;
     if (state.viewedMeeting > 0) {
         program_.platform.showMessage(kViewingMessage, kAppTitle);
@@ -74,7 +76,7 @@ bool RegistrationMenu::toggleIntraTeam(int selectedTab) {
     } else {
         state.intraTeamMode = IntraTeamMode::On;
         // The mode works on the team shown when it is switched on.
-        state.currentTeam = selectedTab == 1 ? 0 : 1;
+        state.currentTeam = selectedTeam == 0 ? 0 : 1;
     }
     redraw_();
     return true;

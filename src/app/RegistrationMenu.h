@@ -39,10 +39,10 @@ public:
     bool clearCurrentData();
     bool clearAllData();
 
-    // "チーム内対抗設定/解除(&T)". selectedTab is the tab strip's selected tab
-    // (1 = team A, 2 = team B): switching the mode on locks the shown team to
+    // "チーム内対抗設定/解除(&T)". selectedTeam is the team of the tab strip's
+    // selected tab (0 or 1): switching the mode on locks the shown team to
     // it. True when the mode changed.
-    bool toggleIntraTeam(int selectedTab);
+    bool toggleIntraTeam(int selectedTeam);
 
     // The tab strip is disabled exactly while intra-team mode is on.
     bool tabStripEnabled() const;

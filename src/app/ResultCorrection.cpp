@@ -1,5 +1,7 @@
 #include "app/ResultCorrection.h"
 
+#include "app/LogCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
 #include "results/StandingsReport.h"
@@ -57,12 +59,11 @@ bool correctResult(Program& program, std::u16string_view text1, std::u16string_v
     state.setPair(cell.team, cell.column, cell.row,
                   won == 0 && lost == 0 ? PairFirstClass : PairFinished);
 
-    program.meetingFile.saveMeeting(state.viewedMeeting > 0 ? SaveTarget::ViewedMeeting
-                                                            : SaveTarget::Meeting);
+    saveMeeting(program, state.viewedMeeting > 0 ? SaveTarget::ViewedMeeting : SaveTarget::Meeting);
     const auto& names = state.memberAbbrev.at(cell.team);
-    program.log.append(u"訂正 (" + reportName(names.at(cell.column).str()) + u"+" +
-                       reportName(names.at(cell.row).str()) + u") " +
-                       formatNumber(old / 1000, u"##0:") + formatNumber(old % 1000, u"##0") +
-                       u" -> " + formatNumber(won, u"##0:") + formatNumber(lost, u"##0"));
+    appendLog(program, u"訂正 (" + reportName(names.at(cell.column).str()) + u"+" +
+                           reportName(names.at(cell.row).str()) + u") " +
+                           formatNumber(old / 1000, u"##0:") + formatNumber(old % 1000, u"##0") +
+                           u" -> " + formatNumber(won, u"##0:") + formatNumber(lost, u"##0"));
     return true;
 }

@@ -1,5 +1,6 @@
 #include "app/ResultEntry.h"
 
+#include "app/LogCommands.h"
 #include "app/MatchRelease.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
@@ -68,6 +69,6 @@ bool enterResult(Program& program, std::u16string_view text1, std::u16string_vie
         }
     }
     releaseRunningMatch(program, PairFinished);
-    program.log.append(resultLogLine(state, games0, games1));
+    appendLog(program, resultLogLine(state, games0, games1));
     return true;
 }

@@ -1,5 +1,7 @@
 #include "app/Roster.h"
 
+#include "app/MasterFileCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "app/RegistrationMessages.h"
 #include "platform/Platform.h"
@@ -8,18 +10,18 @@
 
 #include <algorithm>
 
-Roster::Roster(Program& program) : program_(program), master_(program.platform, program.workDir) {}
+Roster::Roster(Program& program) : program_(program), master_(program.workDir) {}
 
 void Roster::open() {
     masterLines_.clear();
     masterLineMember_.clear();
-    master_.readFile([this](int member) {
+    readMasterFile(program_.platform, master_, [this](int member) {
         const MemberRecord& entry = master_.members[static_cast<std::size_t>(member)];
-        if (entry.Sex == 9) {
+        if (entry.sex == 9) {
             return;
         }
         masterLines_.push_back(formatNumber(member, u" 000  ") +
-                               formatNumber(entry.ClassCode, u"000  ") + entry.Name.str());
+                               formatNumber(entry.classCode, u"000  ") + entry.name.str());
         masterLineMember_.push_back(member);
     });
     cursor_ = 0;
@@ -79,7 +81,7 @@ std::optional<PictureLookup> Roster::clickMaster(int line) {
     }
     masterSelection_ = masterLineMember_[static_cast<std::size_t>(line)];
     const MemberRecord& entry = master_.members[static_cast<std::size_t>(masterSelection_)];
-    return lookupPicture(program_.workDir, entry.PhotoNo, entry.Sex);
+    return lookupPicture(program_.workDir, entry.photoNo, entry.sex);
 }
 
 void Roster::clickResting(bool ticked) {
@@ -97,9 +99,9 @@ void Roster::copyMember(int slot) {
     MeetingState& state = program_.state;
     const auto t = static_cast<std::size_t>(team());
     const auto s = static_cast<std::size_t>(slot);
-    state.memberAbbrev[t][s] = entry.Abbrev;
-    state.memberStatus[t][s] = entry.Sex;
-    state.memberPhotoNo[t][s] = entry.PhotoNo;
+    state.memberAbbrev[t][s] = entry.abbrev;
+    state.memberStatus[t][s] = entry.sex;
+    state.memberPhotoNo[t][s] = entry.photoNo;
 }
 
 void Roster::moveEntry(int from, int to) {
@@ -171,7 +173,7 @@ void Roster::switchTeam() {
 
 void Roster::update() {
     // Short names are fixed-length fields: they already go out padded to 8.
-    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
+    saveMeeting(program_, SaveTarget::Meeting);
     changed_ = false;
 }
 
@@ -180,7 +182,7 @@ bool Roster::leave(bool closeBox) {
         return false;
     }
     if (!closeBox || changed_) {
-        program_.meetingFile.readMeeting(program_.state.meetingCount);
+        readMeeting(program_, program_.state.meetingCount);
     }
     changed_ = false;
     return true;

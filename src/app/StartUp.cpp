@@ -1,5 +1,6 @@
 #include "app/StartUp.h"
 
+#include "app/LogCommands.h"
 #include "app/MainLayout.h"
 #include "app/Program.h"
 #include "app/Redraw.h"
@@ -36,8 +37,8 @@ void startProgram(Program& program, MainLayout& layout, const WindowGeometry& de
     state.playedTotal = 0;
     state.windowReady = 1;
     redraw(program);
-    program.log.readEntryCount();
-    layout.selectedTab = 1;
+    startLog(program);
+    layout.selectedTeam = 0;
 }
 
 bool confirmEnd(Program& program) {
@@ -52,7 +53,7 @@ bool confirmEnd(Program& program) {
 }
 
 void finishRun(Program& program) {
-    program.log.append(program.state.runningCount == 0 ? u"終了" : u"強制終了");
+    appendLog(program, program.state.runningCount == 0 ? u"終了" : u"強制終了");
     saveSettings(program.settings, program.recent, program.display);
 }
 

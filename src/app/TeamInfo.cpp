@@ -1,5 +1,6 @@
 #include "app/TeamInfo.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
 
@@ -39,5 +40,5 @@ void TeamInfo::update(std::u16string_view title, std::u16string_view teamNameA,
         state.matchMethod = static_cast<MatchMethod>(method_);
     }
     state.currentTeam = 0;
-    program_.meetingFile.saveMeeting(SaveTarget::Meeting);
+    saveMeeting(program_, SaveTarget::Meeting);
 }

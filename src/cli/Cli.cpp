@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "app/SuggestedPicks.h"
@@ -59,7 +60,7 @@ public:
         state.teamSize[0] = 10;
         state.teamSize[1] = 10;
         state.playedTotal = 0;
-        if (program_.meetingFile.openMeetingFile(fromUtf8(file))) {
+        if (openMeetingFile(program_, fromUtf8(file))) {
             // A warning of the open (a file cut short) is not a failure of
             // the command that follows.
             messagesAfterLoad_ = platform_.messages().size();
@@ -136,7 +137,7 @@ int showMeeting(Session& session, long long meeting, std::ostream& err) {
     state.viewedMeeting = static_cast<std::int16_t>(meeting);
     saveSnapshot(state);
     state.clearPicks();
-    return session.program().meetingFile.readMeeting(state.viewedMeeting) ? kDone : kFailed;
+    return readMeeting(session.program(), state.viewedMeeting) ? kDone : kFailed;
 }
 
 int table(Session& session, const CliOptions& options, std::ostream& out, std::ostream& err) {

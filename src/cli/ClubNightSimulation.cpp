@@ -1,5 +1,6 @@
 #include "cli/ClubNightSimulation.h"
 
+#include "app/MeetingFileCommands.h"
 #include "cli/SimulationServices.h"
 
 #include "app/MeetingCompletion.h"
@@ -68,7 +69,7 @@ public:
         }
         for (int meeting = 1; meeting <= settings_.meetings; ++meeting) {
             chooseResting(meeting);
-            if (!program_.meetingFile.saveMeeting(SaveTarget::Meeting)) {
+            if (!saveMeeting(program_, SaveTarget::Meeting)) {
                 return failed("the meeting cannot be saved", error);
             }
             MeetingFairness night;
@@ -107,8 +108,7 @@ private:
             }
         }
         alwaysPresent_.insert(everyone_.begin(), everyone_.end());
-        return program_.meetingFile.saveMeetingTo(
-            std::filesystem::absolute(settings_.out).u16string());
+        return saveMeetingTo(program_, std::filesystem::absolute(settings_.out).u16string());
     }
 
     void chooseResting(int meeting) {

@@ -1,7 +1,6 @@
 #include "storage/ActivityLog.h"
 
 #include "platform/Clock.h"
-#include "platform/Platform.h"
 #include "storage/RecordFile.h"
 #include "text/Cp932.h"
 #include "text/NumberPattern.h"
@@ -17,10 +16,6 @@ constexpr std::size_t kLineBytes = 80;
 constexpr std::size_t kLineLength = 80;
 constexpr std::int32_t kOverflowCount = 1000;
 constexpr char kLogFileName[] = "tennis.log";
-constexpr std::u16string_view kWriteError = u"ＬＯＧﾌｧｲﾙを書き込むときにｴﾗｰが発生しました。";
-constexpr std::u16string_view kReadError = u"ＬＯＧﾌｧｲﾙを読み込み時にｴﾗｰが発生しました。";
-constexpr std::u16string_view kOverflowWarning =
-    u"ＬＯＧﾌｧｲﾙをがオーバーします。ＬＯＧファイルをクリアーして下さい。";
 
 using Record = std::array<std::uint8_t, kRecordSize>;
 
@@ -55,14 +50,14 @@ std::int32_t entriesIn(const RecordFile& file, const Record& first) {
 
 } // namespace
 
-ActivityLog::ActivityLog(Platform& platform, const Clock& clock, std::filesystem::path workDir)
-    : platform_(platform), clock_(clock), path_(std::move(workDir) / kLogFileName) {}
+ActivityLog::ActivityLog(const Clock& clock, std::filesystem::path workDir)
+    : clock_(clock), path_(std::move(workDir) / kLogFileName) {}
 
-bool ActivityLog::append(const std::u16string& text) {
+FileFault ActivityLog::append(const std::u16string& text) {
     return appendEntry(text, false);
 }
 
-bool ActivityLog::appendEntry(const std::u16string& text, bool restart) {
+FileFault ActivityLog::appendEntry(const std::u16string& text, bool restart) {
     Record first{};
     RecordFile file(kRecordSize);
     bool done = file.openForWriting(path_);
@@ -92,45 +87,41 @@ bool ActivityLog::appendEntry(const std::u16string& text, bool restart) {
     }
     done = file.finish() && done;
     if (!done) {
-        platform_.showMessage(kWriteError, kAppTitle);
-        return false;
+        return FileFault::CannotWrite;
     }
     entryCount = number;
-    return true;
+    return FileFault::None;
 }
 
-void ActivityLog::readEntryCount() {
+FileFault ActivityLog::readEntryCount() {
     RecordFile file(kRecordSize);
     Record first{};
     if (file.openForReading(path_)) {
         if (file.recordCount() > 0 && !file.read(1, first.data())) {
-            return;
+            return FileFault::CannotRead;
         }
         entryCount = entriesIn(file, first);
     } else if (errno == ENOENT) {
         entryCount = 0;
     } else {
-        return;
+        return FileFault::CannotRead;
     }
-    if (entryCount > kOverflowCount) {
-        platform_.showMessage(kOverflowWarning, kAppTitle);
-    }
-    append(u"起動");
+    return FileFault::None;
 }
 
-bool ActivityLog::readText(std::u16string& text) {
+bool ActivityLog::overflowing() const {
+    return entryCount > kOverflowCount;
+}
+
+FileFault ActivityLog::readText(std::u16string& text) {
     text.clear();
     RecordFile file(kRecordSize);
     if (!file.openForReading(path_)) {
-        if (errno == ENOENT) {
-            return true;
-        }
-        platform_.showMessage(kReadError, kAppTitle);
-        return false;
+        return errno == ENOENT ? FileFault::None : FileFault::CannotRead;
     }
     Record record{};
     if (file.recordCount() == 0) {
-        return true;
+        return FileFault::None;
     }
     bool done = file.read(1, record.data());
     const std::int32_t entries = done ? entriesIn(file, record) : 0;
@@ -141,11 +132,11 @@ bool ActivityLog::readText(std::u16string& text) {
     }
     if (!done) {
         text.clear();
-        platform_.showMessage(kReadError, kAppTitle);
+        return FileFault::CannotRead;
     }
-    return done;
+    return FileFault::None;
 }
 
-void ActivityLog::clear() {
-    appendEntry(u"ｸﾘｱｰ", true);
+FileFault ActivityLog::clear() {
+    return appendEntry(u"ｸﾘｱｰ", true);
 }

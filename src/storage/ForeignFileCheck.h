@@ -2,11 +2,6 @@
 
 #include "storage/MeetingRecord.h"
 
-#include <string_view>
-
-// Shown when a file that is not a meeting data file is opened.
-inline constexpr std::u16string_view kNotAMeetingFile = u"ﾃﾞｰﾀﾌｧｲﾙではありません。";
-
 // True when a file cannot be a meeting data file, however much of it was
 // lost: record 1 holds a value no meeting has (a negative meeting count; a
 // match method, team size or pair code out of range; a score above 999 to

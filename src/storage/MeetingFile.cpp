@@ -1,8 +1,6 @@
 #include "storage/MeetingFile.h"
 
-#include "platform/Platform.h"
 #include "state/MeetingState.h"
-#include "storage/FileHoldMessages.h"
 #include "storage/ForeignFileCheck.h"
 #include "storage/MeetingPacking.h"
 #include "storage/RecentFiles.h"
@@ -10,17 +8,9 @@
 #include "text/Utf8.h"
 
 #include <algorithm>
-#include <string>
 #include <system_error>
 
 namespace {
-
-constexpr std::u16string_view kWriteError = u"ﾌｧｲﾙを書き込むときにｴﾗｰが発生しました。";
-constexpr std::u16string_view kOpenError =
-    u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。もう一度実行してください。";
-constexpr std::u16string_view kCloseError =
-    u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。";
-constexpr std::u16string_view kEditorTitle = u"ﾃｷｽﾄ ｴﾃﾞｨﾀ";
 
 // The number of meetings a file's record 1 claims, 0 read as 1.
 long long meetingsClaimed(const MeetingRecord& first) {
@@ -35,11 +25,6 @@ long long meetingsHeld(const MeetingRecord& first, long long records) {
     return claimed >= 1 ? std::min(claimed, records) : 0;
 }
 
-std::u16string cutShortWarning(long long count) {
-    return u"ﾌｧｲﾙが途中で切れています。読み込めた" + fromUtf8(std::to_string(count)) +
-           u"回分の試合を開きます。";
-}
-
 bool samePlace(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code ignored;
     return std::filesystem::equivalent(a, b, ignored);
@@ -47,9 +32,8 @@ bool samePlace(const std::filesystem::path& a, const std::filesystem::path& b) {
 
 } // namespace
 
-MeetingFile::MeetingFile(MeetingState& state, Platform& platform, RecentFiles& recent,
-                         std::filesystem::path workDir)
-    : state_(state), platform_(platform), recent_(recent), workDir_(std::move(workDir)) {}
+MeetingFile::MeetingFile(MeetingState& state, RecentFiles& recent, std::filesystem::path workDir)
+    : state_(state), recent_(recent), workDir_(std::move(workDir)) {}
 
 void MeetingFile::packBuffer() {
     packMeeting(state_, buffer_);
@@ -64,15 +48,15 @@ std::filesystem::path MeetingFile::resolve(const std::u16string& path) const {
     return given.is_absolute() ? given : workDir_ / given;
 }
 
-MeetingFile::WriteOutcome MeetingFile::writeMeeting(const std::filesystem::path& path, long long n,
-                                                    bool countToFirst) {
+FileFault MeetingFile::writeMeeting(const std::filesystem::path& path, long long n,
+                                    bool countToFirst) {
     MeetingRecord record = buffer_;
     MeetingRecord first;
     RecordFile file(MeetingRecord::kSize);
     bool done = n >= 1 && file.openForWriting(path);
     // Closed without finish(), the file gets none of this save.
     if (done && !file.created() && known_.changedUnderneath(path, file)) {
-        return WriteOutcome::ChangedUnderneath;
+        return FileFault::ChangedUnderneath;
     }
     // A file removed since it was opened is made again around this meeting:
     // record 1, an empty meeting unless it is this one, carries the count,
@@ -98,7 +82,7 @@ MeetingFile::WriteOutcome MeetingFile::writeMeeting(const std::filesystem::path&
     }
     done = file.finish() && done;
     if (!done) {
-        return WriteOutcome::Failed;
+        return FileFault::CannotWrite;
     }
     buffer_ = countToFirst ? first : record;
     // A file made again, or saved to under a new name, is held from now on.
@@ -110,40 +94,15 @@ MeetingFile::WriteOutcome MeetingFile::writeMeeting(const std::filesystem::path&
     if (countToFirst || remade) {
         known_.noteRecord(1, first.bytes.data(), first.bytes.size());
     }
-    return WriteOutcome::Written;
+    return FileFault::None;
 }
 
-bool MeetingFile::mayWrite(const std::filesystem::path& path) {
-    if (readOnly_) {
-        platform_.showMessage(kReadOnlyNoSave, kAppTitle);
-        return false;
-    }
-    return !refusedAsHeldElsewhere(path);
+FileFault MeetingFile::mayWrite(const std::filesystem::path& path) const {
+    return readOnly_ ? FileFault::ReadOnlyHere : heldElsewhere(path);
 }
 
-bool MeetingFile::refusedAsHeldElsewhere(const std::filesystem::path& path) {
-    if (holdsFiles_ && hold_.heldByOtherCopy(path)) {
-        platform_.showMessage(kTargetHeldElsewhere, kAppTitle);
-        return true;
-    }
-    return false;
-}
-
-bool MeetingFile::reportWrite(WriteOutcome outcome, std::u16string_view failure,
-                              std::u16string_view title) {
-    switch (outcome) {
-    case WriteOutcome::Written:
-        return true;
-    case WriteOutcome::Failed:
-        platform_.showMessage(failure, title);
-        return false;
-    case WriteOutcome::ChangedUnderneath:
-        if (platform_.askYesNo(kChangedUnderneath, kAppTitle)) {
-            openMeetingFile(state_.currentPath);
-        }
-        return false;
-    }
-    return false;
+FileFault MeetingFile::heldElsewhere(const std::filesystem::path& path) const {
+    return holdsFiles_ && hold_.heldByOtherCopy(path) ? FileFault::HeldElsewhere : FileFault::None;
 }
 
 void MeetingFile::holdOpenFile(const std::filesystem::path& path, const FileStamp& stamp) {
@@ -159,46 +118,46 @@ void MeetingFile::setHoldsFiles(bool holds) {
     }
 }
 
-bool MeetingFile::saveMeeting(SaveTarget target) {
+FileFault MeetingFile::saveMeeting(SaveTarget target) {
     const bool viewed = target == SaveTarget::ViewedMeeting;
     const long long n = viewed ? state_.viewedMeeting : state_.meetingCount;
     const bool countToFirst = target == SaveTarget::MeetingAndCount && state_.meetingCount > 1;
     const std::filesystem::path path = resolve(state_.currentPath);
-    if (!mayWrite(path)) {
-        return false;
+    if (const FileFault refused = mayWrite(path); refused != FileFault::None) {
+        return refused;
     }
     // A correction of an earlier meeting cannot make a removed file again:
     // the current meeting is not in the state to be written with it.
     std::error_code ignored;
     const bool gone = viewed && !std::filesystem::exists(path, ignored);
-    return reportWrite(gone ? WriteOutcome::Failed : writeMeeting(path, n, countToFirst),
-                       kWriteError, kAppTitle);
+    return gone ? FileFault::CannotWrite : writeMeeting(path, n, countToFirst);
 }
 
-bool MeetingFile::saveMeetingTo(const std::u16string& path) {
+FileFault MeetingFile::saveMeetingTo(const std::u16string& path) {
     const std::filesystem::path file = resolve(path);
-    if (!mayWrite(file) ||
-        !reportWrite(writeMeeting(file, state_.meetingCount, state_.meetingCount > 1), kCloseError,
-                     u"")) {
-        return false;
+    FileFault fault = mayWrite(file);
+    if (fault == FileFault::None) {
+        fault = writeMeeting(file, state_.meetingCount, state_.meetingCount > 1);
+    }
+    if (fault != FileFault::None) {
+        return fault;
     }
     state_.currentPath = path;
     recent_.add(path);
-    return true;
+    return FileFault::None;
 }
 
-bool MeetingFile::readMeeting(int n) {
+FileFault MeetingFile::readMeeting(int n) {
     MeetingRecord record;
     if (!readRecord(n, record)) {
-        platform_.showMessage(kOpenError, kEditorTitle);
-        return false;
+        return FileFault::CannotRead;
     }
     buffer_ = record;
     unpackBuffer();
-    return true;
+    return FileFault::None;
 }
 
-bool MeetingFile::openMeetingFile(const std::u16string& path) {
+OpenResult MeetingFile::openMeetingFile(const std::u16string& path) {
     // Everything is read and checked before the state changes, so a file
     // that cannot be shown leaves the open meeting as it was.
     RecordFile file(MeetingRecord::kSize);
@@ -209,8 +168,7 @@ bool MeetingFile::openMeetingFile(const std::u16string& path) {
         // Another program's file is refused before anything of it is shown,
         // so no later save can write into it.
         if (isForeignMeetingFile(first, file.recordCount(), file.endsInPartRecord())) {
-            platform_.showMessage(kNotAMeetingFile, kAppTitle);
-            return false;
+            return {FileFault::NotAMeetingFile};
         }
         count = meetingsHeld(first, file.recordCount());
     }
@@ -218,8 +176,7 @@ bool MeetingFile::openMeetingFile(const std::u16string& path) {
         count = 0;
     }
     if (count == 0) {
-        platform_.showMessage(kOpenError, kAppTitle);
-        return false;
+        return {FileFault::CannotRead};
     }
     MeetingState staged = state_;
     resetMeeting(staged, ResetTarget::NewMeeting);
@@ -238,29 +195,22 @@ bool MeetingFile::openMeetingFile(const std::u16string& path) {
     if (count >= 2) {
         known_.noteRecord(count, newest.bytes.data(), newest.bytes.size());
     }
-    if (count < meetingsClaimed(first)) {
-        platform_.showMessage(cutShortWarning(count), kAppTitle);
-    }
-    if (readOnly_) {
-        platform_.showMessage(kOpenedReadOnly, kAppTitle);
-    }
-    return true;
+    return {FileFault::None, count < meetingsClaimed(first) ? count : 0};
 }
 
-bool MeetingFile::copyMeetingFile(const std::u16string& newPath) {
+FileFault MeetingFile::copyMeetingFile(const std::u16string& newPath, Overwrite overwrite) {
     const std::filesystem::path source = resolve(state_.currentPath);
     const std::filesystem::path target = resolve(newPath);
     if (newPath == state_.currentPath || samePlace(source, target)) {
-        platform_.beep();
-        return false;
+        return FileFault::SameFile;
     }
-    if (refusedAsHeldElsewhere(target)) {
-        return false;
+    if (const FileFault held = heldElsewhere(target); held != FileFault::None) {
+        return held;
     }
     std::error_code ignored;
     const bool existed = std::filesystem::exists(target, ignored);
-    if (existed && !platform_.askYesNo(kOverwriteQuestion, kAppTitle)) {
-        return false;
+    if (existed && overwrite == Overwrite::Refuse) {
+        return FileFault::TargetExists;
     }
     RecordFile from(MeetingRecord::kSize);
     RecordFile to(MeetingRecord::kSize);
@@ -285,20 +235,19 @@ bool MeetingFile::copyMeetingFile(const std::u16string& newPath) {
         if (!existed) {
             std::filesystem::remove(target, ignored);
         }
-        platform_.showMessage(kOpenError, kAppTitle);
-        return false;
+        return FileFault::CannotWrite;
     }
     state_.currentPath = newPath;
     recent_.add(newPath);
     state_.openName = state_.currentPath;
     holdOpenFile(target, to.stamp());
-    return true;
+    return FileFault::None;
 }
 
-bool MeetingFile::createScratchFile() {
+FileFault MeetingFile::createScratchFile() {
     const std::filesystem::path scratch = resolve(std::u16string(kScratchFileName));
-    if (refusedAsHeldElsewhere(scratch)) {
-        return false;
+    if (const FileFault held = heldElsewhere(scratch); held != FileFault::None) {
+        return held;
     }
     MeetingState staged = state_;
     resetMeeting(staged, ResetTarget::NewMeeting);
@@ -311,8 +260,7 @@ bool MeetingFile::createScratchFile() {
     done = done && file.write(1, record.bytes.data());
     done = file.finish() && done;
     if (!done) {
-        platform_.showMessage(kCloseError, u"");
-        return false;
+        return FileFault::CannotWrite;
     }
     state_ = std::move(staged);
     buffer_ = record;
@@ -320,7 +268,7 @@ bool MeetingFile::createScratchFile() {
     state_.openName = state_.currentPath;
     holdOpenFile(scratch, file.stamp());
     known_.noteRecord(1, record.bytes.data(), record.bytes.size());
-    return true;
+    return FileFault::None;
 }
 
 bool MeetingFile::readRecord(int n, MeetingRecord& record) const {

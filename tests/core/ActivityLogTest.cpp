@@ -1,5 +1,6 @@
 #include "StorageFixture.h"
 
+#include "app/LogCommands.h"
 #include "text/Cp932.h"
 #include "text/FixedText.h"
 
@@ -38,7 +39,7 @@ protected:
 };
 
 TEST_F(ActivityLogTest, FirstStartWritesEntryOne) {
-    log.readEntryCount();
+    startLog(program);
     const auto bytes = file();
     ASSERT_EQ(bytes.size(), kRecord);
     EXPECT_EQ(countIn(bytes), 1);
@@ -49,7 +50,7 @@ TEST_F(ActivityLogTest, FirstStartWritesEntryOne) {
 
 TEST_F(ActivityLogTest, OverAThousandEntriesWarnsAndStillStarts) {
     writeLog(dir.file("tennis.log"), 1001, 1001);
-    log.readEntryCount();
+    startLog(program);
     EXPECT_EQ(platform.messages(),
               std::vector<std::u16string>{
                   u"ＬＯＧﾌｧｲﾙをがオーバーします。ＬＯＧファイルをクリアーして下さい。"});
@@ -62,12 +63,12 @@ TEST_F(ActivityLogTest, OverAThousandEntriesWarnsAndStillStarts) {
 }
 
 TEST_F(ActivityLogTest, LinesAreCutToEightyCharactersAndTheirField) {
-    log.readEntryCount();
-    ASSERT_TRUE(log.append(u"end " + std::u16string(100, u'x')));
+    startLog(program);
+    ASSERT_TRUE(appendLog(program, u"end " + std::u16string(100, u'x')));
     const std::u16string head = u" 002 26/12/07 13:05:09end ";
     EXPECT_EQ(lineIn(file(), 2), head + std::u16string(80 - head.size(), u'x'));
     // Full-width text fills the 80-byte field before 80 characters.
-    ASSERT_TRUE(log.append(std::u16string(60, u'訂')));
+    ASSERT_TRUE(appendLog(program, std::u16string(60, u'訂')));
     const std::u16string line = lineIn(file(), 3);
     EXPECT_EQ(line.substr(0, 22), u" 003 26/12/07 13:05:09");
     EXPECT_EQ(line.substr(22, 29), std::u16string(29, u'訂'));
@@ -75,14 +76,14 @@ TEST_F(ActivityLogTest, LinesAreCutToEightyCharactersAndTheirField) {
 }
 
 TEST_F(ActivityLogTest, ViewerShowsNewestFirstAndAClearRestarts) {
-    log.readEntryCount();
-    ASSERT_TRUE(log.append(u"終了"));
+    startLog(program);
+    ASSERT_TRUE(appendLog(program, u"終了"));
     std::u16string text;
-    ASSERT_TRUE(log.readText(text));
+    ASSERT_TRUE(readLogText(program, text));
     EXPECT_EQ(text, fitText(u" 002 26/12/07 13:05:09終了", 80) + u"\r\n" +
                         fitText(u" 001 26/12/07 13:05:09起動", 80) + u"\r\n");
-    log.clear();
-    ASSERT_TRUE(log.readText(text));
+    ASSERT_EQ(log.clear(), FileFault::None);
+    ASSERT_TRUE(readLogText(program, text));
     EXPECT_EQ(text, fitText(u" 001 26/12/07 13:05:09ｸﾘｱｰ", 80) + u"\r\n");
     EXPECT_EQ(file().size(), 2 * kRecord);
 }
@@ -90,42 +91,42 @@ TEST_F(ActivityLogTest, ViewerShowsNewestFirstAndAClearRestarts) {
 TEST_F(ActivityLogTest, DamagedCountsStayInsideTheFile) {
     writeLog(dir.file("tennis.log"), 3, 30000);
     std::u16string text;
-    ASSERT_TRUE(log.readText(text));
+    ASSERT_TRUE(readLogText(program, text));
     EXPECT_EQ(text.size(), 3 * 82u);
-    log.readEntryCount();
+    startLog(program);
     EXPECT_EQ(log.entryCount, 4);
     EXPECT_EQ(file().size(), 4 * kRecord);
 
     writeLog(dir.file("tennis.log"), 2, -9);
-    ASSERT_TRUE(log.readText(text));
+    ASSERT_TRUE(readLogText(program, text));
     EXPECT_TRUE(text.empty());
-    log.readEntryCount();
+    startLog(program);
     EXPECT_EQ(log.entryCount, 1);
     EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(ActivityLogTest, UnwritableLogIsReportedAndTheCountKept) {
-    log.readEntryCount();
+    startLog(program);
     std::filesystem::remove(dir.file("tennis.log"));
     std::filesystem::create_directory(dir.file("tennis.log"));
-    EXPECT_FALSE(log.append(u"終了"));
+    EXPECT_FALSE(appendLog(program, u"終了"));
     EXPECT_EQ(log.entryCount, 1);
     ASSERT_EQ(platform.events().size(), 1u);
     EXPECT_EQ(platform.events()[0].text, u"ＬＯＧﾌｧｲﾙを書き込むときにｴﾗｰが発生しました。");
     EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
     platform.clear();
     std::u16string text = u"old";
-    EXPECT_FALSE(log.readText(text));
+    EXPECT_FALSE(readLogText(program, text));
     EXPECT_TRUE(text.empty());
     EXPECT_EQ(platform.messages(),
               std::vector<std::u16string>{u"ＬＯＧﾌｧｲﾙを読み込み時にｴﾗｰが発生しました。"});
 }
 
 TEST_F(ActivityLogTest, FullDiskLeavesTheLogAsItWas) {
-    log.readEntryCount();
+    startLog(program);
     const auto before = file();
     const int code = runWithFileSizeLimit(kRecord + 10, [&]() {
-        if (log.append(u"終了") || log.entryCount != 1) {
+        if (appendLog(program, u"終了") || log.entryCount != 1) {
             return 1;
         }
         return platform.messages().size() == 1 ? 0 : 2;

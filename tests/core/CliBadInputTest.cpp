@@ -50,16 +50,16 @@ void setPairCode(MeetingRecord& record, int team, int a, int b, std::int16_t cod
     record.setInt16At(MeetingRecord::kPairOffset + 2 * MeetingRecord::pairIndex(team, a, b), code);
 }
 
-class BadInput : public ::testing::TestWithParam<BadFile> {};
+class CliBadInputFile : public ::testing::TestWithParam<BadFile> {};
 
-class CliInput : public ::testing::Test {
+class CliBadInput : public ::testing::Test {
 protected:
     TempDir dir;
 };
 
 } // namespace
 
-TEST_F(CliInput, UsageErrorsPrintNothingOnTheOutput) {
+TEST_F(CliBadInput, UsageErrorsPrintNothingOnTheOutput) {
     MeetingBuilder b(3, 3);
     const std::string file = dir.file("club.rly").string();
     writeMeetingFile(file, {&b.state()});
@@ -86,7 +86,7 @@ TEST_F(CliInput, UsageErrorsPrintNothingOnTheOutput) {
     EXPECT_NE(help.out.find("usage: rallynote-cli"), std::string::npos);
 }
 
-TEST_F(CliInput, NeverWritesAnything) {
+TEST_F(CliBadInput, NeverWritesAnything) {
     MeetingBuilder first(3, 3);
     first.twoTeam(1, 2, 1, 2, 6, 4);
     computeStandings(first.state());
@@ -108,7 +108,7 @@ TEST_F(CliInput, NeverWritesAnything) {
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
-TEST_F(CliInput, ReadsASaveACrashInterruptedWithoutFinishingIt) {
+TEST_F(CliBadInput, ReadsASaveACrashInterruptedWithoutFinishingIt) {
     MeetingBuilder meeting(3, 3);
     const std::string file = dir.file("club.rly").string();
     writeMeetingFile(file, {&meeting.state()});
@@ -131,7 +131,7 @@ TEST_F(CliInput, ReadsASaveACrashInterruptedWithoutFinishingIt) {
     EXPECT_EQ(snapshot(dir.path()), before) << "neither the file nor its journal is written";
 }
 
-TEST_P(BadInput, NeverCrashesAndNeverPrintsHalfAnAnswer) {
+TEST_P(CliBadInputFile, NeverCrashesAndNeverPrintsHalfAnAnswer) {
     const BadFile& bad = GetParam();
     TempDir dir;
     const std::filesystem::path file = dir.file("bad.rly");
@@ -155,7 +155,7 @@ TEST_P(BadInput, NeverCrashesAndNeverPrintsHalfAnAnswer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cli, BadInput,
+    Cli, CliBadInputFile,
     ::testing::Values(
         // Odd values in a later record are read soundly; in record 1 they
         // mark a file that is not a meeting file.
@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"Empty", 0, 0, {}, 2}),
     [](const ::testing::TestParamInfo<BadFile>& info) { return std::string(info.param.name); });
 
-TEST_F(CliInput, AMeetingCountTheRecordsDoNotHoldIsExplained) {
+TEST_F(CliBadInput, AMeetingCountTheRecordsDoNotHoldIsExplained) {
     writeDataFile(dir.file("long.rly"), 3, 30000);
     const CliRun cutShort = runTool({"report", dir.file("long.rly").string()});
     EXPECT_EQ(cutShort.status, 0) << "a file cut short opens at its last whole record";
@@ -216,7 +216,7 @@ TEST_F(CliInput, AMeetingCountTheRecordsDoNotHoldIsExplained) {
     EXPECT_NE(foreign.err.find("ﾃﾞｰﾀﾌｧｲﾙではありません。"), std::string::npos) << foreign.err;
 }
 
-TEST_F(CliInput, UnreadableFilesExitWithAMessage) {
+TEST_F(CliBadInput, UnreadableFilesExitWithAMessage) {
     writeBytes(dir.file("short.rly"), {1, 0, 0, 0, 0});
     std::filesystem::create_directory(dir.file("folder.rly"));
     for (const char* name : {"short.rly", "folder.rly", "missing.rly"}) {
@@ -227,7 +227,7 @@ TEST_F(CliInput, UnreadableFilesExitWithAMessage) {
     }
 }
 
-TEST_F(CliInput, DamagedValuesGiveASoundReading) {
+TEST_F(CliBadInput, DamagedValuesGiveASoundReading) {
     const std::filesystem::path file = dir.file("bad.rly");
     writeDataFile(file, 2, 2, [](int n, MeetingRecord& r) {
         if (n == 1) {
@@ -249,7 +249,7 @@ TEST_F(CliInput, DamagedValuesGiveASoundReading) {
     EXPECT_EQ(cellsOf(rows[3])[1], "") << "an impossible score reads as no result";
 }
 
-TEST_F(CliInput, CellsKeepANulWhileReportNamesAreCutBeforeIt) {
+TEST_F(CliBadInput, CellsKeepANulWhileReportNamesAreCutBeforeIt) {
     const std::filesystem::path file = dir.file("nul.rly");
     writeDataFile(file, 1, 1, [](int, MeetingRecord& r) {
         const std::size_t name =

@@ -1,6 +1,7 @@
 #include "MatchFixture.h"
 
 #include "app/MeetingCompletion.h"
+#include "app/MeetingFileCommands.h"
 #include "text/Utf8.h"
 
 #include <csignal>
@@ -21,7 +22,7 @@ protected:
         s.resultTable[0][1][3] = 6004;
         s.setPair(0, 3, 1, PairFinished);
         s.currentTeam = 1;
-        ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::Meeting));
+        ASSERT_TRUE(saveMeeting(program(), SaveTarget::Meeting));
         platform_.clear();
     }
     bool complete(bool yes) {

@@ -1,5 +1,6 @@
 #include "MatchFixture.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/ResultCorrection.h"
 
 namespace {
@@ -10,7 +11,7 @@ protected:
     void SetUp() override {
         MatchFixture::SetUp();
         finish(state(), 6004);
-        ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::Meeting));
+        ASSERT_TRUE(saveMeeting(program(), SaveTarget::Meeting));
         state().correctionCell = {3, 1};
     }
     static void finish(MeetingState& s, std::int32_t code) {
@@ -101,11 +102,11 @@ TEST_F(CorrectionTest, AnEarlierMeetingIsSavedIntoItsOwnRecord) {
     finish(s, 0);
     s.setPair(0, 3, 1, PairSecondClass);
     s.resultTable[0][5][4] = 2006;
-    ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
+    ASSERT_TRUE(saveMeeting(program(), SaveTarget::MeetingAndCount));
 
     saveSnapshot(s);
     s.viewedMeeting = 1;
-    ASSERT_TRUE(program().meetingFile.readMeeting(1));
+    ASSERT_TRUE(readMeeting(program(), 1));
     ASSERT_EQ(s.resultTable[0][3][1], 6004);
     ASSERT_TRUE(correctResult(program(), u"7", u"5"));
 

@@ -3,6 +3,7 @@
 // the data file must open and hold every result whose save had returned.
 #include "FixedClock.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 
 #include <chrono>
 #include <csignal>
@@ -42,7 +43,7 @@ int progressOf(const MeetingState& state) {
     MemorySettingsStore settings;
     Program program(platform, clock, settings, folder);
     MeetingState& state = program.state;
-    if (!program.meetingFile.openMeetingFile(u"取りあえず.rlw")) {
+    if (!openMeetingFile(program, u"取りあえず.rlw")) {
         ::_exit(2);
     }
     int progress = progressOf(state);
@@ -50,13 +51,13 @@ int progressOf(const MeetingState& state) {
         progress = nextProgress(progress);
         if (progress % 2 == 0) {
             state.resultTable[0][1][2] = progress / 2;
-            if (!program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
+            if (!saveMeeting(program, SaveTarget::Meeting)) {
                 ::_exit(4);
             }
         } else {
             resetMeeting(state, ResetTarget::MatchData);
             ++state.meetingCount;
-            if (!program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
+            if (!saveMeeting(program, SaveTarget::MeetingAndCount)) {
                 ::_exit(5);
             }
         }
@@ -94,7 +95,7 @@ TEST_F(CrashTest, KilledWhileSavingKeepsEverySaveThatReturned) {
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> pause(5, 400);
     state.meetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.createScratchFile());
+    ASSERT_TRUE(createScratchFile(program));
     // The file is the children's to hold, one after the other.
     program.meetingFile.setHoldsFiles(false);
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(8);
@@ -120,13 +121,13 @@ TEST_F(CrashTest, KilledWhileSavingKeepsEverySaveThatReturned) {
         ::close(pipe[0]);
 
         auto after = restart();
-        ASSERT_TRUE(after->meetingFile.openMeetingFile(u"取りあえず.rlw")) << "round " << rounds;
+        ASSERT_TRUE(openMeetingFile(*after, u"取りあえず.rlw")) << "round " << rounds;
         ASSERT_TRUE(platform.events().empty()) << "round " << rounds;
         const int found = progressOf(after->state);
         EXPECT_TRUE(found == acknowledged || found == nextProgress(acknowledged))
             << "round " << rounds << ": acknowledged " << acknowledged << ", found " << found;
         for (int k = 1; k < after->state.meetingCount; ++k) {
-            ASSERT_TRUE(after->meetingFile.readMeeting(k));
+            ASSERT_TRUE(readMeeting(*after, k));
             EXPECT_EQ(after->state.resultTable[0][1][2], kStepsPerMeeting * k) << "meeting " << k;
         }
         acknowledged = std::max(acknowledged, found);

@@ -1,6 +1,8 @@
 #include "ProgramFixture.h"
 
 #include "app/FileCommands.h"
+#include "app/LogCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/StartUp.h"
 
 #include <fstream>
@@ -102,7 +104,7 @@ TEST_F(FileCommandsTest, NewWithANamedFileAndNoAsksToOverwriteTheFile) {
 TEST_F(FileCommandsTest, NewWhoseScratchFileCannotBeWrittenChangesNothing) {
     makeNamedFile("club.rly");
     state().meetingCount = 3;
-    ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
+    ASSERT_TRUE(saveMeeting(program(), SaveTarget::MeetingAndCount));
     // A folder in the scratch file's place: the new scratch file cannot be written.
     std::filesystem::remove(dir_ / "取りあえず.rlw");
     std::filesystem::create_directory(dir_ / "取りあえず.rlw");
@@ -111,7 +113,7 @@ TEST_F(FileCommandsTest, NewWhoseScratchFileCannotBeWrittenChangesNothing) {
     EXPECT_EQ(state().meetingCount, 3);
     EXPECT_EQ(state().currentPath, rel("club.rly"));
     EXPECT_EQ(state().targetPath, rel("club.rly"));
-    ASSERT_TRUE(program().meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program(), SaveTarget::Meeting));
     MeetingRecord first;
     ASSERT_TRUE(program().meetingFile.readRecord(1, first));
     EXPECT_EQ(first.count(), 3) << "every meeting stays in the file";
@@ -180,7 +182,7 @@ TEST_F(FileCommandsTest, ExitAsksAboutRunningMatchesAndLogsAForcedEnd) {
     platform_.setNextAnswer(true);
     EXPECT_EQ(exitProgram(program()), FileOutcome::Quit);
     std::u16string text;
-    program().log.readText(text);
+    readLogText(program(), text);
     EXPECT_NE(text.find(u"強制終了"), std::u16string::npos);
     EXPECT_TRUE(settings_.value(u"RgFile", u"RgFileName1").has_value());
 }
@@ -234,7 +236,7 @@ TEST_F(FileCommandsTest, OpenAsksBeforeReplacingTheMeetingAndNoKeepsIt) {
     platform_.clear();
     platform_.setNextFileName(path("a.rly"));
     platform_.setNextAnswer(true);
-    layout_.selectedTab = 2;
+    layout_.selectedTeam = 1;
     openMeeting(program(), layout_);
     EXPECT_EQ(state().currentPath, rel("a.rly"));
     EXPECT_EQ(layout_.openedFileLabel, u"ﾌｧｲﾙ：" + rel("a.rly"));

@@ -100,14 +100,14 @@ TEST_F(MainLayoutTest, FontSizesFollowTheScreenSize) {
 }
 
 TEST_F(MainLayoutTest, TheSecondTabShowsTeamBInDarkRedItalics) {
-    layout_.selectTab(program(), 2);
+    layout_.selectTeam(program(), 1);
     EXPECT_EQ(state().currentTeam, 1);
     EXPECT_EQ(layout_.gridFore, (Rgb{170, 32, 32}));
     EXPECT_TRUE(layout_.gridItalic);
     EXPECT_EQ(program().view.grid.at(0, 0), u"Ｂチ－ム");
     EXPECT_EQ(program().view.teamLabel.substr(0, 2), u"☆ ");
 
-    layout_.selectTab(program(), 1);
+    layout_.selectTeam(program(), 0);
     EXPECT_EQ(state().currentTeam, 0);
     EXPECT_EQ(layout_.gridFore, (Rgb{0, 128, 128}));
     EXPECT_FALSE(layout_.gridItalic);
@@ -120,10 +120,10 @@ TEST_F(MainLayoutTest, TheCornerSaysSelectedAfterAFirstPickInOneTeam) {
         state().intraTeamMode = static_cast<IntraTeamMode>(intraTeam);
         state().pickMember1[0] = 2;
         state().pickMember2[0] = 1;
-        layout_.selectTab(program(), 1);
+        layout_.selectTeam(program(), 0);
         EXPECT_EQ(program().view.grid.at(0, 0), u"選択") << method << intraTeam;
         state().clearPicks();
-        layout_.selectTab(program(), 1);
+        layout_.selectTeam(program(), 0);
         EXPECT_EQ(program().view.grid.at(0, 0), u"Ａチ－ム") << method << intraTeam;
     }
 }
@@ -140,10 +140,10 @@ TEST_F(MainLayoutTest, TheDisplayModeMenuSetsTheModeAndRedraws) {
 TEST_F(MainLayoutTest, TeamSwitchWorksOnlyInTwoTeamDoubles) {
     showOtherTeam(program(), layout_);
     EXPECT_EQ(state().currentTeam, 1);
-    EXPECT_EQ(layout_.selectedTab, 2);
+    EXPECT_EQ(layout_.selectedTeam, 1);
     showOtherTeam(program(), layout_);
     EXPECT_EQ(state().currentTeam, 0);
-    EXPECT_EQ(layout_.selectedTab, 1);
+    EXPECT_EQ(layout_.selectedTeam, 0);
 
     for (auto [method, intra] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{0, 1}}) {
         state().matchMethod = static_cast<MatchMethod>(method);

@@ -54,8 +54,8 @@ TEST_F(MasterEditorTest, EmptyMasterShowsBlankGridAndAddPutsMemberOneAtTheTop) {
     EXPECT_EQ(editor->grid().at(2, 0), u"");
     editor->add();
     EXPECT_EQ(program->master.memberCount, 1);
-    EXPECT_EQ(member(1).Sex, 0);
-    EXPECT_EQ(member(1).Name.str(), std::u16string(16, u' '));
+    EXPECT_EQ(member(1).sex, 0);
+    EXPECT_EQ(member(1).name.str(), std::u16string(16, u' '));
     EXPECT_EQ(editor->grid().at(2, 0), u"1");
     EXPECT_EQ(editor->grid().at(2, 6), u"男性");
     EXPECT_TRUE(editor->changed());
@@ -82,8 +82,8 @@ TEST_F(MasterEditorTest, RowsWithoutMemberBeepAndLeaveNoSelection) {
     EXPECT_EQ(platform.beepCount(), 4);
     // With no selection the new member goes to the top.
     editor->add();
-    EXPECT_EQ(member(1).Name.str(), std::u16string(16, u' '));
-    EXPECT_EQ(member(2).Name.str().substr(0, 3), u"氏名1");
+    EXPECT_EQ(member(1).name.str(), std::u16string(16, u' '));
+    EXPECT_EQ(member(2).name.str().substr(0, 3), u"氏名1");
     EXPECT_EQ(editor->grid().at(3, 4).substr(0, 3), u"氏名1");
 }
 
@@ -94,8 +94,8 @@ TEST_F(MasterEditorTest, AddInsertsAfterTheSelectionAndKeepsIt) {
     editor->add();
     EXPECT_EQ(program->master.memberCount, 4);
     EXPECT_EQ(editor->selection(), 2);
-    EXPECT_EQ(member(3).Abbrev.str(), u"        ");
-    EXPECT_EQ(member(4).Abbrev.str(), fitText(u"略3", 8));
+    EXPECT_EQ(member(3).abbrev.str(), u"        ");
+    EXPECT_EQ(member(4).abbrev.str(), fitText(u"略3", 8));
     EXPECT_EQ(editor->grid().at(5, 5), fitText(u"略3", 8));
 }
 
@@ -113,10 +113,10 @@ TEST_F(MasterEditorTest, BoxesShowTheClickedMemberAndWriteThroughAtOnce) {
     editor->editBox(MasterEditor::AbbrevBox, u"山田");
     editor->editBox(MasterEditor::PhotoNoBox, u"45abc");
     editor->editBox(MasterEditor::AddressBox, u"東京都");
-    EXPECT_EQ(member(1).Name.str(), longName.substr(0, 16));
-    EXPECT_EQ(member(1).Abbrev.str(), fitText(u"山田", 8));
-    EXPECT_EQ(member(1).PhotoNo, 45);
-    EXPECT_EQ(member(1).Address.str().size(), 64u);
+    EXPECT_EQ(member(1).name.str(), longName.substr(0, 16));
+    EXPECT_EQ(member(1).abbrev.str(), fitText(u"山田", 8));
+    EXPECT_EQ(member(1).photoNo, 45);
+    EXPECT_EQ(member(1).address.str().size(), 64u);
     EXPECT_EQ(editor->grid().at(2, 3), u"045");
     EXPECT_EQ(editor->grid().at(2, 5), fitText(u"山田", 8));
     EXPECT_TRUE(editor->changed());
@@ -150,11 +150,11 @@ TEST_F(MasterEditorTest, FemaleOptionShowsAtOnceAndMarksChanged) {
     auto editor = openEditor();
     ASSERT_TRUE(editor->clickRow(3)); // member 2, male
     editor->clickSexOption(2, true);
-    EXPECT_EQ(member(2).Sex, 1);
+    EXPECT_EQ(member(2).sex, 1);
     EXPECT_EQ(editor->grid().at(3, 6), u"女性");
     EXPECT_TRUE(editor->changed());
     editor->clickSexOption(1, true);
-    EXPECT_EQ(member(2).Sex, 0);
+    EXPECT_EQ(member(2).sex, 0);
     EXPECT_EQ(editor->grid().at(3, 6), u"男性");
 }
 
@@ -165,7 +165,7 @@ TEST_F(MasterEditorTest, EditsWithoutSelectionChangeNothing) {
     editor->clickSexOption(2, true);
     EXPECT_FALSE(editor->changed());
     EXPECT_EQ(platform.beepCount(), 0);
-    EXPECT_EQ(member(1).Name.str().substr(0, 3), u"氏名1");
+    EXPECT_EQ(member(1).name.str().substr(0, 3), u"氏名1");
 }
 
 TEST_F(MasterEditorTest, DeleteMovesTheFollowingMembersUp) {
@@ -175,13 +175,13 @@ TEST_F(MasterEditorTest, DeleteMovesTheFollowingMembersUp) {
     editor->remove();
     EXPECT_EQ(program->master.memberCount, 2);
     EXPECT_EQ(editor->selection(), 1);
-    EXPECT_EQ(member(1).Abbrev.str(), fitText(u"略2", 8));
-    EXPECT_EQ(member(3).Sex, 9);
+    EXPECT_EQ(member(1).abbrev.str(), fitText(u"略2", 8));
+    EXPECT_EQ(member(3).sex, 9);
     EXPECT_EQ(editor->grid().at(4, 0), u"");
     EXPECT_EQ(editor->grid().at(4, 4), u"");
     // The selection now designates the former member 2.
     editor->editBox(MasterEditor::MemoBox, u"メモ");
-    EXPECT_EQ(member(1).Memo.str().substr(0, 2), u"メモ");
+    EXPECT_EQ(member(1).memo.str().substr(0, 2), u"メモ");
 }
 
 TEST_F(MasterEditorTest, AfterDeletingTheLastMemberTypingBeepsAndAddLeavesNoGap) {
@@ -196,8 +196,8 @@ TEST_F(MasterEditorTest, AfterDeletingTheLastMemberTypingBeepsAndAddLeavesNoGap)
 
     editor->add();
     EXPECT_EQ(program->master.memberCount, 3);
-    EXPECT_EQ(member(3).Sex, 0);
-    EXPECT_EQ(member(2).Abbrev.str(), fitText(u"略2", 8));
+    EXPECT_EQ(member(3).sex, 0);
+    EXPECT_EQ(member(2).abbrev.str(), fitText(u"略2", 8));
     EXPECT_EQ(editor->grid().at(4, 6), u"男性");
 }
 
@@ -227,8 +227,8 @@ TEST_F(MasterEditorTest, UpdateWritesTheWholeTable) {
 
     auto again = openEditor();
     EXPECT_EQ(program->master.memberCount, 3);
-    EXPECT_EQ(member(3).Abbrev.str(), fitText(u"新人", 8));
-    EXPECT_EQ(member(3).Sex, 1);
+    EXPECT_EQ(member(3).abbrev.str(), fitText(u"新人", 8));
+    EXPECT_EQ(member(3).sex, 1);
 }
 
 TEST_F(MasterEditorTest, ClosingAfterEditsAsksAndLeavesTheFileAlone) {

@@ -3,6 +3,8 @@
 #include "FixedClock.h"
 #include "ScriptedPlatform.h"
 #include "TempDir.h"
+#include "app/LogCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "storage/SettingsStore.h"
 
@@ -20,7 +22,7 @@ protected:
         dir_ = temp_.path();
         program_ = std::make_unique<Program>(platform_, clock_, settings_, dir_);
         MeetingState& s = state();
-        ASSERT_TRUE(program_->meetingFile.createScratchFile());
+        ASSERT_TRUE(createScratchFile(*program_));
         s.meetingCount = 1;
         s.teamSize = {6, 6, 0};
         for (int slot = 1; slot <= 6; ++slot) {
@@ -29,7 +31,7 @@ protected:
             s.memberAbbrev[1][slot] = u"Ｂ乙" + digit;
             s.memberStatus[1][slot] = 1;
         }
-        ASSERT_TRUE(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
+        ASSERT_TRUE(saveMeeting(*program_, SaveTarget::Meeting));
     }
 
     MeetingState& state() { return program_->state; }
@@ -70,7 +72,7 @@ protected:
     // The activity log as the viewer shows it.
     std::u16string logText() {
         std::u16string text;
-        program_->log.readText(text);
+        readLogText(*program_, text);
         return text;
     }
 

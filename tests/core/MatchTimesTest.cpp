@@ -34,7 +34,7 @@ protected:
 
 } // namespace
 
-TEST(SecondsOf, CountsCalendarDays) {
+TEST_F(MatchTimesTest, SecondsOfCountsCalendarDays) {
     struct Case {
         int year, month, day, hour;
         long long seconds;

@@ -1,5 +1,7 @@
 #include "DataFileFixture.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
+#include "app/StorageMessages.h"
 
 #include "storage/ForeignFileCheck.h"
 #include "storage/RecordJournal.h"
@@ -32,7 +34,7 @@ protected:
     void expectRefused(const std::string& name, std::u16string_view message = kOpenError) {
         const auto before = readBytes(dir.file(name));
         const auto title = state.meetingTitle;
-        EXPECT_FALSE(program.meetingFile.openMeetingFile(fromName(name)));
+        EXPECT_FALSE(openMeetingFile(program, fromName(name)));
         ASSERT_EQ(platform.events().size(), 1u);
         EXPECT_EQ(platform.events()[0].text, message);
         EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
@@ -112,7 +114,7 @@ TEST_F(MeetingFileFaultTest, FileCutShortOpensAtItsLastWholeRecord) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const auto before = readBytes(dir.file(c.name));
-        ASSERT_TRUE(program.meetingFile.openMeetingFile(fromName(c.name)));
+        ASSERT_TRUE(openMeetingFile(program, fromName(c.name)));
         EXPECT_EQ(state.meetingCount, c.held);
         EXPECT_EQ(state.meetingTitle.str(), fitText(title(c.held), 40));
         EXPECT_EQ(state.currentPath, fromName(c.name));
@@ -125,24 +127,24 @@ TEST_F(MeetingFileFaultTest, FileCutShortOpensAtItsLastWholeRecord) {
         platform.clear();
     }
     // The meetings it kept can be viewed, saved and copied.
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"four.rly"));
+    ASSERT_TRUE(openMeetingFile(program, u"four.rly"));
     platform.clear();
-    ASSERT_TRUE(program.meetingFile.readMeeting(1));
+    ASSERT_TRUE(readMeeting(program, 1));
     EXPECT_EQ(state.meetingTitle.str(), fitText(title(1), 40));
-    ASSERT_TRUE(program.meetingFile.readMeeting(3));
+    ASSERT_TRUE(readMeeting(program, 3));
     state.resultTable[0][1][2] = 6002;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
-    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"copy.rly"));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
+    ASSERT_TRUE(copyMeetingFile(program, u"copy.rly"));
     EXPECT_TRUE(platform.messages().empty());
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"copy.rly"));
+    ASSERT_TRUE(openMeetingFile(*again, u"copy.rly"));
     EXPECT_EQ(again->state.meetingCount, 3);
     EXPECT_EQ(again->state.resultTable[0][1][2], 6002);
     EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(MeetingFileFaultTest, MissingFileIsReportedAndNotCreated) {
-    EXPECT_FALSE(program.meetingFile.openMeetingFile(u"nothing.rly"));
+    EXPECT_FALSE(openMeetingFile(program, u"nothing.rly"));
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kOpenError)});
     EXPECT_FALSE(std::filesystem::exists(dir.file("nothing.rly")));
     EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
@@ -165,7 +167,7 @@ TEST_F(MeetingFileFaultTest, ValuesOutOfRangeAreHeldToSoundOnes) {
         record.setInt32At(R::kResultOffset + 4 * R::resultIndex(0, 2, 1), 1000000);
         record.setInt32At(R::kResultOffset + 4 * R::resultIndex(1, 3, 4), 6004);
     });
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"odd.rly"));
+    ASSERT_TRUE(openMeetingFile(program, u"odd.rly"));
     EXPECT_EQ(state.teamSize[0], 20);
     EXPECT_EQ(state.teamSize[1], 0);
     EXPECT_EQ(state.matchMethod, MatchMethod::TwoTeamDoubles);
@@ -181,7 +183,7 @@ TEST_F(MeetingFileFaultTest, ValuesOutOfRangeAreHeldToSoundOnes) {
 TEST_F(MeetingFileFaultTest, ReadingAMeetingTheFileLacksIsRefused) {
     const auto title = state.meetingTitle;
     for (int n : {0, -1, 2, 30000}) {
-        EXPECT_FALSE(program.meetingFile.readMeeting(n));
+        EXPECT_FALSE(readMeeting(program, n));
     }
     ASSERT_EQ(platform.events().size(), 4u);
     EXPECT_EQ(platform.events()[0].text, kOpenError);
@@ -196,30 +198,30 @@ TEST_F(MeetingFileFaultTest, ReadingAMeetingTheFileLacksIsRefused) {
 TEST_F(MeetingFileFaultTest, SaveIntoAnUnreachableFolderFails) {
     writeBytes(dir.file("plain"), {1, 2, 3});
     state.currentPath = u"plain/club.rly";
-    EXPECT_FALSE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    EXPECT_FALSE(saveMeeting(program, SaveTarget::Meeting));
     EXPECT_EQ(platform.events().size(), 1u);
     EXPECT_EQ(platform.events()[0].text, kWriteError);
     EXPECT_EQ(platform.events()[0].title, u"ラリーノート");
     EXPECT_EQ(readBytes(dir.file("plain")), (std::vector<std::uint8_t>{1, 2, 3}));
     platform.clear();
-    EXPECT_FALSE(program.meetingFile.copyMeetingFile(u"plain/copy.rly"));
+    EXPECT_FALSE(copyMeetingFile(program, u"plain/copy.rly"));
     EXPECT_EQ(platform.messages(), std::vector<std::u16string>{std::u16string(kOpenError)});
 }
 
 TEST_F(MeetingFileFaultTest, FullDiskKeepsEarlierRecordsAndTheState) {
     const auto file = dir.file("取りあえず.rlw");
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     const auto before = readBytes(file);
     // Room for one record and a little: completing the meeting cannot add
     // the second record, and what it began to write is taken back.
     const int code = runWithFileSizeLimit(R::kSize + 100, [&]() {
-        if (!program.meetingFile.saveMeeting(SaveTarget::Meeting)) {
+        if (!saveMeeting(program, SaveTarget::Meeting)) {
             return 1;
         }
         resetMeeting(state, ResetTarget::MatchData);
         ++state.meetingCount;
         state.meetingTitle = u"第2回";
-        if (program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount)) {
+        if (saveMeeting(program, SaveTarget::MeetingAndCount)) {
             return 2;
         }
         if (platform.messages() != std::vector<std::u16string>{std::u16string(kWriteError)}) {
@@ -229,7 +231,7 @@ TEST_F(MeetingFileFaultTest, FullDiskKeepsEarlierRecordsAndTheState) {
             return 4;
         }
         state.meetingCount = 1;
-        return program.meetingFile.copyMeetingFile(u"copy.rly") ? 0 : 5;
+        return copyMeetingFile(program, u"copy.rly") ? 0 : 5;
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(readBytes(file), before);
@@ -238,7 +240,7 @@ TEST_F(MeetingFileFaultTest, FullDiskKeepsEarlierRecordsAndTheState) {
 TEST_F(MeetingFileFaultTest, FullDiskDuringNewKeepsTheMeeting) {
     std::filesystem::remove(dir.file("取りあえず.rlw"));
     const int code = runWithFileSizeLimit(R::kSize / 2, [&]() {
-        if (program.meetingFile.createScratchFile()) {
+        if (createScratchFile(program)) {
             return 1;
         }
         if (platform.events().size() != 1 || platform.events()[0].text != kCloseError ||
@@ -257,7 +259,7 @@ TEST_F(MeetingFileFaultTest, FullDiskDuringNewKeepsTheMeeting) {
 TEST_F(MeetingFileFaultTest, FailedSaveAsLeavesNoPartFile) {
     makeMeetings(3);
     const int code = runWithFileSizeLimit(2 * R::kSize, [&]() {
-        if (program.meetingFile.copyMeetingFile(u"copy.rly")) {
+        if (copyMeetingFile(program, u"copy.rly")) {
             return 1;
         }
         if (platform.messages() != std::vector<std::u16string>{std::u16string(kOpenError)}) {

@@ -1,5 +1,6 @@
 #include "DataFileFixture.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 
 #include "text/FixedText.h"
 #include "text/Utf8.h"
@@ -22,7 +23,7 @@ using MeetingFileTest = StorageFixture;
 
 TEST_F(MeetingFileTest, ScratchFileIsOneRecordAndOpensAsOneMeeting) {
     state.meetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.createScratchFile());
+    ASSERT_TRUE(createScratchFile(program));
     EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
     EXPECT_EQ(state.openName, state.currentPath);
     const auto bytes = readBytes(dir.file("取りあえず.rlw"));
@@ -31,7 +32,7 @@ TEST_F(MeetingFileTest, ScratchFileIsOneRecordAndOpensAsOneMeeting) {
     EXPECT_EQ(int16In(bytes, R::kTeamSizeOffset), 10);
 
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(*again, u"取りあえず.rlw"));
     EXPECT_EQ(again->state.meetingCount, 1);
     EXPECT_EQ(again->state.meetingTitle.str(), fitText(u"テニスの試合", 40));
     EXPECT_EQ(again->state.pairState[1][3][4], 0);
@@ -46,10 +47,10 @@ TEST_F(MeetingFileTest, CompletionAddsARecordAndRaisesTheCount) {
     EXPECT_EQ(int16In(bytes, 0), 2);
 
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(*again, u"取りあえず.rlw"));
     EXPECT_EQ(again->state.meetingCount, 2);
     EXPECT_EQ(again->state.resultTable[0][1][2], 2);
-    ASSERT_TRUE(again->meetingFile.readMeeting(1));
+    ASSERT_TRUE(readMeeting(*again, 1));
     EXPECT_EQ(again->state.resultTable[0][1][2], 1);
     EXPECT_EQ(again->state.meetingTitle.str(), fitText(u"第1回", 40));
 }
@@ -57,7 +58,7 @@ TEST_F(MeetingFileTest, CompletionAddsARecordAndRaisesTheCount) {
 TEST_F(MeetingFileTest, RunningPairIsStoredAsZero) {
     makeMeetings(1);
     state.setPair(1, 2, 5, PairRunning);
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     const auto bytes = readBytes(dir.file("取りあえず.rlw"));
     EXPECT_EQ(int16In(bytes, pairByte(1, 1, 2, 5)), 0);
     EXPECT_EQ(int16In(bytes, pairByte(1, 1, 5, 2)), 0);
@@ -69,9 +70,9 @@ TEST_F(MeetingFileTest, TextFieldsAreCutToTheirBytes) {
     const std::u16string title = u"一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十";
     state.meetingTitle = title;
     state.memberAbbrev[0][1] = u"山田太郎様";
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(*again, u"取りあえず.rlw"));
     EXPECT_EQ(again->state.meetingTitle.str(), fitText(title.substr(0, 20), 40));
     EXPECT_EQ(again->state.memberAbbrev[0][1].str(), fitText(u"山田太郎", 8));
 }
@@ -92,12 +93,12 @@ TEST_F(MeetingFileTest, JapaneseMeetingComesBackExactly) {
     state.resultTable[0][21][23] = 999999;
     state.setPair(0, 1, 7, PairFinished);
     state.setPair(1, 2, 3, PairUnavailable);
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     MeetingSnapshot saved;
     copyStoredMeeting(state, saved);
 
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(*again, u"取りあえず.rlw"));
     MeetingSnapshot read;
     copyStoredMeeting(again->state, read);
     EXPECT_EQ(read.meetingTitle, saved.meetingTitle);
@@ -124,10 +125,10 @@ TEST_F(MeetingFileTest, BytesTheProgramDoesNotUseSurviveASave) {
         }
     });
     const auto before = readBytes(dir.file("club.rly"));
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
+    ASSERT_TRUE(openMeetingFile(program, u"club.rly"));
     EXPECT_EQ(readBytes(dir.file("club.rly")), before);
     state.resultTable[0][1][2] = 6003;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     auto after = readBytes(dir.file("club.rly"));
     const std::size_t changed = R::kResultOffset + 4 * R::resultIndex(0, 1, 2);
     EXPECT_NE(after, before);
@@ -140,9 +141,9 @@ TEST_F(MeetingFileTest, CorrectionOfAnEarlierMeetingRewritesOnlyThatRecord) {
     const auto before = readBytes(dir.file("取りあえず.rlw"));
     saveSnapshot(state);
     state.viewedMeeting = 1;
-    ASSERT_TRUE(program.meetingFile.readMeeting(1));
+    ASSERT_TRUE(readMeeting(program, 1));
     state.resultTable[0][1][2] = 4006;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::ViewedMeeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::ViewedMeeting));
     const auto after = readBytes(dir.file("取りあえず.rlw"));
     ASSERT_EQ(after.size(), 3 * R::kSize);
     EXPECT_EQ(int16In(after, 0), 3);
@@ -153,7 +154,7 @@ TEST_F(MeetingFileTest, CorrectionOfAnEarlierMeetingRewritesOnlyThatRecord) {
 
 TEST_F(MeetingFileTest, SaveAsCopiesEveryMeeting) {
     makeMeetings(4);
-    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"club.rly"));
+    ASSERT_TRUE(copyMeetingFile(program, u"club.rly"));
     const auto copy = readBytes(dir.file("club.rly"));
     ASSERT_EQ(copy.size(), 4 * R::kSize);
     EXPECT_EQ(int16In(copy, 0), 4);
@@ -166,7 +167,7 @@ TEST_F(MeetingFileTest, SaveAsCopiesEveryMeeting) {
 TEST_F(MeetingFileTest, SaveAsToItselfOnlyBeeps) {
     makeMeetings(2);
     const auto before = readBytes(dir.file("取りあえず.rlw"));
-    EXPECT_FALSE(program.meetingFile.copyMeetingFile(u"取りあえず.rlw"));
+    EXPECT_FALSE(copyMeetingFile(program, u"取りあえず.rlw"));
     EXPECT_EQ(platform.beepCount(), 1);
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_TRUE(platform.questions().empty());
@@ -177,14 +178,14 @@ TEST_F(MeetingFileTest, SaveAsOverAnExistingFileAsksFirst) {
     makeMeetings(2);
     writeDataFile(dir.file("old.rly"), 3, 3);
     const auto old = readBytes(dir.file("old.rly"));
-    EXPECT_FALSE(program.meetingFile.copyMeetingFile(u"old.rly"));
+    EXPECT_FALSE(copyMeetingFile(program, u"old.rly"));
     ASSERT_EQ(platform.questions().size(), 1u);
     EXPECT_EQ(platform.questions()[0], u"既存のﾌｧｲﾙに上書きしますか ?");
     EXPECT_EQ(readBytes(dir.file("old.rly")), old);
     EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
 
     platform.setNextAnswer(true);
-    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"old.rly"));
+    ASSERT_TRUE(copyMeetingFile(program, u"old.rly"));
     const auto copied = readBytes(dir.file("old.rly"));
     ASSERT_EQ(copied.size(), 3 * R::kSize); // the third record stays behind the count
     EXPECT_EQ(int16In(copied, 0), 2);
@@ -192,16 +193,28 @@ TEST_F(MeetingFileTest, SaveAsOverAnExistingFileAsksFirst) {
         std::equal(copied.begin() + 2 * R::kSize, copied.end(), old.begin() + 2 * R::kSize));
 }
 
+TEST_F(MeetingFileTest, StorageReturnsItsFaultsAndShowsNothing) {
+    makeMeetings(2);
+    writeDataFile(dir.file("old.rly"), 3, 3);
+    MeetingFile& file = program.meetingFile;
+    EXPECT_EQ(file.copyMeetingFile(u"取りあえず.rlw", Overwrite::Allow), FileFault::SameFile);
+    EXPECT_EQ(file.copyMeetingFile(u"old.rly", Overwrite::Refuse), FileFault::TargetExists);
+    EXPECT_EQ(file.readMeeting(3), FileFault::CannotRead);
+    EXPECT_EQ(file.openMeetingFile(u"none.rly").fault, FileFault::CannotRead);
+    EXPECT_EQ(state.currentPath, u"取りあえず.rlw");
+    EXPECT_TRUE(platform.events().empty());
+}
+
 TEST_F(MeetingFileTest, SaveAsOfAFreshScratchFileKeepsItsMeeting) {
     state.meetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.createScratchFile());
-    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"new.rly"));
+    ASSERT_TRUE(createScratchFile(program));
+    ASSERT_TRUE(copyMeetingFile(program, u"new.rly"));
     EXPECT_EQ(readBytes(dir.file("new.rly")).size(), R::kSize);
 }
 
 TEST_F(MeetingFileTest, CountZeroOpensAsOneMeeting) {
     writeDataFile(dir.file("zero.rly"), 2, 0);
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"zero.rly"));
+    ASSERT_TRUE(openMeetingFile(program, u"zero.rly"));
     EXPECT_EQ(state.meetingCount, 1);
     EXPECT_EQ(state.teamSize[0], 4);
     EXPECT_EQ(state.openName, u"zero.rly");
@@ -211,12 +224,12 @@ TEST_F(MeetingFileTest, AbsolutePathsAreUsedAsGiven) {
     TempDir other;
     writeDataFile(other.file("外部.rly"), 1, 1);
     const std::u16string path = fromUtf8(other.file("外部.rly").string());
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(path));
+    ASSERT_TRUE(openMeetingFile(program, path));
     EXPECT_EQ(state.currentPath, path);
-    EXPECT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    EXPECT_TRUE(saveMeeting(program, SaveTarget::Meeting));
 }
 
-TEST(ScratchPath, EndsInRlw) {
+TEST_F(MeetingFileTest, ScratchPathEndsInRlw) {
     EXPECT_TRUE(isScratchPath(u"取りあえず.rlw"));
     EXPECT_TRUE(isScratchPath(u"/x/y.rlw"));
     EXPECT_FALSE(isScratchPath(u"club.rly"));
@@ -226,17 +239,17 @@ TEST(ScratchPath, EndsInRlw) {
 
 TEST_F(MeetingFileTest, SaveOfNewAndCloseWritesTheMeetingAndTheCount) {
     makeMeetings(3);
-    ASSERT_TRUE(program.meetingFile.copyMeetingFile(u"club.rly"));
+    ASSERT_TRUE(copyMeetingFile(program, u"club.rly"));
     state.resultTable[1][2][3] = 6001;
-    ASSERT_TRUE(program.meetingFile.saveMeetingTo(u"club.rly"));
+    ASSERT_TRUE(saveMeetingTo(program, u"club.rly"));
     EXPECT_EQ(state.currentPath, u"club.rly");
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"club.rly"));
+    ASSERT_TRUE(openMeetingFile(*again, u"club.rly"));
     EXPECT_EQ(again->state.meetingCount, 3);
     EXPECT_EQ(again->state.resultTable[1][2][3], 6001);
 
     writeBytes(dir.file("plain"), {1});
-    EXPECT_FALSE(program.meetingFile.saveMeetingTo(u"plain/x.rly"));
+    EXPECT_FALSE(saveMeetingTo(program, u"plain/x.rly"));
     ASSERT_EQ(platform.events().size(), 1u);
     EXPECT_EQ(platform.events()[0].text,
               u"ﾌｧｲﾙを閉じるときにｴﾗｰが発生しました。もう一度実行してください。");

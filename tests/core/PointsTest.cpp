@@ -1,12 +1,10 @@
 #include "results/Points.h"
 #include "MeetingBuilder.h"
-#include "results/Ranking.h"
 #include "results/ScoreCode.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <vector>
 
 namespace {
 
@@ -14,24 +12,9 @@ const std::array<std::int32_t, kResultColumns>& row(const MeetingState& s, int t
     return s.resultTable[team][m];
 }
 
-// Gives a member standings directly: matches, rate, point rate.
-void standing(MeetingState& s, int team, int m, int matches, int rate, int points) {
-    s.resultTable[team][m][PlayedCount] = matches;
-    s.resultTable[team][m][WinRate] = rate;
-    s.resultTable[team][m][PointWinRate] = points;
-}
-
-std::vector<int> ranks(const MeetingState& s, int team, int column) {
-    std::vector<int> result;
-    for (int m = 1; m <= s.teamSize[team]; ++m) {
-        result.push_back(s.resultTable[team][m][column]);
-    }
-    return result;
-}
-
 } // namespace
 
-TEST(MemberPoints, ADrawCountsAsWinAndLoss) {
+TEST(Points, ADrawCountsAsWinAndLoss) {
     MeetingBuilder b(4, 4);
     b.twoTeam(1, 2, 1, 2, 6, 4).twoTeam(1, 3, 1, 3, 4, 6).twoTeam(1, 4, 1, 4, 5, 5);
     MeetingState& s = b.state();
@@ -46,7 +29,7 @@ TEST(MemberPoints, ADrawCountsAsWinAndLoss) {
     EXPECT_EQ(row(s, 0, 2)[PointWinRate], 60);
 }
 
-TEST(MemberPoints, RunningForfeitedAndDamagedCellsDoNotCount) {
+TEST(Points, RunningForfeitedAndDamagedCellsDoNotCount) {
     MeetingBuilder b(5, 5);
     MeetingState& s = b.state();
     s.resultTable[0][1][2] = 6004;
@@ -66,7 +49,7 @@ TEST(MemberPoints, RunningForfeitedAndDamagedCellsDoNotCount) {
     EXPECT_EQ(s.pairState[0][2][4], PairFirstClass) << "codes below 3 go back to 0";
 }
 
-TEST(MemberPoints, HugeScoreCodesSaturateInsteadOfOverflowing) {
+TEST(Points, HugeScoreCodesSaturateInsteadOfOverflowing) {
     MeetingBuilder b(20, 20);
     MeetingState& s = b.state();
     for (int j = 2; j <= 20; ++j) {
@@ -81,17 +64,7 @@ TEST(MemberPoints, HugeScoreCodesSaturateInsteadOfOverflowing) {
     EXPECT_EQ(row(s, 0, kTotalsRow)[GamesWonLost], INT_MAX);
 }
 
-TEST(Percent, RoundsHalvesToEven) {
-    EXPECT_EQ(percentOf(1, 8), 12);
-    EXPECT_EQ(percentOf(3, 8), 38);
-    EXPECT_EQ(percentOf(5, 8), 62);
-    EXPECT_EQ(percentOf(2, 3), 67);
-    EXPECT_EQ(percentOf(1, 200), 0);
-    EXPECT_EQ(percentOf(3, 200), 2);
-    EXPECT_EQ(percentOf(5, 0), 0);
-}
-
-TEST(TeamTotals, SumBothPartsOfTheMembersColumns) {
+TEST(Points, TeamTotalsSumBothPartsOfTheMembersColumns) {
     MeetingBuilder b(4, 4);
     b.twoTeam(1, 2, 1, 2, 6, 4).twoTeam(3, 4, 3, 4, 2, 6).twoTeam(1, 3, 2, 4, 5, 5);
     MeetingState& s = b.state();
@@ -105,63 +78,4 @@ TEST(TeamTotals, SumBothPartsOfTheMembersColumns) {
     EXPECT_EQ(row(s, 0, kTotalsRow)[PointWinRate], 46);
     EXPECT_EQ(row(s, 1, kTotalsRow)[GamesWonLost], 30026);
     EXPECT_EQ(teamMatches(s, 0), 6);
-}
-
-TEST(Ranking, CompetitionRanksOverBothTeams) {
-    MeetingBuilder b(3, 2);
-    MeetingState& s = b.state();
-    standing(s, 0, 1, 3, 67, 55);
-    standing(s, 0, 2, 3, 67, 60);
-    standing(s, 0, 3, 2, 50, 70);
-    standing(s, 1, 1, 3, 67, 55);
-    standing(s, 1, 2, 3, 0, 0);
-    rankMembers(s);
-    EXPECT_EQ(ranks(s, 0, OverallRank), (std::vector<int>{2, 1, 4}));
-    EXPECT_EQ(ranks(s, 1, OverallRank), (std::vector<int>{2, 0})) << "both rates 0 keeps rank 0";
-    EXPECT_EQ(ranks(s, 0, SexRank), (std::vector<int>{2, 1, 4}));
-}
-
-TEST(Ranking, SexRanksLeaveOutRestingMembers) {
-    MeetingBuilder b(4, 1);
-    b.woman(0, 1).woman(0, 2).resting(0, 2).resting(0, 3);
-    MeetingState& s = b.state();
-    standing(s, 0, 1, 2, 50, 50);
-    standing(s, 0, 2, 2, 100, 80);
-    standing(s, 0, 3, 2, 90, 50);
-    standing(s, 0, 4, 2, 10, 40);
-    standing(s, 1, 1, 0, 100, 100);
-    rankMembers(s);
-    EXPECT_EQ(ranks(s, 0, OverallRank), (std::vector<int>{3, 1, 2, 4}));
-    EXPECT_EQ(ranks(s, 0, SexRank), (std::vector<int>{1, 0, 0, 1}));
-    EXPECT_EQ(ranks(s, 1, OverallRank), (std::vector<int>{0})) << "never played";
-}
-
-TEST(Ranking, EveryTiedMemberSharesTheRankBeyondTwenty) {
-    MeetingBuilder b(20, 20);
-    MeetingState& s = b.state();
-    for (int team = 0; team < 2; ++team) {
-        for (int m = 1; m <= 20; ++m) {
-            standing(s, team, m, 4, 50, 50);
-        }
-    }
-    standing(s, 1, 20, 4, 75, 50);
-    s.resultTable[0][5][OverallRank] = 33; // left over from an earlier pass
-    rankMembers(s);
-    EXPECT_EQ(s.resultTable[1][20][OverallRank], 1);
-    for (int team = 0; team < 2; ++team) {
-        for (int m = 1; m <= (team == 0 ? 20 : 19); ++m) {
-            EXPECT_EQ(s.resultTable[team][m][OverallRank], 2) << team << "," << m;
-        }
-    }
-}
-
-TEST(Ranking, DamagedTeamSizesStayInsideTheArrays) {
-    MeetingBuilder b(25, -3);
-    MeetingState& s = b.state();
-    standing(s, 0, 21, 3, 90, 90);
-    standing(s, 0, 20, 3, 50, 50);
-    rankMembers(s);
-    sumMemberPoints(s, 0);
-    sumMemberPoints(s, 1);
-    EXPECT_EQ(s.resultTable[0][21][OverallRank], 0) << "row 21 holds totals, not a member";
 }

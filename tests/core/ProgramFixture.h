@@ -4,6 +4,7 @@
 #include "ScriptedPlatform.h"
 #include "StorageFixture.h"
 #include "TempDir.h"
+#include "app/LogCommands.h"
 #include "app/MainLayout.h"
 #include "app/Program.h"
 #include "storage/SettingsStore.h"
@@ -53,7 +54,7 @@ protected:
 
     std::u16string logText() {
         std::u16string text;
-        program_->log.readText(text);
+        readLogText(*program_, text);
         return text;
     }
 

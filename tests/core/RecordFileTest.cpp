@@ -3,6 +3,7 @@
 // save that fails halfway.
 #include "FaultInjection.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 
 #include "storage/RecordFile.h"
 #include "storage/RecordJournal.h"
@@ -23,7 +24,40 @@ std::vector<std::uint8_t> slice(const std::vector<std::uint8_t>& bytes, std::siz
 
 } // namespace
 
-TEST(RecordFile, WritesReachTheFileTogetherAtFinish) {
+class RecordFileTest : public StorageFixture {
+protected:
+    void SetUp() override {
+        makeMeetings(3);
+        before = readBytes(file());
+    }
+    std::filesystem::path file() const { return dir.file("取りあえず.rlw"); }
+
+    // The journal of the completion of meeting 3, as a crash leaves it: the
+    // new record 4 and record 1 with the count 4. The file got the first
+    // `written` bytes of record 4.
+    void crashDuringCompletion(std::size_t written, std::size_t journalBytes = SIZE_MAX) {
+        journal::Contents contents;
+        contents.sizeBefore = 3 * R::kSize;
+        contents.sizeAfter = 4 * R::kSize;
+        newest.setInt32At(R::kResultOffset + 4 * R::resultIndex(0, 1, 2), 4);
+        contents.records[4].assign(newest.bytes.begin(), newest.bytes.end());
+        auto first = slice(before, 0, R::kSize);
+        first[0] = 4;
+        contents.records[1] = first;
+        auto bytes = journal::encode(R::kSize, contents);
+        bytes.resize(std::min(bytes.size(), journalBytes));
+        writeBytes(journal::pathOf(file()), bytes);
+        auto torn = before;
+        torn.insert(torn.end(), contents.records[4].begin(),
+                    contents.records[4].begin() + static_cast<long>(written));
+        writeBytes(file(), torn);
+    }
+
+    std::vector<std::uint8_t> before;
+    MeetingRecord newest;
+};
+
+TEST_F(RecordFileTest, WritesReachTheFileTogetherAtFinish) {
     TempDir dir;
     const auto path = dir.file("f.dat");
     writeBytes(path, recordOf(1, 32));
@@ -51,7 +85,7 @@ TEST(RecordFile, WritesReachTheFileTogetherAtFinish) {
     EXPECT_EQ(readBytes(path), expected) << "a file closed without finish() gets no write";
 }
 
-TEST(RecordJournal, ReadsOnlyCompleteUndamagedJournals) {
+TEST_F(RecordFileTest, JournalReadsOnlyCompleteUndamagedJournals) {
     journal::Contents contents;
     contents.sizeBefore = 32;
     contents.sizeAfter = 48;
@@ -87,45 +121,12 @@ TEST(RecordJournal, ReadsOnlyCompleteUndamagedJournals) {
     EXPECT_FALSE(journal::decode(journal::encode(16, contents), 16, read)) << "record 0";
 }
 
-class JournalTest : public StorageFixture {
-protected:
-    void SetUp() override {
-        makeMeetings(3);
-        before = readBytes(file());
-    }
-    std::filesystem::path file() const { return dir.file("取りあえず.rlw"); }
-
-    // The journal of the completion of meeting 3, as a crash leaves it: the
-    // new record 4 and record 1 with the count 4. The file got the first
-    // `written` bytes of record 4.
-    void crashDuringCompletion(std::size_t written, std::size_t journalBytes = SIZE_MAX) {
-        journal::Contents contents;
-        contents.sizeBefore = 3 * R::kSize;
-        contents.sizeAfter = 4 * R::kSize;
-        newest.setInt32At(R::kResultOffset + 4 * R::resultIndex(0, 1, 2), 4);
-        contents.records[4].assign(newest.bytes.begin(), newest.bytes.end());
-        auto first = slice(before, 0, R::kSize);
-        first[0] = 4;
-        contents.records[1] = first;
-        auto bytes = journal::encode(R::kSize, contents);
-        bytes.resize(std::min(bytes.size(), journalBytes));
-        writeBytes(journal::pathOf(file()), bytes);
-        auto torn = before;
-        torn.insert(torn.end(), contents.records[4].begin(),
-                    contents.records[4].begin() + static_cast<long>(written));
-        writeBytes(file(), torn);
-    }
-
-    std::vector<std::uint8_t> before;
-    MeetingRecord newest;
-};
-
-TEST_F(JournalTest, OpeningFinishesAnInterruptedSave) {
+TEST_F(RecordFileTest, OpeningFinishesAnInterruptedSave) {
     for (std::size_t written : {std::size_t{0}, std::size_t{100}, R::kSize - 1, R::kSize}) {
         SCOPED_TRACE(written);
         crashDuringCompletion(written);
         auto again = restart();
-        ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+        ASSERT_TRUE(openMeetingFile(*again, u"取りあえず.rlw"));
         EXPECT_TRUE(platform.events().empty());
         EXPECT_EQ(again->state.meetingCount, 4);
         EXPECT_EQ(again->state.resultTable[0][1][2], 4);
@@ -138,13 +139,13 @@ TEST_F(JournalTest, OpeningFinishesAnInterruptedSave) {
     }
 }
 
-TEST_F(JournalTest, ReadOnlyOpeningSeesAnInterruptedSaveWithoutWritingIt) {
+TEST_F(RecordFileTest, ReadOnlyOpeningSeesAnInterruptedSaveWithoutWritingIt) {
     crashDuringCompletion(100);
     const auto fileBefore = readBytes(file());
     const auto journalBefore = readBytes(journal::pathOf(file()));
     RecordFile::setFinishSavesWhenReading(false);
     auto again = restart();
-    const bool opened = again->meetingFile.openMeetingFile(u"取りあえず.rlw");
+    const bool opened = openMeetingFile(*again, u"取りあえず.rlw");
     RecordFile::setFinishSavesWhenReading(true);
     ASSERT_TRUE(opened);
     EXPECT_TRUE(platform.events().empty());
@@ -155,54 +156,54 @@ TEST_F(JournalTest, ReadOnlyOpeningSeesAnInterruptedSaveWithoutWritingIt) {
     EXPECT_TRUE(fault::unfinishedSave(file())) << "the next writer still finishes it";
 }
 
-TEST_F(JournalTest, TornJournalIsIgnoredAndTheOldRecordsStay) {
+TEST_F(RecordFileTest, TornJournalIsIgnoredAndTheOldRecordsStay) {
     // The journal was being written: the file itself was not touched yet.
     crashDuringCompletion(0, R::kSize);
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(program, u"取りあえず.rlw"));
     EXPECT_TRUE(platform.events().empty());
     EXPECT_EQ(state.meetingCount, 3);
     EXPECT_EQ(readBytes(file()), before);
     state.resultTable[0][1][2] = 33;
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     EXPECT_FALSE(fault::unfinishedSave(file()));
     auto again = restart();
-    ASSERT_TRUE(again->meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(*again, u"取りあえず.rlw"));
     EXPECT_EQ(again->state.meetingCount, 3);
     EXPECT_EQ(again->state.resultTable[0][1][2], 33);
 }
 
-TEST_F(JournalTest, JournalThatDoesNotFitTheFileIsNotApplied) {
+TEST_F(RecordFileTest, JournalThatDoesNotFitTheFileIsNotApplied) {
     crashDuringCompletion(0);
     // The file was replaced by a longer one since.
     auto longer = before;
     longer.resize(5 * R::kSize);
     writeBytes(file(), longer);
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(program, u"取りあえず.rlw"));
     EXPECT_EQ(state.meetingCount, 3);
     EXPECT_EQ(readBytes(file()), longer);
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
     EXPECT_FALSE(fault::unfinishedSave(file()));
 }
 
-TEST_F(JournalTest, JournalOfARemovedFileIsDropped) {
+TEST_F(RecordFileTest, JournalOfARemovedFileIsDropped) {
     crashDuringCompletion(0);
     std::filesystem::remove(file());
     state.meetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.createScratchFile());
+    ASSERT_TRUE(createScratchFile(program));
     EXPECT_EQ(readBytes(file()).size(), R::kSize);
     EXPECT_FALSE(fault::unfinishedSave(file()));
 }
 
-TEST_F(JournalTest, SaveFailingHalfwayPutsBackTheOldRecords) {
+TEST_F(RecordFileTest, SaveFailingHalfwayPutsBackTheOldRecords) {
     // Room for the journal of two records but not for the file's third
     // record: record 1 is written in place before record 3 fails.
     std::filesystem::resize_file(file(), 2 * R::kSize);
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(program, u"取りあえず.rlw"));
     platform.clear();
     const int code = fault::inChild([&]() {
         CHILD_CHECK(fault::limitFileSize(3 * R::kSize - 100));
         state.meetingCount = 3;
-        CHILD_CHECK(!program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
+        CHILD_CHECK(!saveMeeting(program, SaveTarget::MeetingAndCount));
         CHILD_CHECK(platform.messages().size() == 1);
         return 0;
     });

@@ -4,6 +4,8 @@
 #include "ScriptedPlatform.h"
 #include "StorageFixture.h"
 #include "TempDir.h"
+#include "app/MasterFileCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "storage/SettingsStore.h"
 #include "text/Utf8.h"
@@ -33,14 +35,14 @@ protected:
         master.memberCount = static_cast<std::int16_t>(count);
         for (int i = 1; i <= count; ++i) {
             MemberRecord& entry = master.members[static_cast<std::size_t>(i)];
-            entry.ClassCode = static_cast<std::int16_t>(10 + i);
-            entry.PhotoNo = static_cast<std::int16_t>(i);
+            entry.classCode = static_cast<std::int16_t>(10 + i);
+            entry.photoNo = static_cast<std::int16_t>(i);
             // Appended: GCC 12 at -O3 warns wrongly about u"..." + text.
-            entry.Name = std::u16string(u"氏名").append(number(i));
-            entry.Abbrev = std::u16string(u"略").append(number(i));
-            entry.Sex = static_cast<std::int16_t>(i % 2);
+            entry.name = std::u16string(u"氏名").append(number(i));
+            entry.abbrev = std::u16string(u"略").append(number(i));
+            entry.sex = static_cast<std::int16_t>(i % 2);
         }
-        ASSERT_TRUE(master.writeFile());
+        ASSERT_TRUE(writeMasterFile(platform, master));
     }
 
     // Makes "club.rly" the open data file holding `meetings` meetings; meeting
@@ -55,8 +57,8 @@ protected:
         for (int k = 1; k <= meetings; ++k) {
             state.meetingCount = static_cast<std::int16_t>(k);
             state.meetingTitle = std::u16string(u"第").append(number(k)).append(u"回");
-            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? SaveTarget::Meeting
-                                                                : SaveTarget::MeetingAndCount));
+            ASSERT_TRUE(
+                saveMeeting(*program, k == 1 ? SaveTarget::Meeting : SaveTarget::MeetingAndCount));
         }
     }
 

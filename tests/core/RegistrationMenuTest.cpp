@@ -1,5 +1,7 @@
 #include "RegistrationFixture.h"
 
+#include "app/LogCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/RegistrationMenu.h"
 #include "text/Cp932.h"
 #include "text/FixedText.h"
@@ -24,8 +26,8 @@ protected:
             state().memberStatus[1][2] = 11;
             state().resultTable[0][1][2] = 6004;
             state().setPair(0, 1, 2, PairFinished);
-            ASSERT_TRUE(program->meetingFile.saveMeeting(k == 1 ? SaveTarget::Meeting
-                                                                : SaveTarget::MeetingAndCount));
+            ASSERT_TRUE(
+                saveMeeting(*program, k == 1 ? SaveTarget::Meeting : SaveTarget::MeetingAndCount));
         }
     }
     MeetingRecord record(int n) {
@@ -35,7 +37,7 @@ protected:
     }
     int logEntries() {
         std::u16string text;
-        program->log.readText(text);
+        readLogText(*program, text);
         int lines = 0;
         for (std::size_t at = text.find(u"\r\n"); at != std::u16string::npos;
              at = text.find(u"\r\n", at + 2)) {
@@ -45,7 +47,7 @@ protected:
     }
     std::u16string logText() {
         std::u16string text;
-        program->log.readText(text);
+        readLogText(*program, text);
         return text;
     }
 
@@ -153,7 +155,7 @@ TEST_F(RegistrationMenuTest, ClearAllDataLeavesOneMeetingWithTheNewestNames) {
 
     // Reopening the file finds one meeting.
     resetMeeting(state(), ResetTarget::NewMeeting);
-    ASSERT_TRUE(program->meetingFile.openMeetingFile(state().currentPath));
+    ASSERT_TRUE(openMeetingFile(*program, state().currentPath));
     EXPECT_EQ(state().meetingCount, 1);
 }
 
@@ -175,23 +177,23 @@ TEST_F(RegistrationMenuTest, AnsweringNoChangesNothingAndLogsNothing) {
 
 TEST_F(RegistrationMenuTest, IntraTeamModeKeepsTheSelectedTeamAndLocksTheTabs) {
     EXPECT_TRUE(menu->tabStripEnabled());
-    ASSERT_TRUE(menu->toggleIntraTeam(2));
+    ASSERT_TRUE(menu->toggleIntraTeam(1));
     EXPECT_EQ(state().intraTeamMode, IntraTeamMode::On);
     EXPECT_EQ(state().currentTeam, 1);
     EXPECT_FALSE(menu->tabStripEnabled());
 
-    ASSERT_TRUE(menu->toggleIntraTeam(2));
+    ASSERT_TRUE(menu->toggleIntraTeam(1));
     EXPECT_EQ(state().intraTeamMode, IntraTeamMode::Off);
     EXPECT_EQ(state().currentTeam, 1);
     EXPECT_TRUE(menu->tabStripEnabled());
 
-    ASSERT_TRUE(menu->toggleIntraTeam(1));
+    ASSERT_TRUE(menu->toggleIntraTeam(0));
     EXPECT_EQ(state().currentTeam, 0);
     EXPECT_EQ(redraws, 3);
 }
 
 TEST_F(RegistrationMenuTest, IntraTeamModeMessageComesBeforeTheFileMessage) {
-    ASSERT_TRUE(menu->toggleIntraTeam(1));
+    ASSERT_TRUE(menu->toggleIntraTeam(0));
     EXPECT_FALSE(menu->mayRegister());
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.messages()[0], RegistrationMenu::kIntraTeamMessage);
@@ -199,16 +201,16 @@ TEST_F(RegistrationMenuTest, IntraTeamModeMessageComesBeforeTheFileMessage) {
 
 TEST_F(RegistrationMenuTest, IntraTeamSwitchRefusals) {
     state().matchMethod = MatchMethod::OneTeamSingles;
-    EXPECT_FALSE(menu->toggleIntraTeam(1));
+    EXPECT_FALSE(menu->toggleIntraTeam(0));
     EXPECT_EQ(platform.beepCount(), 1);
     state().matchMethod = MatchMethod::TwoTeamDoubles;
     state().viewedMeeting = 1;
-    EXPECT_FALSE(menu->toggleIntraTeam(1));
+    EXPECT_FALSE(menu->toggleIntraTeam(0));
     EXPECT_EQ(platform.messages().at(0), RegistrationMenu::kViewingMessage);
     EXPECT_EQ(state().intraTeamMode, IntraTeamMode::Off);
     EXPECT_EQ(redraws, 0);
     // Running matches do not stop the switch.
     state().viewedMeeting = 0;
     state().runningCount = 2;
-    EXPECT_TRUE(menu->toggleIntraTeam(1));
+    EXPECT_TRUE(menu->toggleIntraTeam(0));
 }

@@ -1,6 +1,7 @@
 #include "app/ReportCommands.h"
 #include "MeetingBuilder.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "results/StandingsReport.h"
 #include "storage/MeetingRecord.h"
@@ -10,7 +11,7 @@
 namespace {
 
 // Three meetings of four against four; A1 plays in each.
-class ReportCommand : public StorageFixture {
+class ReportCommands : public StorageFixture {
 protected:
     void SetUp() override {
         MeetingBuilder first(4, 4);
@@ -23,7 +24,7 @@ protected:
             computeStandings(b->state());
         }
         writeMeetingFile(dir.file("club.rly"), {&first.state(), &second.state(), &third.state()});
-        ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
+        ASSERT_TRUE(openMeetingFile(program, u"club.rly"));
         buildPairingTable(program);
         current = state.resultTable;
     }
@@ -45,7 +46,7 @@ protected:
 
 } // namespace
 
-TEST_F(ReportCommand, ShowsTheSumsThenPutsTheCurrentMeetingBack) {
+TEST_F(ReportCommands, ShowsTheSumsThenPutsTheCurrentMeetingBack) {
     ASSERT_TRUE(openReport());
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(playedWhileShown, 3) << "the report sees all three meetings";
@@ -63,7 +64,7 @@ TEST_F(ReportCommand, ShowsTheSumsThenPutsTheCurrentMeetingBack) {
     EXPECT_EQ(playedWhileShown, 3);
 }
 
-TEST_F(ReportCommand, NeedsAnOpenFile) {
+TEST_F(ReportCommands, NeedsAnOpenFile) {
     state.openName.clear();
     EXPECT_FALSE(openReport());
     EXPECT_EQ(shown, 0);
@@ -73,7 +74,7 @@ TEST_F(ReportCommand, NeedsAnOpenFile) {
     EXPECT_EQ(state.resultTable, current);
 }
 
-TEST_F(ReportCommand, StaysClosedWhileTheTotalsAreShown) {
+TEST_F(ReportCommands, StaysClosedWhileTheTotalsAreShown) {
     ASSERT_TRUE(switchToTotals(program));
     const ResultTableArray sums = state.resultTable;
     EXPECT_FALSE(openReport());
@@ -83,7 +84,7 @@ TEST_F(ReportCommand, StaysClosedWhileTheTotalsAreShown) {
     EXPECT_EQ(state.viewState, ViewState::Totals);
 }
 
-TEST_F(ReportCommand, StaysClosedWhenAMeetingCannotBeRead) {
+TEST_F(ReportCommands, StaysClosedWhenAMeetingCannotBeRead) {
     std::filesystem::resize_file(dir.file("club.rly"), MeetingRecord::kSize);
     EXPECT_FALSE(openReport());
     EXPECT_EQ(shown, 0);
@@ -91,7 +92,7 @@ TEST_F(ReportCommand, StaysClosedWhenAMeetingCannotBeRead) {
               std::vector<std::u16string>{u"ﾌｧｲﾙを開くときにｴﾗｰが発生しました。"});
 }
 
-TEST_F(ReportCommand, RefusedWhileAnEarlierMeetingIsShown) {
+TEST_F(ReportCommands, RefusedWhileAnEarlierMeetingIsShown) {
     ASSERT_TRUE(showPreviousMeeting(program));
     ASSERT_EQ(state.viewedMeeting, 2);
     const ResultTableArray earlier = state.resultTable;

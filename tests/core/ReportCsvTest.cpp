@@ -1,11 +1,11 @@
 #include "results/ReportCsv.h"
 #include "MeetingBuilder.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/ReportCommands.h"
 #include "results/ReportTable.h"
 #include "results/StandingsReport.h"
-#include "text/CsvField.h"
 #include "text/Utf8.h"
 
 #include <gtest/gtest.h>
@@ -83,29 +83,13 @@ protected:
             computeStandings(b->state());
         }
         writeMeetingFile(dir.file("club.rly"), {&first.state(), &second.state()});
-        ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
+        ASSERT_TRUE(openMeetingFile(program, u"club.rly"));
         buildPairingTable(program);
         ASSERT_TRUE(prepareStandingsReport(program));
     }
 };
 
 } // namespace
-
-TEST(CsvField, QuotesOnlyWhatNeedsIt) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"", ""},
-        {"山田", "山田"},
-        {"12", "12"},
-        {"a,b", "\"a,b\""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {"two\r\nlines", "\"two\r\nlines\""},
-        {"line\n", "\"line\n\""},
-        {"\"", "\"\"\"\""},
-    };
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(csvField(text), expected) << text;
-    }
-}
 
 TEST_F(ReportCsv, TableCarriesTheFiguresOfEveryReportLine) {
     for (const ReportKind kind : {ReportKind::Overall, ReportKind::Men, ReportKind::Women}) {
@@ -169,7 +153,7 @@ TEST_F(ReportCsv, TotalsMatchTheReportBoxes) {
     EXPECT_EQ(report.teamBRecord, u" 総勝敗数＝ " + b[2] + u":" + b[3] + u"(" + b[4] + u")");
 }
 
-TEST(ReportTableSingles, HidesTeamBAndRoundsHalvesLikeTheBoxes) {
+TEST_F(ReportCsv, SinglesTableHidesTeamBAndRoundsHalvesLikeTheBoxes) {
     // Singles inside team A: every match is counted once per player, both in
     // team A, so a single match leaves a half after the halving.
     MeetingBuilder b(3, 0, 2);
@@ -184,7 +168,7 @@ TEST(ReportTableSingles, HidesTeamBAndRoundsHalvesLikeTheBoxes) {
     EXPECT_EQ(rows.back()[0], toUtf8(plainName(b.state().teamNameA)));
 }
 
-TEST(ReportTableNames, DropNulAndPaddingButKeepInnerBlanks) {
+TEST_F(ReportCsv, TableNamesDropNulAndPaddingButKeepInnerBlanks) {
     MeetingBuilder b(3, 3);
     b.name(0, 1, std::u16string(u"\0山", 2)).name(0, 2, u"a b").twoTeam(1, 2, 1, 2, 6, 0);
     computeStandings(b.state());
@@ -194,7 +178,7 @@ TEST(ReportTableNames, DropNulAndPaddingButKeepInnerBlanks) {
     EXPECT_EQ(table.members[1].back(), u"a b");
 }
 
-TEST(ReportCsvName, TakesTheDataFileNameAndTheKind) {
+TEST_F(ReportCsv, NameTakesTheDataFileNameAndTheKind) {
     EXPECT_EQ(reportCsvName(u"club.rly", ReportKind::Overall), u"club_総合成績.csv");
     EXPECT_EQ(reportCsvName(u"/home/kai/試合 2026.rly", ReportKind::Men),
               u"試合 2026_男性成績.csv");

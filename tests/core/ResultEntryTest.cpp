@@ -21,7 +21,7 @@ protected:
 
 } // namespace
 
-TEST(ScoreKeyTest, CharacterCodesAboveSixtyFiveAreDiscarded) {
+TEST_F(ResultEntryTest, ScoreKeysAboveCharacterCodeSixtyFiveAreDiscarded) {
     for (char16_t key : {u'0', u'9', u'\b', u'\r', u' ', u'.', u'-', u'A'}) {
         EXPECT_TRUE(acceptsScoreKey(key)) << static_cast<int>(key);
     }

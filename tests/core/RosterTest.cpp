@@ -1,5 +1,6 @@
 #include "RegistrationFixture.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/RegistrationMessages.h"
 #include "app/Roster.h"
 #include "text/FixedText.h"
@@ -208,7 +209,7 @@ TEST_F(RosterTest, UpdateSavesBothTeamsPaddedToEightCharacters) {
     EXPECT_FALSE(roster->changed());
 
     resetMeeting(state(), ResetTarget::NewMeeting);
-    ASSERT_TRUE(program->meetingFile.readMeeting(1));
+    ASSERT_TRUE(readMeeting(*program, 1));
     EXPECT_EQ(state().teamSize[0], 2);
     EXPECT_EQ(state().teamSize[1], 1);
     EXPECT_EQ(abbrev(0, 2), fitText(u"略2", 8));
@@ -254,9 +255,9 @@ TEST_F(RosterTest, PicturesUseTheMaleDefaultForRosterLinesOnly) {
 TEST_F(RosterTest, OpeningLeavesTheMasterEditorsTableAlone) {
     // Unsaved edits of an open master editor live in the program's table.
     program->master.memberCount = 2;
-    program->master.members[1].Abbrev = u"編集中";
+    program->master.members[1].abbrev = u"編集中";
     roster->open();
     EXPECT_EQ(roster->masterLines().size(), 25u);
     EXPECT_EQ(program->master.memberCount, 2);
-    EXPECT_EQ(program->master.members[1].Abbrev.str(), fitText(u"編集中", 8));
+    EXPECT_EQ(program->master.members[1].abbrev.str(), fitText(u"編集中", 8));
 }

@@ -29,7 +29,7 @@ TEST_F(StartUpTest, EmptySettingsGivePlaceholderTeamsAndLogTheStart) {
     EXPECT_EQ(state().memberAbbrev[1][10].str().substr(0, 4), u"Ｂ10 ");
     EXPECT_EQ(state().pairState[0][1][2], PairUnavailable);
     EXPECT_EQ(state().windowReady, 1);
-    EXPECT_EQ(layout_.selectedTab, 1);
+    EXPECT_EQ(layout_.selectedTeam, 0);
     EXPECT_EQ(program().recent.entryCount, 0);
     EXPECT_EQ(program().log.entryCount, 1);
     EXPECT_NE(logText().find(u"起動"), std::u16string::npos);

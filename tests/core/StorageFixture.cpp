@@ -1,5 +1,6 @@
 #include "StorageFixture.h"
 
+#include "app/MeetingFileCommands.h"
 #include "text/Utf8.h"
 
 std::tm fixedMoment() {
@@ -27,10 +28,10 @@ std::unique_ptr<Program> StorageFixture::restart() {
 
 void StorageFixture::makeMeetings(int meetings) {
     state.meetingCount = 1;
-    ASSERT_TRUE(program.meetingFile.createScratchFile());
+    ASSERT_TRUE(createScratchFile(program));
     for (int k = 1; k <= meetings; ++k) {
         if (k > 1) {
-            ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+            ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
             resetMeeting(state, ResetTarget::MatchData);
             ++state.meetingCount;
         }
@@ -38,8 +39,8 @@ void StorageFixture::makeMeetings(int meetings) {
         state.meetingTitle =
             std::u16string(u"第").append(fromUtf8(std::to_string(k))).append(u"回");
         state.resultTable[0][1][2] = k;
-        ASSERT_TRUE(program.meetingFile.saveMeeting(k > 1 ? SaveTarget::MeetingAndCount
-                                                          : SaveTarget::Meeting));
+        ASSERT_TRUE(
+            saveMeeting(program, k > 1 ? SaveTarget::MeetingAndCount : SaveTarget::Meeting));
     }
 }
 

@@ -50,7 +50,7 @@ SeasonHistory historyOf(std::vector<std::pair<MeetingBuilder*, int>> meetings) {
 
 } // namespace
 
-TEST(SuggestionOrder, FewestPlayedTodayFirst) {
+TEST(SuggestionEngine, OrderFewestPlayedTodayFirst) {
     MeetingBuilder b(4, 4);
     b.twoTeam(1, 2, 1, 2, 6, 3);
     const auto best = suggest(b.state(), SeasonHistory{});
@@ -58,7 +58,7 @@ TEST(SuggestionOrder, FewestPlayedTodayFirst) {
     EXPECT_EQ(playersOf(best[0]), (std::vector<std::string>{"0:3", "0:4", "1:3", "1:4"}));
 }
 
-TEST(SuggestionOrder, LongestWaitSinceLastMatch) {
+TEST(SuggestionEngine, OrderLongestWaitSinceLastMatch) {
     MeetingBuilder b(8, 0, 1);
     b.oneTeam(0, 1, 2, 3, 4, 6, 2).oneTeam(0, 5, 6, 7, 8, 6, 4);
     MatchTimes times;
@@ -73,7 +73,7 @@ TEST(SuggestionOrder, LongestWaitSinceLastMatch) {
     EXPECT_NE(best[0].reasonText().find(u"待ち40分"), std::u16string::npos);
 }
 
-TEST(SuggestionOrder, LeastPartneredBeforeRecentWeighingMore) {
+TEST(SuggestionEngine, OrderLeastPartneredBeforeRecentWeighingMore) {
     MeetingBuilder lastWeek(3, 2);
     lastWeek.twoTeam(1, 2, 1, 2, 6, 1);
     MeetingBuilder longAgo(3, 2);
@@ -92,7 +92,7 @@ TEST(SuggestionOrder, LeastPartneredBeforeRecentWeighingMore) {
     EXPECT_EQ(best[2].reasons[0], u"A1・A2：本日0試合・今季2回目のペア");
 }
 
-TEST(SuggestionOrder, OpponentsMetLeast) {
+TEST(SuggestionEngine, OrderOpponentsMetLeast) {
     MeetingBuilder before(2, 4);
     before.twoTeam(1, 2, 1, 2, 6, 2);
     const SeasonHistory history = historyOf({{&before, 2}});
@@ -104,7 +104,7 @@ TEST(SuggestionOrder, OpponentsMetLeast) {
     EXPECT_EQ(playersOf(best[5]), (std::vector<std::string>{"0:1", "0:2", "1:1", "1:2"}));
 }
 
-TEST(SuggestionOrder, SeededTieBreakNotTableOrder) {
+TEST(SuggestionEngine, OrderSeededTieBreakNotTableOrder) {
     MeetingBuilder b(12, 0, 1);
     std::set<std::vector<std::string>> firsts;
     for (std::uint64_t seed = 1; seed <= 8; ++seed) {
@@ -117,7 +117,7 @@ TEST(SuggestionOrder, SeededTieBreakNotTableOrder) {
     EXPECT_GT(firsts.size(), 4u);
 }
 
-TEST(SuggestionCandidates, OnlyFreeMembersAndPickableCells) {
+TEST(SuggestionEngine, CandidatesOnlyFreeMembersAndPickableCells) {
     struct Case {
         const char* name;
         int method;
@@ -151,13 +151,13 @@ TEST(SuggestionCandidates, OnlyFreeMembersAndPickableCells) {
     }
 }
 
-TEST(SuggestionCandidates, NothingWhileAnEarlierMeetingIsShown) {
+TEST(SuggestionEngine, CandidatesNothingWhileAnEarlierMeetingIsShown) {
     MeetingBuilder b(4, 4);
     b.state().viewedMeeting = 1;
     EXPECT_TRUE(suggest(b.state(), SeasonHistory{}).empty());
 }
 
-TEST(SeasonHistoryReading, ImpossibleRecordsNeverCrash) {
+TEST(SuggestionEngine, ImpossibleSeasonRecordsNeverCrash) {
     TempDir dir;
     const auto file = dir.path() / "bad.rly";
     std::vector<char> bytes(MeetingRecord::kSize * 4);

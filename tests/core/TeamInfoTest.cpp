@@ -1,5 +1,6 @@
 #include "RegistrationFixture.h"
 
+#include "app/MeetingFileCommands.h"
 #include "app/TeamInfo.h"
 #include "text/Cp932.h"
 #include "text/FixedText.h"
@@ -78,7 +79,7 @@ TEST_F(TeamInfoTest, LongTitleIsCutAndLongTeamNameKeptUntilReadBack) {
     EXPECT_EQ(state().meetingTitle.str(), title.substr(0, 40));
     EXPECT_EQ(state().teamNameA, name);
     EXPECT_EQ(state().teamNameB, u"");
-    ASSERT_TRUE(program->meetingFile.readMeeting(1));
+    ASSERT_TRUE(readMeeting(*program, 1));
     EXPECT_EQ(state().teamNameA.size(), 20u);
     EXPECT_EQ(state().teamNameA.substr(0, 10), name.substr(0, 10));
 }

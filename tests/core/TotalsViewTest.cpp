@@ -1,5 +1,6 @@
 #include "MeetingBuilder.h"
 #include "StorageFixture.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "results/StandingsReport.h"
 
@@ -26,7 +27,7 @@ protected:
             computeStandings(b->state());
         }
         writeMeetingFile(dir.file("club.rly"), {&first.state(), &second.state(), &third.state()});
-        ASSERT_TRUE(program.meetingFile.openMeetingFile(u"club.rly"));
+        ASSERT_TRUE(openMeetingFile(program, u"club.rly"));
         state.runningCount = 1;
         state.slotTeam[1][1] = 1;
         state.slotMember1[0][1] = 3;
@@ -76,7 +77,7 @@ TEST_F(TotalsView, TotalsAbove999AreShownWhole) {
     a1[GamesWonLost] = 600 * 1000 + 700;
     MeetingBuilder current(4, 4);
     writeMeetingFile(dir.file("long.rly"), {&earlier.state(), &earlier.state(), &current.state()});
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"long.rly"));
+    ASSERT_TRUE(openMeetingFile(program, u"long.rly"));
     buildPairingTable(program);
     ASSERT_TRUE(switchToTotals(program));
     EXPECT_EQ(cell(6, 1), u"   2000 ");
@@ -159,10 +160,13 @@ TEST_F(TotalsView, AnEarlierMeetingThatCannotBeReadLeavesTheShownOne) {
     EXPECT_EQ(platform.messages().size(), 2u);
 }
 
-TEST_F(StorageFixture, OneMeetingRefusesTotalsAndEarlierMeetings) {
+// Without the three meetings of TotalsView.
+using TotalsViewTest = StorageFixture;
+
+TEST_F(TotalsViewTest, OneMeetingRefusesTotalsAndEarlierMeetings) {
     MeetingBuilder only(3, 3);
     writeMeetingFile(dir.file("one.rly"), {&only.state()});
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"one.rly"));
+    ASSERT_TRUE(openMeetingFile(program, u"one.rly"));
     buildPairingTable(program);
     EXPECT_FALSE(switchToTotals(program));
     EXPECT_FALSE(showPreviousMeeting(program));
@@ -172,7 +176,7 @@ TEST_F(StorageFixture, OneMeetingRefusesTotalsAndEarlierMeetings) {
     EXPECT_TRUE(prepareStandingsReport(program)) << "the report sums the one meeting";
 }
 
-TEST_F(StorageFixture, TheReportNeedsAnOpenFile) {
+TEST_F(TotalsViewTest, TheReportNeedsAnOpenFile) {
     EXPECT_FALSE(prepareStandingsReport(program));
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.events()[0].text,

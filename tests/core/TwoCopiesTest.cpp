@@ -2,8 +2,11 @@
 #include "FixedClock.h"
 #include "StorageFixture.h"
 #include "TempDir.h"
+#include "app/LogCommands.h"
+#include "app/MasterFileCommands.h"
+#include "app/MeetingFileCommands.h"
 
-#include "storage/FileHoldMessages.h"
+#include "app/StorageMessages.h"
 #include "storage/MeetingRecord.h"
 #include "text/FixedText.h"
 
@@ -56,19 +59,18 @@ TEST_F(TwoCopiesTest, SecondCopyGetsTheFileReadOnlyAndChangesNoByte) {
     makeMeetings(2);
     const auto before = readBytes(dir.file("取りあえず.rlw"));
     OtherCopy second(dir.path());
-    MeetingFile& file = second.program.meetingFile;
-    ASSERT_TRUE(file.openMeetingFile(u"取りあえず.rlw"));
-    EXPECT_TRUE(file.readOnly());
+    ASSERT_TRUE(openMeetingFile(second.program, u"取りあえず.rlw"));
+    EXPECT_TRUE(second.program.meetingFile.readOnly());
     EXPECT_EQ(second.program.state.meetingTitle.str(), fitText(u"第2回", 40));
     EXPECT_EQ(second.platform.messages(),
               std::vector<std::u16string>{std::u16string(kOpenedReadOnly)});
 
     second.program.state.meetingTitle = u"上書き";
     second.platform.clear();
-    EXPECT_FALSE(file.saveMeeting(SaveTarget::Meeting));
-    EXPECT_FALSE(file.saveMeeting(SaveTarget::MeetingAndCount));
-    EXPECT_FALSE(file.saveMeetingTo(u"取りあえず.rlw"));
-    EXPECT_FALSE(file.createScratchFile());
+    EXPECT_FALSE(saveMeeting(second.program, SaveTarget::Meeting));
+    EXPECT_FALSE(saveMeeting(second.program, SaveTarget::MeetingAndCount));
+    EXPECT_FALSE(saveMeetingTo(second.program, u"取りあえず.rlw"));
+    EXPECT_FALSE(createScratchFile(second.program));
     EXPECT_EQ(second.platform.messages(),
               (std::vector<std::u16string>{
                   std::u16string(kReadOnlyNoSave), std::u16string(kReadOnlyNoSave),
@@ -76,8 +78,8 @@ TEST_F(TwoCopiesTest, SecondCopyGetsTheFileReadOnlyAndChangesNoByte) {
     EXPECT_EQ(readBytes(dir.file("取りあえず.rlw")), before);
 
     // The first copy still saves; opening its own file again keeps it.
-    ASSERT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
-    ASSERT_TRUE(program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(saveMeeting(program, SaveTarget::Meeting));
+    ASSERT_TRUE(openMeetingFile(program, u"取りあえず.rlw"));
     EXPECT_FALSE(program.meetingFile.readOnly());
     EXPECT_TRUE(platform.messages().empty());
 }
@@ -88,22 +90,22 @@ TEST_F(TwoCopiesTest, KilledCopyFreesTheFileForTheNextCopy) {
     const pid_t first = inChildUntilKilled([&] {
         // Lives in the child until it is killed.
         static OtherCopy copy(dir.path());
-        return copy.program.meetingFile.openMeetingFile(u"取りあえず.rlw") &&
+        return openMeetingFile(copy.program, u"取りあえず.rlw") &&
                !copy.program.meetingFile.readOnly();
     });
     ASSERT_GT(first, 0);
     {
         OtherCopy second(dir.path());
-        ASSERT_TRUE(second.program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+        ASSERT_TRUE(openMeetingFile(second.program, u"取りあえず.rlw"));
         EXPECT_TRUE(second.program.meetingFile.readOnly());
     }
     ::kill(first, SIGKILL);
     ::waitpid(first, nullptr, 0);
     OtherCopy third(dir.path());
-    ASSERT_TRUE(third.program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(third.program, u"取りあえず.rlw"));
     EXPECT_FALSE(third.program.meetingFile.readOnly());
     EXPECT_TRUE(third.platform.messages().empty());
-    EXPECT_TRUE(third.program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    EXPECT_TRUE(saveMeeting(third.program, SaveTarget::Meeting));
 }
 
 TEST_F(TwoCopiesTest, FileChangedUnderneathIsNotOverwrittenAndMayBeReadAgain) {
@@ -111,9 +113,9 @@ TEST_F(TwoCopiesTest, FileChangedUnderneathIsNotOverwrittenAndMayBeReadAgain) {
     // Something that holds no file (another program) changes the meeting.
     OtherCopy other(dir.path());
     other.program.meetingFile.setHoldsFiles(false);
-    ASSERT_TRUE(other.program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(other.program, u"取りあえず.rlw"));
     other.program.state.meetingTitle = u"変更後";
-    ASSERT_TRUE(other.program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    ASSERT_TRUE(saveMeeting(other.program, SaveTarget::Meeting));
     const auto changed = readBytes(dir.file("取りあえず.rlw"));
 
     for (const bool readAgain : {false, true}) {
@@ -121,14 +123,14 @@ TEST_F(TwoCopiesTest, FileChangedUnderneathIsNotOverwrittenAndMayBeReadAgain) {
         platform.clear();
         platform.setNextAnswer(readAgain);
         state.meetingTitle = u"古い画面";
-        EXPECT_FALSE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+        EXPECT_FALSE(saveMeeting(program, SaveTarget::Meeting));
         EXPECT_EQ(platform.questions(),
                   std::vector<std::u16string>{std::u16string(kChangedUnderneath)});
         EXPECT_EQ(readBytes(dir.file("取りあえず.rlw")), changed);
     }
     EXPECT_EQ(state.meetingTitle.str(), fitText(u"変更後", 40));
     state.meetingTitle = u"読み直し後";
-    EXPECT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    EXPECT_TRUE(saveMeeting(program, SaveTarget::Meeting));
 }
 
 TEST_F(TwoCopiesTest, SameSizeChangeInTheSameInstantIsSeenByItsChecksum) {
@@ -139,52 +141,52 @@ TEST_F(TwoCopiesTest, SameSizeChangeInTheSameInstantIsSeenByItsChecksum) {
     bytes.at(MeetingRecord::kTitleOffset) ^= 1;
     writeBytes(file, bytes);
     std::filesystem::last_write_time(file, time);
-    EXPECT_FALSE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    EXPECT_FALSE(saveMeeting(program, SaveTarget::Meeting));
     EXPECT_EQ(readBytes(file), bytes);
 }
 
 TEST_F(TwoCopiesTest, MasterSavedByOneCopyIsNotRevertedByTheOther) {
     OtherCopy second(dir.path());
-    for (MemberMaster* master : {&program.master, &second.program.master}) {
-        ASSERT_TRUE(master->readFile([](int) {}));
+    for (Program* copy : {&program, &second.program}) {
+        ASSERT_TRUE(readMasterFile(copy->platform, copy->master, [](int) {}));
     }
     second.program.master.memberCount = 1;
-    second.program.master.members[1].Name = u"二番目";
-    ASSERT_TRUE(second.program.master.writeFile());
+    second.program.master.members[1].name = u"二番目";
+    ASSERT_TRUE(writeMasterFile(second.program.platform, second.program.master));
     const auto saved = readBytes(dir.file("tennis.mst"));
 
     program.master.memberCount = 1;
-    program.master.members[1].Name = u"一番目";
-    EXPECT_FALSE(program.master.writeFile());
+    program.master.members[1].name = u"一番目";
+    EXPECT_FALSE(writeMasterFile(program.platform, program.master));
     EXPECT_EQ(platform.messages(),
               std::vector<std::u16string>{std::u16string(kMasterChangedUnderneath)});
     EXPECT_EQ(readBytes(dir.file("tennis.mst")), saved);
     // Read again, it saves.
-    ASSERT_TRUE(program.master.readFile([](int) {}));
-    EXPECT_TRUE(program.master.writeFile());
+    ASSERT_TRUE(readMasterFile(program.platform, program.master, [](int) {}));
+    EXPECT_TRUE(writeMasterFile(program.platform, program.master));
 }
 
 TEST_F(TwoCopiesTest, TwoProcessesAppendingToTheLogLoseNoEntry) {
     constexpr int kEach = 20;
-    const auto append = [&](ActivityLog& log, const std::u16string& who) {
+    const auto append = [&](Program& copy, const std::u16string& who) {
         bool all = true;
         for (int k = 0; k < kEach; ++k) {
-            all = log.append(who) && all;
+            all = appendLog(copy, who) && all;
         }
         return all;
     };
     const pid_t child = ::fork();
     if (child == 0) {
         OtherCopy copy(dir.path());
-        ::_exit(append(copy.program.log, u"子") ? 0 : 1);
+        ::_exit(append(copy.program, u"子") ? 0 : 1);
     }
-    EXPECT_TRUE(append(program.log, u"親"));
+    EXPECT_TRUE(append(program, u"親"));
     int status = -1;
     ::waitpid(child, &status, 0);
     EXPECT_EQ(status, 0);
 
     std::u16string text;
-    ASSERT_TRUE(program.log.readText(text));
+    ASSERT_TRUE(readLogText(program, text));
     int parent = 0;
     int children = 0;
     int lines = 0;
@@ -206,7 +208,7 @@ TEST_F(TwoCopiesTest, CommandLineToolReadsAFileAWindowHolds) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     OtherCopy second(dir.path());
-    ASSERT_TRUE(second.program.meetingFile.openMeetingFile(u"取りあえず.rlw"));
+    ASSERT_TRUE(openMeetingFile(second.program, u"取りあえず.rlw"));
     EXPECT_TRUE(second.program.meetingFile.readOnly());
-    EXPECT_TRUE(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    EXPECT_TRUE(saveMeeting(program, SaveTarget::Meeting));
 }

@@ -7,6 +7,9 @@
 #include "DataFileFixture.h"
 #include "FaultInjection.h"
 #include "StorageFixture.h"
+#include "app/LogCommands.h"
+#include "app/MasterFileCommands.h"
+#include "app/MeetingFileCommands.h"
 
 #include "storage/MeetingPacking.h"
 
@@ -37,7 +40,7 @@ public:
 
     std::unique_ptr<Program> reopened(const std::u16string& path) {
         auto again = restart();
-        return again->meetingFile.openMeetingFile(path) ? std::move(again) : nullptr;
+        return openMeetingFile(*again, path) ? std::move(again) : nullptr;
     }
 
 protected:
@@ -46,10 +49,10 @@ protected:
         writeDataFile(dir.file("club.rly"), 3, 3);
         writeDataFile(dir.file("copy.rly"), 1, 1);
         program.master.memberCount = 2;
-        program.master.members[1].Name = u"山田";
-        program.master.members[2].Name = u"鈴木";
-        ASSERT_TRUE(program.master.writeFile());
-        program.log.readEntryCount();
+        program.master.members[1].name = u"山田";
+        program.master.members[2].name = u"鈴木";
+        ASSERT_TRUE(writeMasterFile(program.platform, program.master));
+        startLog(program);
         ASSERT_TRUE(platform.events().empty());
     }
 
@@ -90,7 +93,7 @@ bool holdsResult(Program* again, int count, std::int32_t result) {
 const SaveCase kSaves[] = {
     {"result", "取りあえず.rlw", kWriteError, kApp,
      [](WriteFaultTest& t) { t.state.resultTable[0][1][2] = 6004; },
-     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(SaveTarget::Meeting); },
+     [](WriteFaultTest& t) { return saveMeeting(t.program, SaveTarget::Meeting); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"取りあえず.rlw").get(), 2, 6004); }},
     {"completion", "取りあえず.rlw", kWriteError, kApp,
      [](WriteFaultTest& t) {
@@ -98,53 +101,51 @@ const SaveCase kSaves[] = {
          t.state.meetingCount = 3;
          t.state.resultTable[0][1][2] = 3;
      },
-     [](WriteFaultTest& t) {
-         return t.program.meetingFile.saveMeeting(SaveTarget::MeetingAndCount);
-     },
+     [](WriteFaultTest& t) { return saveMeeting(t.program, SaveTarget::MeetingAndCount); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"取りあえず.rlw").get(), 3, 3); }},
     {"correction", "取りあえず.rlw", kWriteError, kApp,
      [](WriteFaultTest& t) {
          saveSnapshot(t.state);
          t.state.viewedMeeting = 1;
-         t.program.meetingFile.readMeeting(1);
+         readMeeting(t.program, 1);
          t.state.resultTable[0][1][2] = 4006;
      },
-     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeeting(SaveTarget::ViewedMeeting); },
+     [](WriteFaultTest& t) { return saveMeeting(t.program, SaveTarget::ViewedMeeting); },
      [](WriteFaultTest& t) {
          auto again = t.reopened(u"取りあえず.rlw");
-         return holdsResult(again.get(), 2, 2) && again->meetingFile.readMeeting(1) &&
+         return holdsResult(again.get(), 2, 2) && readMeeting(*again, 1) &&
                 again->state.resultTable[0][1][2] == 4006;
      }},
     {"new", "取りあえず.rlw", kCloseError, u"", [](WriteFaultTest& t) { t.state.meetingCount = 1; },
-     [](WriteFaultTest& t) { return t.program.meetingFile.createScratchFile(); },
+     [](WriteFaultTest& t) { return createScratchFile(t.program); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"取りあえず.rlw").get(), 1, 0); }},
     {"close", "club.rly", kCloseError, u"",
      [](WriteFaultTest& t) { t.state.resultTable[0][1][2] = 6001; },
-     [](WriteFaultTest& t) { return t.program.meetingFile.saveMeetingTo(u"club.rly"); },
+     [](WriteFaultTest& t) { return saveMeetingTo(t.program, u"club.rly"); },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"club.rly").get(), 2, 6001); }},
     {"save as", "copy.rly", kOpenError, kApp,
      [](WriteFaultTest& t) { t.platform.setNextAnswer(true); },
      [](WriteFaultTest& t) {
          t.platform.setNextAnswer(true);
-         return t.program.meetingFile.copyMeetingFile(u"copy.rly");
+         return copyMeetingFile(t.program, u"copy.rly");
      },
      [](WriteFaultTest& t) { return holdsResult(t.reopened(u"copy.rly").get(), 2, 2); }},
     {"master", "tennis.mst", kMasterError, kEditor,
      [](WriteFaultTest& t) {
          t.program.master.memberCount = 3;
-         t.program.master.members[3].Name = u"新人";
+         t.program.master.members[3].name = u"新人";
      },
-     [](WriteFaultTest& t) { return t.program.master.writeFile(); },
+     [](WriteFaultTest& t) { return writeMasterFile(t.program.platform, t.program.master); },
      [](WriteFaultTest& t) {
-         MemberMaster master(t.platform, t.dir.path());
-         return master.readFile([](int) {}) && master.memberCount == 3 &&
-                master.members[3].Name.str() == fitText(u"新人", 16);
+         MemberMaster master(t.dir.path());
+         return readMasterFile(t.platform, master, [](int) {}) && master.memberCount == 3 &&
+                master.members[3].name.str() == fitText(u"新人", 16);
      }},
     {"log", "tennis.log", kLogError, kApp, [](WriteFaultTest&) {},
-     [](WriteFaultTest& t) { return t.program.log.append(u"結果 テスト"); },
+     [](WriteFaultTest& t) { return appendLog(t.program, u"結果 テスト"); },
      [](WriteFaultTest& t) {
          std::u16string text;
-         return t.program.log.readText(text) && t.program.log.entryCount == 2 &&
+         return readLogText(t.program, text) && t.program.log.entryCount == 2 &&
                 text.find(u" 002 26/12/07 13:05:09結果 テスト") == 0;
      }},
 };

@@ -6,6 +6,7 @@
 
 #include "FixedClock.h"
 #include "ScriptedPlatform.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "storage/MeetingPacking.h"
 #include "storage/SettingsStore.h"
@@ -32,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
     resetMeeting(program.state, ResetTarget::StartUp);
-    if (program.meetingFile.openMeetingFile(u"club.rly")) {
+    if (openMeetingFile(program, u"club.rly")) {
         program.state.resultTable[0][1][2] = 6004;
-        program.meetingFile.saveMeeting(SaveTarget::Meeting);
+        saveMeeting(program, SaveTarget::Meeting);
     }
     return 0;
 }

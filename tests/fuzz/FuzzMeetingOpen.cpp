@@ -4,6 +4,7 @@
 
 #include "FixedClock.h"
 #include "ScriptedPlatform.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "storage/SettingsStore.h"
 
@@ -14,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemorySettingsStore settings;
     Program program(platform, clock, settings, fuzzFolder());
     resetMeeting(program.state, ResetTarget::StartUp);
-    if (program.meetingFile.openMeetingFile(u"club.rly")) {
+    if (openMeetingFile(program, u"club.rly")) {
         for (int n = 1; n <= program.state.meetingCount; ++n) {
             program.state.viewedMeeting = static_cast<std::int16_t>(n);
-            program.meetingFile.readMeeting(n);
+            readMeeting(program, n);
         }
     }
     return 0;

@@ -5,6 +5,7 @@
 
 #include "FixedClock.h"
 #include "ScriptedPlatform.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "results/TotalsView.h"
 #include "storage/MeetingPacking.h"
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Program program(platform, clock, settings, fuzzFolder());
     MeetingState& state = program.state;
     resetMeeting(state, ResetTarget::StartUp);
-    if (!program.meetingFile.openMeetingFile(u"club.rly")) {
+    if (!openMeetingFile(program, u"club.rly")) {
         return 0;
     }
     showTotals(state, program.meetingFile, platform, program.view);

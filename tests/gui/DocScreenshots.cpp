@@ -1,6 +1,7 @@
 #include "FixedClock.h"
 #include "MeetingBuilder.h"
 #include "ScriptedPlatform.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "app/ResultEntry.h"
@@ -184,7 +185,7 @@ int main(int argc, char* argv[]) {
     meeting.twoTeam(13, 14, 13, 14, 6, 2).twoTeam(15, 16, 15, 16, 3, 6);
     meeting.twoTeam(1, 17, 2, 20, 6, 4).twoTeam(2, 18, 4, 17, 6, 5);
     writeMeetingFile(workDir / "club.rly", {&meeting.state()});
-    if (!program.meetingFile.openMeetingFile(u"club.rly")) {
+    if (!openMeetingFile(program, u"club.rly")) {
         std::cerr << "cannot open the meeting\n";
         return 1;
     }
@@ -204,7 +205,7 @@ int main(int argc, char* argv[]) {
         }
         startMatch(state, platform);
     }
-    window.layout().selectTab(program, 1);
+    window.layout().selectTeam(program, 0);
     window.setGeometry(window.screen()->availableGeometry());
     save(window, folder, "main");
 

@@ -40,6 +40,20 @@ template <typename Dialog> void whenModal(std::function<void(Dialog&)> body) {
     });
 }
 
+// Presses F1 in `widget` as a user would: in its window, shown and active.
+// False when the window did not become the active one (another modal
+// window still open blocks it).
+inline bool pressHelpKey(QWidget* widget) {
+    QWidget* window = widget->window();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; })) {
+        return false;
+    }
+    QTest::keyClick(widget, Qt::Key_F1);
+    return true;
+}
+
 // A left double-click as the window system delivers it: a press and a
 // release, then the double-click event.
 inline void doubleClickAt(QWidget* viewport, QPoint at) {

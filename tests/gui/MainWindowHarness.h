@@ -12,6 +12,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 // The real main window on a fresh working folder that holds the help pages
@@ -20,10 +21,14 @@
 // one in init() and drops it in cleanup(); members are destroyed window
 // first, folder last.
 struct MainWindowHarness {
-    MainWindowHarness() {
+    // `prepare` writes the settings the window is to start with.
+    explicit MainWindowHarness(const std::function<void(SettingsStore&)>& prepare = {}) {
         const std::filesystem::path workDir = work.path().toStdU16String();
         const std::filesystem::path source = RALLYNOTE_SOURCE_DIR;
         copyMissingSupportFiles(workDir, {{source / "html", source / "resources"}});
+        if (prepare) {
+            prepare(settings);
+        }
         program = std::make_unique<Program>(platform, clock, settings, workDir);
         window = std::make_unique<MainWindow>(*program);
     }

@@ -112,7 +112,7 @@ private slots:
     }
 
     void ownMenuAndKeys() {
-        QTest::keyClick(board(), Qt::Key_F1);
+        QVERIFY(pressHelpKey(board()));
         QCOMPARE(app_->platform.helpPages().size(), std::size_t{1});
         QVERIFY(app_->platform.helpPages()[0].ends_with("/html/TENIS12.htm"));
         QTest::keyClick(board(), Qt::Key_F11);
@@ -151,7 +151,7 @@ private:
             s.memberAbbrev[0][slot] = u"赤" + number;
             s.memberAbbrev[1][slot] = u"白" + number;
         }
-        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::Meeting));
+        QVERIFY(saveMeeting(*app_->program, SaveTarget::Meeting));
         emit app_->window->findChild<QTabBar*>(QStringLiteral("tabPage"))->tabBarClicked(0);
     }
 

@@ -1,4 +1,6 @@
+#include "GuiTestHelpers.h"
 #include "ScriptedPlatform.h"
+#include "app/LogCommands.h"
 #include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/qt/QtSettingsStore.h"
@@ -173,7 +175,8 @@ private slots:
     void helpKeyAndHelpMenu() {
         QTest::keyClick(window_.get(), Qt::Key_F2);
         QVERIFY(platform_->helpPages().empty());
-        QTest::keyClick(window_->grid(), Qt::Key_F1); // the grid has the focus
+        window_->grid()->setFocus();
+        QVERIFY(pressHelpKey(window_->grid()));
         trigger("mnHelpCont");
         const QString html = work_->path() + QStringLiteral("/html/");
         QCOMPARE(platform_->helpPages(),
@@ -203,19 +206,16 @@ private slots:
     }
 
     void logViewerShowsTheLogNewestFirst() {
-        program_->log.append(u"ｸﾘｱｰ");
+        appendLog(*program_, u"ｸﾘｱｰ");
         QString caption;
         QString header;
         QString body;
-        QTimer::singleShot(0, this, [&] {
-            auto* viewer = qobject_cast<LogViewerDialog*>(QApplication::activeModalWidget());
-            QVERIFY(viewer);
-            caption = viewer->windowTitle();
-            header = viewer->findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
-            body = viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
-            QTest::keyClick(viewer->findChild<QPlainTextEdit*>(QStringLiteral("Text2")),
-                            Qt::Key_F1);
-            viewer->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        whenModal<LogViewerDialog>([&](LogViewerDialog& viewer) {
+            caption = viewer.windowTitle();
+            header = viewer.findChild<QLineEdit*>(QStringLiteral("Text1"))->text();
+            body = viewer.findChild<QPlainTextEdit*>(QStringLiteral("Text2"))->toPlainText();
+            QVERIFY(pressHelpKey(viewer.findChild<QPlainTextEdit*>(QStringLiteral("Text2"))));
+            viewer.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         });
         trigger("mnlogitem_0");
         QVERIFY(caption.endsWith(QStringLiteral("ログ表示")));
@@ -298,12 +298,7 @@ private slots:
         QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, pair);
         // The gesture opens the result correction; it is closed unchanged.
         QString opened;
-        QTimer::singleShot(0, [&opened] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                opened = dialog->objectName();
-                dialog->close();
-            }
-        });
+        onModal([&opened](QWidget* dialog) { opened = dialog->objectName(); });
         doubleClick(grid->viewport(), pair);
         QCOMPARE(opened, QStringLiteral("Form10"));
         QCOMPARE(program_->state.lastGridButton, 2);

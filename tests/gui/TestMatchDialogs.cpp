@@ -1,6 +1,7 @@
 #include "FixedClock.h"
 #include "GuiTestHelpers.h"
 #include "ScriptedPlatform.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "app/SupportFiles.h"
 #include "matching/PairingTable.h"
@@ -63,7 +64,7 @@ private slots:
                                 {{std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "html",
                                   std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "resources"}});
         MeetingState& s = program_->state;
-        QVERIFY(program_->meetingFile.createScratchFile());
+        QVERIFY(createScratchFile(*program_));
         s.meetingCount = 1;
         s.teamSize = {6, 6, 0};
         s.teamNameA = u"青空クラブ";
@@ -75,7 +76,7 @@ private slots:
             s.memberAbbrev[1][slot] = namesB[slot - 1];
             s.memberStatus[1][slot] = slot % 2;
         }
-        QVERIFY(program_->meetingFile.saveMeeting(SaveTarget::Meeting));
+        QVERIFY(saveMeeting(*program_, SaveTarget::Meeting));
         main_ = std::make_unique<QWidget>();
         main_->resize(900, 700);
         main_->show();
@@ -237,7 +238,7 @@ private slots:
         MeetingState& s = program_->state;
         s.correctionCell = {2, 1};
         onModal([](QWidget* dialog) {
-            QTest::keyClick(dialog, Qt::Key_F1);
+            QVERIFY(pressHelpKey(dialog));
             QTest::keyClick(dialog, Qt::Key_F2);
             click(dialog, "Command2");
         });
@@ -247,11 +248,13 @@ private slots:
         picks.pickMember1 = {2, 2, 0};
         picks.pickMember2 = {1, 1, 0};
         PairingConfirmationDialog confirmation(*program_, main_.get());
-        QTest::keyClick(&confirmation, Qt::Key_F1);
+        QVERIFY(pressHelpKey(&confirmation));
+        confirmation.close();
         ResultEntryDialog entry(*program_, main_.get());
-        QTest::keyClick(entry.findChild<QLineEdit*>("Text1"), Qt::Key_F1);
+        QVERIFY(pressHelpKey(entry.findChild<QLineEdit*>("Text1")));
+        entry.close();
         CancelMatchDialog cancel(*program_, main_.get());
-        QTest::keyClick(&cancel, Qt::Key_F1);
+        QVERIFY(pressHelpKey(&cancel));
         QStringList pages;
         for (const std::string& page : platform_->helpPages()) {
             pages << QString::fromStdString(page).section(QLatin1Char('/'), -2);

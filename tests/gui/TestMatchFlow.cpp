@@ -1,5 +1,7 @@
 #include "GuiTestHelpers.h"
 #include "MainWindowHarness.h"
+#include "app/LogCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/main/MainGridView.h"
 
@@ -84,7 +86,7 @@ private slots:
             QCOMPARE(s.pairState[p.team][p.second][p.first], PairFinished);
         }
         std::u16string log;
-        QVERIFY(app_->program->log.readText(log));
+        QVERIFY(readLogText(*app_->program, log));
         QVERIFY(log.find(u"結果 (赤" + std::u16string(1, u'0' + side0.first)) !=
                 std::u16string::npos);
         // Whoever just played moves down: their pairs are second class now.
@@ -205,7 +207,7 @@ private:
             s.memberAbbrev[0][slot] = u"赤" + digit;
             s.memberAbbrev[1][slot] = u"白" + digit;
         }
-        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::Meeting));
+        QVERIFY(saveMeeting(*app_->program, SaveTarget::Meeting));
         s.intraTeamMode = static_cast<IntraTeamMode>(intra);
         showTeam(0);
     }

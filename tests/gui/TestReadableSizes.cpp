@@ -1,18 +1,13 @@
-#include "FixedClock.h"
+#include "MainWindowHarness.h"
 #include "MeetingBuilder.h"
-#include "ScriptedPlatform.h"
 #include "app/HeadingFit.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
-#include "app/Program.h"
-#include "platform/Clock.h"
-#include "storage/SettingsStore.h"
 #include "suggestions/SuggestionText.h"
 #include "ui/main/MainGridView.h"
-#include "ui/main/MainWindow.h"
 
 #include <QRegularExpression>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
@@ -32,68 +27,61 @@ private slots:
     void headingsFitOrAreElided();
 
 private:
-    QTemporaryDir dir_;
-    ScriptedPlatform platform_;
-    FixedClock clock_{std::tm{}};
-    MemorySettingsStore settings_;
-    std::unique_ptr<Program> program_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<MainWindowHarness> app_;
 };
 
 void TestReadableSizes::init() {
-    QVERIFY(dir_.isValid());
     // The table at the window's whole width: with the suggestions beside it a
     // narrow screen elides more names, each with its tooltip.
-    rememberSuggestionPanel(settings_, false);
-    program_ = std::make_unique<Program>(platform_, clock_, settings_,
-                                         std::filesystem::path(dir_.path().toStdU16String()));
-    window_ = std::make_unique<MainWindow>(*program_);
+    app_ = std::make_unique<MainWindowHarness>(
+        [](SettingsStore& settings) { rememberSuggestionPanel(settings, false); });
+    QVERIFY(app_->work.isValid());
 }
 
 void TestReadableSizes::cleanup() {
-    window_.reset();
-    program_.reset();
+    app_.reset();
 }
 
 void TestReadableSizes::headingsFitOrAreElided_data() {
     QTest::addColumn<QSize>("windowSize");
     QTest::addColumn<int>("method");
-    QTest::addColumn<int>("tab");
+    QTest::addColumn<int>("team");
     QTest::addColumn<int>("displayMode");
     QTest::addColumn<bool>("smallScreen");
-    QTest::newRow("1366x768 team A") << QSize(1366, 768) << 0 << 1 << 0 << false;
-    QTest::newRow("1366x768 team B") << QSize(1366, 768) << 0 << 2 << 0 << false;
-    QTest::newRow("1366x768 table only") << QSize(1366, 768) << 0 << 1 << 1 << false;
-    QTest::newRow("1366x768 singles") << QSize(1366, 768) << 2 << 1 << 0 << false;
-    QTest::newRow("1920x1080 team A") << QSize(1920, 1080) << 0 << 1 << 0 << false;
-    QTest::newRow("1920x1080 team B") << QSize(1920, 1080) << 0 << 2 << 1 << false;
-    QTest::newRow("1024x600 team A") << QSize(1024, 600) << 0 << 1 << 0 << true;
+    QTest::newRow("1366x768 team A") << QSize(1366, 768) << 0 << 0 << 0 << false;
+    QTest::newRow("1366x768 team B") << QSize(1366, 768) << 0 << 1 << 0 << false;
+    QTest::newRow("1366x768 table only") << QSize(1366, 768) << 0 << 0 << 1 << false;
+    QTest::newRow("1366x768 singles") << QSize(1366, 768) << 2 << 0 << 0 << false;
+    QTest::newRow("1920x1080 team A") << QSize(1920, 1080) << 0 << 0 << 0 << false;
+    QTest::newRow("1920x1080 team B") << QSize(1920, 1080) << 0 << 1 << 1 << false;
+    QTest::newRow("1024x600 team A") << QSize(1024, 600) << 0 << 0 << 0 << true;
 }
 
 void TestReadableSizes::headingsFitOrAreElided() {
     QFETCH(QSize, windowSize);
     QFETCH(int, method);
-    QFETCH(int, tab);
+    QFETCH(int, team);
     QFETCH(int, displayMode);
     QFETCH(bool, smallScreen);
 
     MeetingBuilder meeting(20, 20, method);
     meeting.clubNames().twoTeam(1, 2, 1, 2, 6, 4).twoTeam(3, 17, 11, 20, 3, 6);
-    writeMeetingFile(dir_.filePath(QStringLiteral("club.rly")).toStdU16String(),
+    writeMeetingFile(app_->work.filePath(QStringLiteral("club.rly")).toStdU16String(),
                      {&meeting.state()});
-    QVERIFY(program_->meetingFile.openMeetingFile(u"club.rly"));
-    program_->display.displayMode = displayMode == 0 ? u"0" : u"1";
-    window_->layout().selectTab(*program_, tab);
+    QVERIFY(openMeetingFile(*app_->program, u"club.rly"));
+    app_->program->display.displayMode = displayMode == 0 ? u"0" : u"1";
+    app_->window->layout().selectTeam(*app_->program, team);
 
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    window_->resize(windowSize - (window_->frameGeometry().size() - window_->size()));
-    QTRY_COMPARE(window_->frameGeometry().size(), windowSize);
-    window_->render();
+    app_->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(app_->window.get()));
+    app_->window->resize(windowSize -
+                         (app_->window->frameGeometry().size() - app_->window->size()));
+    QTRY_COMPARE(app_->window->frameGeometry().size(), windowSize);
+    app_->window->render();
 
-    const MainGridView* grid = window_->grid();
+    const MainGridView* grid = app_->window->grid();
     const QAbstractItemModel* model = grid->model();
-    const GridModel& cells = program_->view.grid;
+    const GridModel& cells = app_->program->view.grid;
     QCOMPARE(model->rowCount(), 29);
     const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
     int shrunk = 0;
@@ -128,7 +116,7 @@ void TestReadableSizes::headingsFitOrAreElided() {
                 !whole.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) {
                 QCOMPARE(shown, whole);
             }
-            if (font.pointSizeF() < window_->layout().gridFontSize) {
+            if (font.pointSizeF() < app_->window->layout().gridFontSize) {
                 ++shrunk;
             }
         }
@@ -139,7 +127,7 @@ void TestReadableSizes::headingsFitOrAreElided() {
     QVERIFY(elided > 0 || !smallScreen);
     // Score cells keep the layout's font.
     const QFont score = model->index(2, 1).data(Qt::FontRole).value<QFont>();
-    QCOMPARE(score.pointSizeF(), window_->layout().gridFontSize);
+    QCOMPARE(score.pointSizeF(), app_->window->layout().gridFontSize);
     if (displayMode == 0) {
         // The standings rows stay in view.
         const int last = cells.rows - 1;

@@ -1,6 +1,8 @@
 #include "FixedClock.h"
 #include "GuiTestHelpers.h"
 #include "ScriptedPlatform.h"
+#include "app/MasterFileCommands.h"
+#include "app/MeetingFileCommands.h"
 #include "app/Program.h"
 #include "storage/SettingsStore.h"
 #include "text/Cp932.h"
@@ -173,7 +175,7 @@ void TestRegistration::choose(const char* menu, const QString& caption) {
 // The data file is started as New starts it: one meeting in the scratch file.
 void TestRegistration::newScratchFile() {
     program_->state.meetingCount = 1;
-    QVERIFY(program_->meetingFile.createScratchFile());
+    QVERIFY(createScratchFile(*program_));
 }
 
 void TestRegistration::registerMembers(MemberMasterDialog& editor) {
@@ -325,17 +327,17 @@ void TestRegistration::playOneMatch() {
 
 // What was entered is in "tennis.mst" and in the data file, byte for byte.
 void TestRegistration::checkStoredData() {
-    MemberMaster master(platform_, program_->workDir);
-    QVERIFY(master.readFile([](int) {}));
+    MemberMaster master(program_->workDir);
+    QVERIFY(readMasterFile(platform_, master, [](int) {}));
     QCOMPARE(master.memberCount, 5);
     QCOMPARE(std::filesystem::file_size(program_->workDir / "tennis.mst"), 5 * MemberRecord::kSize);
     for (int i = 0; i < 5; ++i) {
         const MemberRecord& entry = master.members[static_cast<std::size_t>(i + 1)];
-        QVERIFY(entry.Name.str() == fitText(kMembers[i].name, 16));
-        QVERIFY(entry.Abbrev.str() == fitText(kMembers[i].abbrev, 8));
-        QCOMPARE(entry.Sex, kMembers[i].female ? 1 : 0);
-        QCOMPARE(entry.PhotoNo, kMembers[i].photo);
-        QCOMPARE(entry.ClassCode, 100 + i);
+        QVERIFY(entry.name.str() == fitText(kMembers[i].name, 16));
+        QVERIFY(entry.abbrev.str() == fitText(kMembers[i].abbrev, 8));
+        QCOMPARE(entry.sex, kMembers[i].female ? 1 : 0);
+        QCOMPARE(entry.photoNo, kMembers[i].photo);
+        QCOMPARE(entry.classCode, 100 + i);
     }
 
     MeetingRecord record;
@@ -420,7 +422,7 @@ void TestRegistration::classCodeBoxDiscardsLetters() {
     composed.setCommitString(QStringLiteral("５"));
     QApplication::sendEvent(box, &composed);
     QCOMPARE(box->text(), QStringLiteral("123"));
-    QCOMPARE(program_->master.members[1].ClassCode, 123);
+    QCOMPARE(program_->master.members[1].classCode, 123);
     platform_.setNextAnswer(true);
     editor.close();
 }
@@ -450,7 +452,7 @@ void TestRegistration::helpKeyOpensEachDialogsPage() {
          std::initializer_list<QWidget*>{&editor, &rosterDialog, &teamDialog, &chooser}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QTest::keyClick(window, Qt::Key_F1);
+        QVERIFY(pressHelpKey(window));
         QTest::keyClick(window, Qt::Key_F2);
     }
     const std::string html = (program_->workDir / "html").string() + "/";
@@ -497,7 +499,7 @@ void TestRegistration::abbrevBoxHoldsWhatItsFieldStores() {
     box->clear();
     type(QStringLiteral("ab山田太郎"));
     QCOMPARE(box->text(), QStringLiteral("ab山田太"));
-    QCOMPARE(program_->master.members[1].Abbrev.str(), std::u16string(u"ab山田太   "));
+    QCOMPARE(program_->master.members[1].abbrev.str(), std::u16string(u"ab山田太   "));
     platform_.setNextAnswer(true);
     editor.close();
 }

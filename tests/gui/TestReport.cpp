@@ -1,6 +1,8 @@
 #include "FixedClock.h"
+#include "GuiTestHelpers.h"
 #include "MeetingBuilder.h"
 #include "ScriptedPlatform.h"
+#include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "platform/qt/QtPlatform.h"
@@ -130,7 +132,7 @@ void TestReport::openThreeMeetings(int sizeA, int sizeB, int method,
         meetings.push_back(std::move(meeting));
     }
     writeMeetingFile(dir_->filePath(QStringLiteral("club.rly")).toStdU16String(), states);
-    QVERIFY(program_->meetingFile.openMeetingFile(u"club.rly"));
+    QVERIFY(openMeetingFile(*program_, u"club.rly"));
     buildPairingTable(*program_);
 }
 
@@ -224,7 +226,7 @@ void TestReport::f1OpensTheReportHelpPage() {
     StandingsReportDialog report(*program_);
     QTest::keyClick(&report, Qt::Key_A);
     QVERIFY(platform_->helpPages().empty());
-    QTest::keyClick(&report, Qt::Key_F1);
+    QVERIFY(pressHelpKey(&report));
     QCOMPARE(platform_->helpPages().size(), std::size_t{1});
     QVERIFY(QString::fromStdString(platform_->helpPages()[0]).endsWith("html/TENIS10.htm"));
 }
@@ -336,11 +338,7 @@ void TestReport::csvDialogOffersTheNameAndAddsTheExtension() {
     QCOMPARE(offered, dir_->filePath(QStringLiteral("club_総合成績.csv")));
     QCOMPARE(chosen, dir_->filePath(QStringLiteral("成績.csv")));
 
-    QTimer::singleShot(0, this, [] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            dialog->close();
-        }
-    });
+    onModal([](QWidget*) {});
     QVERIFY(platform.chooseCsvSaveFile(u"x.csv").empty());
 }
 

@@ -1,7 +1,10 @@
+#include "GuiTestHelpers.h"
 #include "MainWindowHarness.h"
+#include "app/MeetingFileCommands.h"
 #include "app/SuggestedPicks.h"
 #include "matching/PairSelection.h"
 #include "platform/Clock.h"
+#include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/main/MainGridView.h"
 #include "ui/suggestions/SuggestionPanel.h"
 
@@ -35,7 +38,8 @@ private slots:
         QCOMPARE(list()->currentRow(), 0);
         QVERIFY2(list()->item(0)->text().contains(QStringLiteral("：本日0試合・今季初ペア")),
                  qPrintable(list()->item(0)->text()));
-        QTest::keyClick(list(), Qt::Key_F1);
+        list()->setFocus();
+        QVERIFY(pressHelpKey(list()));
         QCOMPARE(app_->platform.helpPages().size(), std::size_t{1});
         QVERIFY(app_->platform.helpPages()[0].ends_with("/html/TENIS11.htm"));
     }
@@ -50,16 +54,13 @@ private slots:
             selectPair(*byHand, app_->platform, cell.column, cell.row);
         }
         bool confirmed = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog != nullptr);
-            QCOMPARE(dialog->objectName(), QStringLiteral("Form4"));
+        whenModal<PairingConfirmationDialog>([&](PairingConfirmationDialog& dialog) {
             const MeetingState& s = app_->program->state;
             QCOMPARE(s.pickTeam, byHand->pickTeam);
             QCOMPARE(s.pickMember1, byHand->pickMember1);
             QCOMPARE(s.pickMember2, byHand->pickMember2);
             confirmed = true;
-            dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+            dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         });
         app_->window->grid()->setFocus();
         QTest::keyClick(app_->window->grid(), Qt::Key_Return);
@@ -76,7 +77,7 @@ private slots:
     void hiddenWhileAnEarlierMeetingIsShown() {
         MeetingState& s = app_->program->state;
         s.meetingCount = 2;
-        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::MeetingAndCount));
+        QVERIFY(saveMeeting(*app_->program, SaveTarget::MeetingAndCount));
         click("Command2");
         QCOMPARE(s.viewedMeeting, 1);
         QVERIFY(!panel()->isVisible());
@@ -115,7 +116,7 @@ private:
             s.memberAbbrev[0][slot] = u"赤" + digit;
             s.memberAbbrev[1][slot] = u"白" + digit;
         }
-        QVERIFY(app_->program->meetingFile.saveMeeting(SaveTarget::Meeting));
+        QVERIFY(saveMeeting(*app_->program, SaveTarget::Meeting));
         emit app_->window->findChild<QTabBar*>(QStringLiteral("tabPage"))->tabBarClicked(0);
     }
 

@@ -178,7 +178,7 @@ void CourtBoardWindow::stopRound() {
 }
 
 void CourtBoardWindow::showHelpPage() {
-    showHelp(program_.platform, program_.workDir, HelpPage::kCourtBoard, kHelpKey);
+    showHelp(program_.platform, program_.workDir, HelpPage::kCourtBoard);
 }
 
 void CourtBoardWindow::remember() {

@@ -5,7 +5,7 @@
 #include "app/Program.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "suggestions/MatchTimes.h"
 #include "ui/board/BoardHeader.h"
@@ -65,6 +65,7 @@ CourtBoardWindow::CourtBoardWindow(Program& program, QWidget* organiser)
     noCourts_->setAlignment(Qt::AlignCenter);
     side_ = new BoardSidePanel(this);
     buildMenu();
+    installHelpShortcut(*this, program_, HelpPage::kCourtBoard);
 
     ticker_.setInterval(kTickMilliseconds);
     connect(&ticker_, &QTimer::timeout, this, &CourtBoardWindow::tick);
@@ -179,7 +180,6 @@ void CourtBoardWindow::keyPressEvent(QKeyEvent* event) {
         toggleFullScreen();
         return;
     }
-    showHelp(program_.platform, program_.workDir, HelpPage::kCourtBoard, windowsKeyCode(*event));
     QWidget::keyPressEvent(event);
 }
 

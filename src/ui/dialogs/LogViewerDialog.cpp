@@ -4,13 +4,12 @@
 #include "app/LogCommands.h"
 #include "app/MainLayout.h"
 #include "app/Program.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogPlacement.h"
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +30,7 @@ QLineEdit* readOnlyBox(QWidget* parent, const char* name, const std::u16string& 
 LogViewerDialog::LogViewerDialog(Program& program, QWidget* parent)
     : QDialog(parent), program_(program) {
     setObjectName(QStringLiteral("Form12"));
+    installHelpShortcut(*this, program, HelpPage::kLogViewer);
     setWindowTitle(QString::fromStdU16String(logViewerCaption()));
     resize(760, 560);
 
@@ -64,7 +64,7 @@ LogViewerDialog::LogViewerDialog(Program& program, QWidget* parent)
     body_->clear();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::u16string text;
-    program_.log.readText(text);
+    readLogText(program_, text);
     setLogText(text);
     QApplication::restoreOverrideCursor();
 }
@@ -72,11 +72,6 @@ LogViewerDialog::LogViewerDialog(Program& program, QWidget* parent)
 void LogViewerDialog::setLogText(const std::u16string& text) {
     // The log's lines end in CR LF; the box wants LF alone.
     body_->setPlainText(QString::fromStdU16String(text).remove(u'\r'));
-}
-
-void LogViewerDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kLogViewer, windowsKeyCode(*event));
-    QDialog::keyPressEvent(event);
 }
 
 void LogViewerDialog::resizeEvent(QResizeEvent* event) {

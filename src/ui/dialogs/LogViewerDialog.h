@@ -19,7 +19,6 @@ public:
     void setLogText(const std::u16string& text);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -3,7 +3,7 @@
 #include "app/Help.h"
 #include "app/MainLayout.h"
 #include "app/Program.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/EnterKeyHandling.h"
@@ -45,6 +45,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 MemberMasterDialog::MemberMasterDialog(Program& program, QWidget* owner)
     : QDialog(owner), program_(program), editor_(program) {
     setObjectName(QStringLiteral("Form7"));
+    installHelpShortcut(*this, program, HelpPage::kMasterEditor);
     setWindowTitle(QStringLiteral("マスター登録"));
     setModal(false);
     buildControls();
@@ -291,7 +292,6 @@ bool MemberMasterDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MemberMasterDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kMasterEditor, windowsKeyCode(*event));
     if (event->key() == Qt::Key_Escape) {
         // Esc leaves through the same question as ｷｬﾝｾﾙ.
         close();

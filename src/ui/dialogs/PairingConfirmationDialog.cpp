@@ -6,7 +6,7 @@
 #include "matching/MatchSides.h"
 #include "matching/MatchStart.h"
 #include "matching/PairingConfirmation.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/MatchSidesWidgets.h"
@@ -14,13 +14,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 PairingConfirmationDialog::PairingConfirmationDialog(Program& program, QWidget* mainWindow)
     : QDialog(mainWindow), program_(program) {
     setObjectName(QStringLiteral("Form4"));
+    installHelpShortcut(*this, program, HelpPage::kMainWindow);
     setWindowTitle(toQString(kConfirmationCaption));
     setModal(true);
 
@@ -63,9 +63,4 @@ void PairingConfirmationDialog::acceptPairing() {
 void PairingConfirmationDialog::rejectPairing() {
     cancelPairing(program_.state);
     reject();
-}
-
-void PairingConfirmationDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kMainWindow, windowsKeyCode(*event));
-    QDialog::keyPressEvent(event);
 }

@@ -18,9 +18,6 @@ public:
     // True once "決定" was pressed, whether or not the match could start.
     bool decided() const { return decided_; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void acceptPairing();
     void rejectPairing();

@@ -3,14 +3,13 @@
 #include "app/Help.h"
 #include "app/Program.h"
 #include "app/ResultCorrection.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/ScoreKeyFilter.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +27,7 @@ QLineEdit* makeBox(QWidget* parent, const char* name, const std::u16string& text
 ResultCorrectionDialog::ResultCorrectionDialog(Program& program, QWidget* mainWindow)
     : QDialog(mainWindow), program_(program) {
     setObjectName(QStringLiteral("Form10"));
+    installHelpShortcut(*this, program, HelpPage::kCorrection);
     setWindowTitle(toQString(kCorrectionCaption));
     setModal(true);
 
@@ -88,9 +88,4 @@ void ResultCorrectionDialog::acceptCorrection() {
     if (correctResult(program_, toU16(gamesWon_->text()), toU16(gamesLost_->text()))) {
         accept();
     }
-}
-
-void ResultCorrectionDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kCorrection, windowsKeyCode(*event));
-    QDialog::keyPressEvent(event);
 }

@@ -13,9 +13,6 @@ class ResultCorrectionDialog : public QDialog {
 public:
     ResultCorrectionDialog(Program& program, QWidget* mainWindow);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void acceptCorrection();
 

@@ -4,7 +4,7 @@
 #include "app/Program.h"
 #include "app/ResultEntry.h"
 #include "matching/MatchSides.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/MatchSidesWidgets.h"
@@ -13,7 +13,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,6 +36,7 @@ QLineEdit* makeScoreBox(QWidget* parent, const char* name, ScoreKeyFilter* filte
 ResultEntryDialog::ResultEntryDialog(Program& program, QWidget* mainWindow)
     : QDialog(mainWindow), program_(program) {
     setObjectName(QStringLiteral("Form3"));
+    installHelpShortcut(*this, program, HelpPage::kResultEntry);
     setWindowTitle(QStringLiteral("試合決定入力"));
     setModal(true);
 
@@ -76,9 +76,4 @@ void ResultEntryDialog::acceptResult() {
     if (enterResult(program_, toU16(gamesA_->text()), toU16(gamesB_->text()))) {
         accept();
     }
-}
-
-void ResultEntryDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kResultEntry, windowsKeyCode(*event));
-    QDialog::keyPressEvent(event);
 }

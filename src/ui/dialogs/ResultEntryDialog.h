@@ -16,9 +16,6 @@ public:
     ResultEntryDialog(Program& program, QWidget* mainWindow);
     ~ResultEntryDialog() override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void acceptResult();
 

@@ -2,7 +2,7 @@
 
 #include "app/Help.h"
 #include "app/Program.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/PictureFit.h"
@@ -49,6 +49,7 @@ QListWidget* list(QWidget* parent, const char* name) {
 RosterDialog::RosterDialog(Program& program, Roster& roster, QWidget* owner)
     : QDialog(owner), program_(program), roster_(roster) {
     setObjectName(QStringLiteral("Form8"));
+    installHelpShortcut(*this, program, HelpPage::kRoster);
     setWindowTitle(QStringLiteral("参加者登録"));
     setModal(true);
 
@@ -229,7 +230,6 @@ void RosterDialog::showEvent(QShowEvent* event) {
 }
 
 void RosterDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kRoster, windowsKeyCode(*event));
     if (event->key() == Qt::Key_Escape) {
         leave(false);
         return;

@@ -3,7 +3,7 @@
 #include "app/Help.h"
 #include "app/Program.h"
 #include "app/ReportCommands.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowPrinter.h"
 #include "results/ReportTable.h"
@@ -13,7 +13,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +43,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 StandingsReportDialog::StandingsReportDialog(Program& program, QWidget* parent)
     : QDialog(parent), program_(program) {
     setObjectName(QStringLiteral("Form11"));
+    installHelpShortcut(*this, program, HelpPage::kReport);
     setWindowTitle(QStringLiteral("成績表示"));
     buildControls();
     showReportKind(ReportKind::Overall);
@@ -147,11 +147,6 @@ void StandingsReportDialog::printTable() {
     QTextDocument document;
     fillReportDocument(document, reportTable(program_.state, kind_));
     WindowPrinter::printDocument(document, *this);
-}
-
-void StandingsReportDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kReport, windowsKeyCode(*event));
-    QDialog::keyPressEvent(event);
 }
 
 void StandingsReportDialog::showEvent(QShowEvent* event) {

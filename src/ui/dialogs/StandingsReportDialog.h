@@ -26,7 +26,6 @@ public:
     ReportKind shownKind() const { return kind_; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

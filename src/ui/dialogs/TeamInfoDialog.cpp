@@ -2,14 +2,13 @@
 
 #include "app/Help.h"
 #include "app/Program.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/EnterKeyHandling.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,6 +36,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption) {
 TeamInfoDialog::TeamInfoDialog(Program& program, QWidget* owner)
     : QDialog(owner), program_(program), info_(program) {
     setObjectName(QStringLiteral("Form9"));
+    installHelpShortcut(*this, program, HelpPage::kTeamInfo);
     setWindowTitle(QStringLiteral("チーム名称設定"));
     setModal(true);
 
@@ -109,9 +109,4 @@ void TeamInfoDialog::selectMethod() {
 void TeamInfoDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     centreOverParent(*this);
-}
-
-void TeamInfoDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kTeamInfo, windowsKeyCode(*event));
-    QDialog::keyPressEvent(event);
 }

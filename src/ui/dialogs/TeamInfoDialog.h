@@ -18,7 +18,6 @@ public:
     TeamInfoDialog(Program& program, QWidget* owner);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -3,7 +3,7 @@
 #include "app/Help.h"
 #include "app/Program.h"
 #include "app/StartUp.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "ui/board/CourtBoardWindow.h"
 #include "ui/dialogs/MatchFlow.h"
@@ -11,6 +11,7 @@
 #include "ui/main/MainGridModel.h"
 #include "ui/main/MainGridView.h"
 #include "ui/main/RegistrationCommands.h"
+#include "ui/suggestions/SuggestionPanel.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -114,6 +115,11 @@ void MainWindow::buildWidgets() {
     statusBar()->addWidget(openedFileLabel_, 1);
     statusBar()->setSizeGripEnabled(true);
     buildSuggestionPanel();
+    // F1 opens the suggestions' page while the panel has the focus.
+    installHelpShortcut(*this, program_, [this] {
+        return suggestions_->isAncestorOf(focusWidget()) ? std::string_view(HelpPage::kSuggestions)
+                                                         : std::string_view(HelpPage::kMainWindow);
+    });
 }
 
 QPushButton* MainWindow::addButton(const char* name, const QString& caption, int top) {
@@ -130,7 +136,7 @@ void MainWindow::render() {
     setBackground(central_, view.windowBack);
     renderLabels();
     renderGrid();
-    tabs_->setCurrentIndex(layout_.selectedTab == 1 ? 0 : 1);
+    tabs_->setCurrentIndex(layout_.selectedTeam);
     tabs_->setEnabled(registration_->tabStripEnabled());
     QFont tabFont = tabs_->font();
     tabFont.setPointSizeF(layout_.tabFontSize);
@@ -187,6 +193,5 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (chooseSuggestionByKey(*event)) {
         return;
     }
-    showHelp(program_.platform, program_.workDir, HelpPage::kMainWindow, windowsKeyCode(*event));
     QMainWindow::keyPressEvent(event);
 }

@@ -18,7 +18,7 @@ void MainWindow::connectCommands() {
     // A tab made current without a click (the mouse wheel, the arrow keys)
     // shows its team too, so the tab and the table always agree.
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
-        if (index + 1 != layout_.selectedTab) {
+        if (index != layout_.selectedTeam) {
             selectTab(index);
         }
     });
@@ -37,7 +37,7 @@ void MainWindow::selectTab(int index) {
     if (index < 0) {
         return;
     }
-    layout_.selectTab(program_, index + 1);
+    layout_.selectTeam(program_, index);
     render();
 }
 
@@ -80,6 +80,6 @@ void MainWindow::onGridDoubleClick(int column, int row) {
 }
 
 void MainWindow::redrawAfterMatch() {
-    layout_.selectTab(program_, program_.state.currentTeam + 1);
+    layout_.selectTeam(program_, program_.state.currentTeam);
     render();
 }

@@ -228,7 +228,7 @@ void MainWindow::toggleExplanation() {
 }
 
 void MainWindow::showHelpContents() {
-    showHelp(program_.platform, program_.workDir, HelpPage::kContents, kHelpKey);
+    showHelp(program_.platform, program_.workDir, HelpPage::kContents);
 }
 
 void MainWindow::showVersionBox() {

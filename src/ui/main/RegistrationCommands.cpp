@@ -17,7 +17,7 @@ RegistrationCommands::RegistrationCommands(Program& program, QMainWindow& window
 // Every registration command ends here: the pairing table is rebuilt for the
 // team the rules left shown, and the tab strip follows that team.
 void RegistrationCommands::redraw() {
-    layout_.selectTab(program_, program_.state.currentTeam == 1 ? 2 : 1);
+    layout_.selectTeam(program_, program_.state.currentTeam == 1 ? 1 : 0);
     render_();
 }
 
@@ -61,5 +61,5 @@ void RegistrationCommands::clearAllData() {
 }
 
 void RegistrationCommands::toggleIntraTeam() {
-    menu_.toggleIntraTeam(layout_.selectedTab);
+    menu_.toggleIntraTeam(layout_.selectedTeam);
 }

@@ -1,13 +1,10 @@
 #include "ui/suggestions/SuggestionPanel.h"
 
-#include "app/Help.h"
 #include "app/Program.h"
 #include "app/SuggestedPicks.h"
-#include "platform/qt/KeyCode.h"
 #include "suggestions/SuggestionText.h"
 
 #include <QAction>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QVBoxLayout>
 
@@ -73,12 +70,4 @@ bool SuggestionPanel::chooseCurrent() {
     const Suggestion suggestion = suggestions_[static_cast<std::size_t>(row)];
     emit chosen(suggestion);
     return true;
-}
-
-void SuggestionPanel::keyPressEvent(QKeyEvent* event) {
-    if (windowsKeyCode(*event) == kHelpKey) {
-        showHelp(program_.platform, program_.workDir, HelpPage::kSuggestions, kHelpKey);
-        return;
-    }
-    QGroupBox::keyPressEvent(event);
 }

@@ -35,10 +35,6 @@ public:
 signals:
     void chosen(const Suggestion& suggestion);
 
-protected:
-    // F1 opens the panel's help page.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     bool wanted() const;
 

@@ -1,7 +1,7 @@
+#include "results/StandingsReport.h"
 #include "MeetingBuilder.h"
 #include "matching/MainView.h"
 #include "matching/PairingTable.h"
-#include "results/StandingsReport.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +107,7 @@ TEST(StandingsReport, MembersWithoutRankNeverAppear) {
     EXPECT_EQ(report.memberLines[2].substr(41), u"B2       ");
 }
 
-TEST(ReportName, CutsBeforeANulThatIsNotFirst) {
+TEST(StandingsReport, ReportNameCutsBeforeANulThatIsNotFirst) {
     EXPECT_EQ(reportName(u"山田    "), u"山田     ");
     EXPECT_EQ(reportName(std::u16string(u"X\0Y     ", 8)), u"X");
     EXPECT_EQ(reportName(std::u16string(u"\0AB     ", 8)), std::u16string(u"\0AB      ", 9));
