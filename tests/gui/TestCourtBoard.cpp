@@ -1,5 +1,6 @@
 #include "GuiTestHelpers.h"
 #include "MainWindowHarness.h"
+#include "app/MeetingFileCommands.h"
 #include "matching/MatchStart.h"
 #include "suggestions/MeetingReading.h"
 #include "ui/board/BoardHeader.h"
