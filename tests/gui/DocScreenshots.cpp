@@ -1,20 +1,26 @@
 #include "FixedClock.h"
 #include "MeetingBuilder.h"
 #include "ScriptedPlatform.h"
+#include "app/AttendanceCommands.h"
+#include "app/CheckIn.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
+#include "app/RegisterLink.h"
 #include "app/Roster.h"
 #include "app/SupportFiles.h"
 #include "matching/MatchStart.h"
 #include "matching/RunningList.h"
 #include "platform/Clock.h"
 #include "storage/SettingsStore.h"
+#include "suggestions/MatchTimes.h"
 #include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/dialogs/ResultEntryDialog.h"
 #include "ui/dialogs/RosterDialog.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/dialogs/StandingsReportDialog.h"
 #include "ui/main/MainWindow.h"
+#include "ui/register/AttendanceReportDialog.h"
+#include "ui/register/CheckInDialog.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -37,12 +43,89 @@ void save(QWidget& window, const QString& folder, const char* name) {
     }
 }
 
+std::tm at(int hour, int minute) {
+    std::tm moment{};
+    moment.tm_year = 126;
+    moment.tm_mon = 11;
+    moment.tm_mday = 7;
+    moment.tm_hour = hour;
+    moment.tm_min = minute;
+    return moment;
+}
+
+// The master holds the roster's members, so that the register knows them
+// by their master lines.
+void writeMaster(Program& program) {
+    MemberMaster& master = program.master;
+    const MeetingState& state = program.state;
+    int line = 0;
+    for (int team = 0; team < 2; ++team) {
+        for (int slot = 1; slot <= state.teamSize.at(static_cast<std::size_t>(team)); ++slot) {
+            MemberRecord& member = master.members.at(static_cast<std::size_t>(++line));
+            member.Name = state.memberAbbrev.at(team).at(slot).str();
+            member.Abbrev = state.memberAbbrev.at(team).at(slot).str();
+            member.Sex = static_cast<std::int16_t>(state.memberStatus.at(team).at(slot) % 2);
+        }
+    }
+    master.memberCount = static_cast<std::int16_t>(line);
+    master.writeFile();
+}
+
+// Earlier meetings of the season straight into the register: who came, and
+// who paid.
+void earlierMeetings(Program& program) {
+    const std::optional<MeetingRef> tonight = currentMeeting(program.state);
+    if (!tonight) {
+        return;
+    }
+    for (int meeting = 1; meeting < tonight->meeting; ++meeting) {
+        const MeetingRef earlier{tonight->dataFile, meeting};
+        for (int line = 1; line <= program.master.memberCount; ++line) {
+            if ((line * 7 + meeting * 3) % 5 == 0) {
+                continue;
+            }
+            const MemberRef member{
+                line, program.master.members.at(static_cast<std::size_t>(line)).Abbrev.str()};
+            program.clubRegister.arrive(earlier, member, secondsOf(at(18, 30)));
+            program.clubRegister.setPaid(earlier, member, (line + meeting) % 6 != 0);
+        }
+    }
+}
+
+// Tonight at the desk: most have come, one is on a break, one has gone and
+// one leaves at nine; a guest and a trial player, and who has paid.
+void checkInTonight(Program& program, FixedClock& clock) {
+    CheckIn checkIn(program);
+    if (!checkIn.open()) {
+        return;
+    }
+    const int count = static_cast<int>(checkIn.rows().size());
+    for (int row = 0; row < count; ++row) {
+        if (row % 7 == 5) {
+            continue;
+        }
+        clock.set(at(18, 25 + row % 20));
+        checkIn.arrive(row);
+        checkIn.setPaid(row, row % 4 != 3);
+    }
+    checkIn.setType(2, MemberType::Guest);
+    checkIn.setType(6, MemberType::Trial);
+    clock.set(at(19, 40));
+    checkIn.startBreak(3);
+    clock.set(at(19, 55));
+    checkIn.leave(8);
+    checkIn.setLeavesAt(1, 21 * 60);
+    clock.set(at(20, 10));
+}
+
 } // namespace
 
 // Draws the main window filling the screen, and the windows that show
 // members' names, with a meeting of twenty members a team, and saves their
 // images into the folder given: confirmation.png, main.png, running.png,
-// result.png, roster.png, report.png. The screen and its scaling are the
+// result.png, roster.png, report.png; then the club register's check-in
+// and the attendance report of a one-team club night, the fifth meeting of
+// its file: checkin.png, attendance.png. The screen and its scaling are the
 // environment's (xvfb-run -s "-screen 0 1366x768x24", QT_SCALE_FACTOR=2).
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -113,5 +196,29 @@ int main(int argc, char* argv[]) {
         StandingsReportDialog report(program, &window);
         save(report, folder, "report");
     }
+
+    // A club night of one team, the fifth meeting of its data file.
+    MeetingBuilder night(14, 0);
+    night.clubNames().woman(0, 3).woman(0, 4).woman(0, 8).woman(0, 10).woman(0, 13);
+    night.state().matchMethod = MatchMethod::OneTeamDoubles;
+    night.state().teamNameA = u"水曜テニス会";
+    night.oneTeam(0, 1, 2, 3, 4, 6, 3).oneTeam(0, 5, 6, 7, 8, 4, 6);
+    const MeetingState* fifth = &night.state();
+    writeMeetingFile(workDir / u"水曜会.rly", {fifth, fifth, fifth, fifth, fifth});
+    if (!program.meetingFile.openMeetingFile(u"水曜会.rly")) {
+        std::cerr << "cannot open the club night\n";
+        return 1;
+    }
+    writeMaster(program);
+    openClubRegister(program);
+    earlierMeetings(program);
+    checkInTonight(program, clock);
+    CheckInDialog checkIn(
+        program, [&window] { window.render(); }, &window);
+    if (checkIn.opened()) {
+        save(checkIn, folder, "checkin");
+    }
+    AttendanceReportDialog attendance(program, currentAttendanceReport(program), &window);
+    save(attendance, folder, "attendance");
     return 0;
 }
