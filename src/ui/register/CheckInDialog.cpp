@@ -8,7 +8,9 @@
 #include "ui/dialogs/JapaneseFonts.h"
 #include "ui/dialogs/PictureFit.h"
 
+#include <QBrush>
 #include <QCheckBox>
+#include <QColor>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -47,6 +49,22 @@ QString presenceCaption(PresenceState state) {
         break;
     }
     return QStringLiteral("到着");
+}
+
+// The state cell's colour tells at a glance who is here: green present,
+// yellow on a break, grey gone, none not arrived yet.
+QBrush stateBrush(PresenceState state) {
+    switch (state) {
+    case PresenceState::Present:
+        return QColor(0xc8, 0xf0, 0xc8);
+    case PresenceState::OnBreak:
+        return QColor(0xff, 0xf0, 0xa0);
+    case PresenceState::Gone:
+        return QColor(0xd8, 0xd8, 0xd8);
+    case PresenceState::NotArrived:
+        break;
+    }
+    return {};
 }
 
 QString yen(int amount) {
@@ -202,6 +220,7 @@ void CheckInDialog::render() {
 
 void CheckInDialog::renderLine(int row, const CheckInRow& member) {
     table_->item(row, StateColumn)->setText(toQString(member.stateLabel));
+    table_->item(row, StateColumn)->setBackground(stateBrush(member.state));
     table_->item(row, TimesColumn)->setText(toQString(member.timesText));
     const LineControls& line = lines_.at(static_cast<std::size_t>(row));
     line.presence->setText(presenceCaption(member.state));
