@@ -1,6 +1,7 @@
 #include "app/MatchRelease.h"
 
 #include "app/Program.h"
+#include "app/RegisterLink.h"
 #include "platform/Clock.h"
 
 bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
@@ -9,7 +10,11 @@ bool releaseRunningMatch(Program& program, std::int16_t pairCode) {
         state.setPair(state.pickTeam.at(side), state.pickMember1.at(side),
                       state.pickMember2.at(side), pairCode);
     }
-    program.matchTimes.recordEnd(state, secondsOf(program.clock.now()), pairCode == PairFinished);
+    const MatchOutcome outcome = pairCode == PairFinished      ? MatchOutcome::Finished
+                                 : pairCode == PairUnavailable ? MatchOutcome::Forfeited
+                                                               : MatchOutcome::Cancelled;
+    program.matchTimes.recordEnd(state, secondsOf(program.clock.now()), outcome);
+    reportRegisterError(program, program.matchTimes.lastError());
     removeRunningSlot(state);
     return program.meetingFile.saveMeeting(SaveTarget::Meeting);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MasterLines.h"
 #include "matching/MainView.h"
 #include "register/ClubRegister.h"
 #include "state/MeetingState.h"
@@ -42,11 +43,16 @@ public:
     // The club register (levels, pair rules, check-ins, fees, the match
     // log); closed when it could not be opened.
     ClubRegister clubRegister;
+    // The kinds of register faults told so far in this run (bits by
+    // RegisterFault), so each is told once.
+    unsigned registerFaultsTold = 0;
+    // The master line of a short name, linking roster members to it.
+    MasterLines masterLines;
 
     // This meeting's match times, kept in the register's match log, and the
     // earlier meetings' partners and opponents, for the next-match
     // suggestions.
-    MatchTimes matchTimes{&clubRegister};
+    MatchTimes matchTimes;
     SeasonHistoryCache seasonHistory;
 
     // What the main window shows, rebuilt by every redraw.

@@ -1,6 +1,7 @@
 #include "app/SuggestedPicks.h"
 
 #include "app/Program.h"
+#include "app/RegisterLink.h"
 #include "matching/MatchStart.h"
 #include "platform/Clock.h"
 #include "suggestions/SuggestionEngine.h"
@@ -25,6 +26,7 @@ bool startPickedMatch(Program& program) {
         return false;
     }
     program.matchTimes.recordStart(program.state, secondsOf(program.clock.now()));
+    reportRegisterError(program, program.matchTimes.lastError());
     return true;
 }
 

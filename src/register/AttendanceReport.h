@@ -27,10 +27,11 @@ struct AttendanceReport {
 AttendanceReport buildAttendanceReport(const std::vector<MeetingPresence>& season,
                                        const std::vector<MemberProfile>& profiles);
 
-// The report as CSV: a heading line
+// The report as CSV in UTF-8: a heading line
 // "NO,略称,種別,出席回数,出席率(%),会費予定,会費入金", one line per member and a
-// closing "合計" line; fields quoted where they need it, lines ended by CRLF.
-std::u16string attendanceCsv(const AttendanceReport& report);
+// closing "合計" line (meetings held, fees due and paid); fields quoted where
+// they need it, lines ended by CRLF.
+std::string attendanceCsv(const AttendanceReport& report);
 // The report as one JSON object (UTF-8).
 std::string attendanceJson(const AttendanceReport& report);
 

@@ -46,7 +46,10 @@ public:
         RegisterError error;
     };
 
-    static constexpr int kSchemaVersion = 2;
+    ClubRegister() = default;
+    ~ClubRegister();
+    ClubRegister(const ClubRegister&) = delete;
+    ClubRegister& operator=(const ClubRegister&) = delete;
 
     // Opens or creates the database in `workDir`; `now` dates the name of a
     // damaged file renamed aside ("tennis.db.damaged-20261207-1830").

@@ -1,6 +1,7 @@
 #include "suggestions/MatchTimes.h"
 
-#include "suggestions/MeetingReading.h"
+#include "register/ClubRegister.h"
+#include "results/ScoreCode.h"
 
 #include <algorithm>
 
@@ -14,6 +15,15 @@ long long daysFromCivil(long long year, long long month, long long day) {
     const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
     const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;
+}
+
+MeetingRef meetingOf(const MeetingState& state) {
+    return {state.currentPath, state.meetingCount};
+}
+
+// Only a meeting of a data file is logged, never the placeholder of a new run.
+bool isLogged(const MeetingState& state) {
+    return state.meetingCount >= 1 && !state.currentPath.empty();
 }
 
 } // namespace
@@ -34,9 +44,95 @@ bool MatchTimes::knowsMeeting(const MeetingState& state) const {
 
 void MatchTimes::follow(const MeetingState& state) {
     if (!knowsMeeting(state)) {
-        *this = MatchTimes{register_};
+        ClubRegister* source = register_;
+        MemberLookup lookup = std::move(lookup_);
+        *this = MatchTimes{};
+        register_ = source;
+        lookup_ = std::move(lookup);
         path_ = state.currentPath;
         meetingCount_ = state.meetingCount;
+        readLog(state);
+    }
+}
+
+std::array<std::vector<MemberRef>, 2>
+MatchTimes::sidesOf(const MeetingState& state, const std::array<SideMembers, 2>& sides) const {
+    std::array<std::vector<MemberRef>, 2> refs;
+    const bool singles = matchShapeOf(state) == MatchShape::Singles;
+    for (std::size_t side = 0; side < 2; ++side) {
+        refs[side].push_back(lookup_(state, sides[side].team, sides[side].member1));
+        if (!singles) {
+            refs[side].push_back(lookup_(state, sides[side].team, sides[side].member2));
+        }
+    }
+    return refs;
+}
+
+// The roster's members found by their references in the meeting's logged
+// matches: the first start, each member's last end and the opponents of
+// every finished match.
+void MatchTimes::readLog(const MeetingState& state) {
+    if (register_ == nullptr || !register_->isOpen() || !lookup_ || !isLogged(state)) {
+        return;
+    }
+    const std::vector<LoggedMatch> logged = register_->matches(meetingOf(state));
+    if (logged.empty()) {
+        return;
+    }
+    std::vector<std::pair<MemberRef, int>> roster;
+    for (int team = 0; team < 2; ++team) {
+        for (int slot = 1; slot <= memberCount(state, team); ++slot) {
+            roster.emplace_back(lookup_(state, team, slot), index(team, slot));
+        }
+    }
+    const auto find = [&roster](const MemberRef& member) {
+        for (const auto& [ref, at] : roster) {
+            if (ref == member) {
+                return at;
+            }
+        }
+        return -1;
+    };
+    for (const LoggedMatch& match : logged) {
+        firstStart_ = std::min(firstStart_.value_or(match.start), match.start);
+        if (!match.end) {
+            continue;
+        }
+        const bool singles = match.sides[0].size() < 2 && match.sides[1].size() < 2;
+        std::array<int, 4> members{-1, -1, -1, -1};
+        for (std::size_t side = 0; side < 2; ++side) {
+            for (std::size_t k = 0; k < std::min<std::size_t>(2, match.sides[side].size()); ++k) {
+                members[2 * side + k] = find(match.sides[side][k]);
+            }
+        }
+        noteEnd(members, *match.end, match.outcome == MatchOutcome::Finished, singles);
+    }
+}
+
+void MatchTimes::noteEnd(const std::array<int, 4>& members, long long end, bool played,
+                         bool singles) {
+    for (const int member : members) {
+        if (member >= 0) {
+            lastEnd_[static_cast<std::size_t>(member)] = end;
+        }
+    }
+    if (!played) {
+        return;
+    }
+    const int perSide = singles ? 1 : 2;
+    for (int l = 0; l < perSide; ++l) {
+        for (int r = 0; r < perSide; ++r) {
+            const int left = members[static_cast<std::size_t>(l)];
+            const int right = members[static_cast<std::size_t>(2 + r)];
+            if (left < 0 || right < 0 || left == right) {
+                continue;
+            }
+            auto& count = opposed_[static_cast<std::size_t>(left)][static_cast<std::size_t>(right)];
+            if (count < 255) {
+                ++count;
+                ++opposed_[static_cast<std::size_t>(right)][static_cast<std::size_t>(left)];
+            }
+        }
     }
 }
 
@@ -45,40 +141,61 @@ void MatchTimes::recordStart(const MeetingState& state, long long now) {
     if (!firstStart_) {
         firstStart_ = now;
     }
+    lastError_ = {};
+    if (register_ == nullptr || !register_->isOpen() || !lookup_ || !isLogged(state) ||
+        state.runningCount < 1) {
+        return;
+    }
+    LoggedMatch match;
+    match.meeting = meetingOf(state);
+    match.court = state.runningCount;
+    match.sides = sidesOf(state, {runningSide(state, state.runningCount, 0),
+                                  runningSide(state, state.runningCount, 1)});
+    match.start = now;
+    lastError_ = register_->logMatchStart(match);
 }
 
 void MatchTimes::recordEnd(const MeetingState& state, long long now, bool played) {
+    recordEnd(state, now, played ? MatchOutcome::Finished : MatchOutcome::Cancelled);
+}
+
+void MatchTimes::recordEnd(const MeetingState& state, long long now, MatchOutcome outcome) {
+    const bool played = outcome == MatchOutcome::Finished;
     follow(state);
     // A match that started before this run: whoever was free then has
     // waited at least as long as its players.
     if (!firstStart_) {
         firstStart_ = now;
     }
+    const std::array<SideMembers, 2> picked = {pickedSide(state, 0), pickedSide(state, 1)};
     std::array<int, 4> members{};
-    for (int side = 0; side < 2; ++side) {
-        const SideMembers picked = pickedSide(state, side);
-        members[2 * side] = index(picked.team, picked.member1);
-        members[2 * side + 1] = index(picked.team, picked.member2);
-    }
-    for (const int member : members) {
-        lastEnd_[member] = now;
-    }
-    if (!played) {
-        return;
+    for (std::size_t side = 0; side < 2; ++side) {
+        members[2 * side] = index(picked[side].team, picked[side].member1);
+        members[2 * side + 1] = index(picked[side].team, picked[side].member2);
     }
     // In singles the second member of a side is its opponent: only the
     // first members meet.
-    const int perSide = matchShapeOf(state) == MatchShape::Singles ? 1 : 2;
-    for (int l = 0; l < perSide; ++l) {
-        for (int r = 0; r < perSide; ++r) {
-            const int left = members[l];
-            const int right = members[2 + r];
-            if (left != right && opposed_[left][right] < 255) {
-                ++opposed_[left][right];
-                ++opposed_[right][left];
-            }
-        }
+    const bool singles = matchShapeOf(state) == MatchShape::Singles;
+    noteEnd(members, now, played, singles);
+
+    lastError_ = {};
+    if (register_ == nullptr || !register_->isOpen() || !lookup_ || !isLogged(state)) {
+        return;
     }
+    LoggedMatch match;
+    match.meeting = meetingOf(state);
+    match.court = state.removeSlot;
+    match.sides = sidesOf(state, picked);
+    match.start = now;
+    match.end = now;
+    match.outcome = outcome;
+    if (played) {
+        const ScoreParts score =
+            splitScore(pairResult(state, picked[0].team, picked[0].member1, picked[0].member2));
+        match.gamesFirst = static_cast<int>(score.first);
+        match.gamesSecond = static_cast<int>(score.second);
+    }
+    lastError_ = register_->logMatchEnd(match);
 }
 
 std::optional<long long> MatchTimes::freeSince(const MeetingState& state, int team,

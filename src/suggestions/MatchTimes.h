@@ -3,12 +3,15 @@
 #include "register/RegisterError.h"
 #include "register/RegisterTypes.h"
 #include "state/MeetingState.h"
+#include "suggestions/MeetingReading.h"
 
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class ClubRegister;
 
@@ -26,13 +29,26 @@ long long secondsOf(const std::tm& moment);
 // changes.
 class MatchTimes {
 public:
-    explicit MatchTimes(ClubRegister* clubRegister = nullptr) : register_(clubRegister) {}
+    // The register's reference of the roster member in a team's slot.
+    using MemberLookup = std::function<MemberRef(const MeetingState&, int team, int slot)>;
 
-    // The match held in the picks starts at `now`.
+    MatchTimes() = default;
+    MatchTimes(ClubRegister* clubRegister, MemberLookup lookup)
+        : register_(clubRegister), lookup_(std::move(lookup)) {}
+
+    // Makes the times the state's meeting's, reading them from the
+    // register's log when the meeting changed (the record calls do it
+    // themselves; call it before reading the times after a restart).
+    void follow(const MeetingState& state);
+
+    // The match just started (the last running slot) starts at `now`.
     void recordStart(const MeetingState& state, long long now);
     // The match held in the picks ends at `now`; `played` when it ended with
     // a result (its sides then count as opponents).
     void recordEnd(const MeetingState& state, long long now, bool played);
+    // The same with how it ended, as the match log keeps it (Finished when
+    // played, Cancelled or Forfeited otherwise).
+    void recordEnd(const MeetingState& state, long long now, MatchOutcome outcome);
 
     // Whether the log holds anything for the state's meeting.
     bool knowsMeeting(const MeetingState& state) const;
@@ -49,11 +65,14 @@ public:
     const RegisterError& lastError() const { return lastError_; }
 
 private:
-    void follow(const MeetingState& state);
     void readLog(const MeetingState& state);
+    void noteEnd(const std::array<int, 4>& members, long long end, bool played, bool singles);
+    std::array<std::vector<MemberRef>, 2> sidesOf(const MeetingState& state,
+                                                  const std::array<SideMembers, 2>& sides) const;
     static int index(int team, int slot);
 
     ClubRegister* register_ = nullptr;
+    MemberLookup lookup_;
     RegisterError lastError_;
     std::u16string path_;
     int meetingCount_ = -1;
