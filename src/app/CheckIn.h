@@ -32,13 +32,14 @@ struct CheckInRow {
 // Each button is one transaction of the register; the members not arrived,
 // on a break or gone then rest in the pairing table (the roster's お休み) as
 // if ticked in the participant registration, and the table is redrawn by
-// the caller. Nothing of the meeting's data file is written here.
+// the caller. Nothing of the meeting's data file is written here. The fee of
+// a member not yet checked in is the fee of their type.
 class CheckIn {
 public:
     explicit CheckIn(Program& program);
 
     // Reads the roster and the register; false (with a message) when the
-    // register is closed or no current meeting is shown.
+    // register is closed or no current meeting of a data file is shown.
     bool open();
     const std::vector<CheckInRow>& rows() const { return rows_; }
     MeetingFees fees() const;
@@ -55,7 +56,9 @@ public:
 
 private:
     const CheckInRow* rowAt(int row) const;
-    void afterAction(bool failed);
+    // Runs one register action on the row's member, tells a failure, sets
+    // the お休み flags and rereads the rows; a row that does not exist beeps.
+    template <class Action> void act(int row, Action action);
     void reload();
 
     Program& program_;

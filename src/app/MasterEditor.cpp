@@ -1,6 +1,8 @@
 #include "app/MasterEditor.h"
 
+#include "app/MasterLines.h"
 #include "app/Program.h"
+#include "app/RegisterLink.h"
 #include "app/RegistrationMessages.h"
 #include "platform/Platform.h"
 #include "text/LeadingNumber.h"
@@ -42,6 +44,7 @@ void MasterEditor::open(int gridWidth, int gridHeight) {
     changed_ = false;
     boxes_ = {};
     master_.readFile([this](int member) { showRow(member); });
+    readRegister();
 }
 
 void MasterEditor::showRow(int member) {
@@ -174,6 +177,7 @@ void MasterEditor::add() {
             showRow(i + 1);
         }
     }
+    shiftLines(selection_ + 1, 1);
     ++master_.memberCount;
     table[static_cast<std::size_t>(selection_ + 1)] = MemberRecord{};
     changed_ = true;
@@ -190,6 +194,10 @@ void MasterEditor::remove() {
         table[static_cast<std::size_t>(i)] = table[static_cast<std::size_t>(i + 1)];
         showRow(i);
     }
+    if (const auto& origin = lineProfiles_[static_cast<std::size_t>(selection_)].origin) {
+        removed_.push_back(*origin);
+    }
+    shiftLines(selection_ + 1, -1);
     const int last = master_.memberCount;
     table[static_cast<std::size_t>(last)] = emptyEntry();
     --master_.memberCount;
@@ -203,6 +211,7 @@ bool MasterEditor::update() {
         // The failure was reported and asks to try again: the edits stay.
         return false;
     }
+    writeRegister();
     changed_ = false;
     return true;
 }
@@ -211,11 +220,169 @@ bool MasterEditor::mayClose() {
     return !changed_ || program_.platform.askYesNo(kDiscardChangesQuestion, kAppTitle);
 }
 
-MasterEditor::RegisterFields MasterEditor::registerFields() const {
-    return {};
+MemberRef MasterEditor::refOfLine(int line) const {
+    return {line, shownName(master_.members[static_cast<std::size_t>(line)].Abbrev.str())};
 }
 
-void MasterEditor::setLevel(int) {}
-void MasterEditor::setMemberType(MemberType) {}
-void MasterEditor::addPairRule(int, PairRuleKind) {}
-void MasterEditor::removePairRule(int) {}
+void MasterEditor::readRegister() {
+    lineProfiles_ = {};
+    lineRules_.clear();
+    removed_.clear();
+    ClubRegister& club = program_.clubRegister;
+    if (!club.isOpen()) {
+        return;
+    }
+    const int count = std::clamp<int>(master_.memberCount, 0, kMaxMembers);
+    for (int line = 1; line <= count; ++line) {
+        LineProfile& profile = lineProfiles_[static_cast<std::size_t>(line)];
+        profile.origin = refOfLine(line);
+        if (const std::optional<MemberProfile> known = club.profile(*profile.origin)) {
+            profile.level = known->level;
+            profile.type = known->type;
+        }
+    }
+    const auto lineOf = [&](const MemberRef& member) {
+        for (int line = 1; line <= count; ++line) {
+            if (lineProfiles_[static_cast<std::size_t>(line)].origin == member) {
+                return line;
+            }
+        }
+        return 0;
+    };
+    for (const PairRule& rule : club.pairRules()) {
+        const int first = lineOf(rule.first);
+        const int second = lineOf(rule.second);
+        if (first != 0 && second != 0) {
+            lineRules_.push_back({first, second, rule.kind});
+        }
+    }
+}
+
+void MasterEditor::shiftLines(int from, int by) {
+    const int count = std::clamp<int>(master_.memberCount, 0, kMaxMembers);
+    if (by > 0) {
+        for (int line = count; line >= from; --line) {
+            lineProfiles_[static_cast<std::size_t>(line + 1)] =
+                lineProfiles_[static_cast<std::size_t>(line)];
+        }
+        lineProfiles_[static_cast<std::size_t>(from)] = {};
+    } else {
+        for (int line = from; line <= count; ++line) {
+            lineProfiles_[static_cast<std::size_t>(line - 1)] =
+                lineProfiles_[static_cast<std::size_t>(line)];
+        }
+        lineProfiles_[static_cast<std::size_t>(count)] = {};
+    }
+    const int gone = by < 0 ? from - 1 : -1;
+    std::erase_if(lineRules_, [gone](const LineRule& rule) {
+        return rule.first == gone || rule.second == gone;
+    });
+    for (LineRule& rule : lineRules_) {
+        for (int* line : {&rule.first, &rule.second}) {
+            if (*line >= from) {
+                *line += by;
+            }
+        }
+    }
+}
+
+void MasterEditor::writeRegister() {
+    if (!program_.clubRegister.isOpen()) {
+        return;
+    }
+    MasterEdits edits;
+    for (const MemberRef& member : removed_) {
+        edits.relinks.push_back({member, std::nullopt});
+    }
+    const int count = std::clamp<int>(master_.memberCount, 0, kMaxMembers);
+    for (int line = 1; line <= count; ++line) {
+        const LineProfile& profile = lineProfiles_[static_cast<std::size_t>(line)];
+        const MemberRef now = refOfLine(line);
+        if (now.abbrev.empty()) {
+            continue;
+        }
+        if (profile.origin && *profile.origin != now) {
+            edits.relinks.push_back({*profile.origin, now});
+        }
+        edits.profiles.push_back({now, profile.level, profile.type});
+    }
+    std::vector<PairRule> rules;
+    for (const LineRule& rule : lineRules_) {
+        rules.push_back({refOfLine(rule.first), refOfLine(rule.second), rule.kind});
+    }
+    edits.pairRules = std::move(rules);
+    if (!reportRegisterError(program_, program_.clubRegister.applyMasterEdits(edits))) {
+        readRegister();
+    }
+}
+
+MasterEditor::RegisterFields MasterEditor::registerFields() const {
+    RegisterFields fields;
+    if (selection_ < 1 || selection_ > master_.memberCount || !program_.clubRegister.isOpen()) {
+        return fields;
+    }
+    const LineProfile& profile = lineProfiles_[static_cast<std::size_t>(selection_)];
+    fields.level = profile.level;
+    fields.type = profile.type;
+    for (const LineRule& rule : lineRules_) {
+        if (rule.first != selection_ && rule.second != selection_) {
+            continue;
+        }
+        const int other = rule.first == selection_ ? rule.second : rule.first;
+        const std::u16string_view kind = rule.kind == PairRuleKind::AlwaysPartner ? u"固定ペア"
+                                         : rule.kind == PairRuleKind::NeverPartner
+                                             ? u"ペアにしない"
+                                             : u"対戦させない";
+        fields.rules.push_back(
+            {other, rule.kind, refOfLine(other).abbrev + u"：" + std::u16string(kind)});
+    }
+    return fields;
+}
+
+bool MasterEditor::editsRegister() const {
+    return selection_ >= 1 && selection_ <= master_.memberCount && program_.clubRegister.isOpen();
+}
+
+void MasterEditor::setLevel(int level) {
+    if (!editsRegister()) {
+        return;
+    }
+    lineProfiles_[static_cast<std::size_t>(selection_)].level = std::clamp(level, 0, kHighestLevel);
+    changed_ = true;
+}
+
+void MasterEditor::setMemberType(MemberType type) {
+    if (!editsRegister()) {
+        return;
+    }
+    lineProfiles_[static_cast<std::size_t>(selection_)].type = type;
+    changed_ = true;
+}
+
+void MasterEditor::addPairRule(int otherMember, PairRuleKind kind) {
+    if (!editsRegister() || otherMember < 1 || otherMember > master_.memberCount ||
+        otherMember == selection_) {
+        program_.platform.beep();
+        return;
+    }
+    std::erase_if(lineRules_, [&](const LineRule& rule) {
+        return (rule.first == selection_ && rule.second == otherMember) ||
+               (rule.first == otherMember && rule.second == selection_);
+    });
+    lineRules_.push_back({selection_, otherMember, kind});
+    changed_ = true;
+}
+
+void MasterEditor::removePairRule(int index) {
+    const std::vector<PairRuleLine> shown = registerFields().rules;
+    if (index < 0 || index >= static_cast<int>(shown.size())) {
+        program_.platform.beep();
+        return;
+    }
+    const int other = shown[static_cast<std::size_t>(index)].otherMember;
+    std::erase_if(lineRules_, [&](const LineRule& rule) {
+        return (rule.first == selection_ && rule.second == other) ||
+               (rule.first == other && rule.second == selection_);
+    });
+    changed_ = true;
+}

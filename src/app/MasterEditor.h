@@ -116,12 +116,18 @@ private:
     };
 
     void showRow(int member);
+    MemberRef refOfLine(int line) const;
+    bool editsRegister() const;
     void readRegister();
-    bool writeRegister();
+    // Writes the links, profiles and rules in one transaction; a failure
+    // is told, the master file stays written.
+    void writeRegister();
+    // Moves the lines from `from` on by one (+1 after 追加, -1 after 削除).
     void shiftLines(int from, int by);
 
     std::array<LineProfile, kMemberTableSize + 1> lineProfiles_{};
     std::vector<LineRule> lineRules_;
+    std::vector<MemberRef> removed_; // members 削除d since the file was read
     Program& program_;
     MemberMaster& master_;
     GridModel grid_;

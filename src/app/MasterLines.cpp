@@ -1,9 +1,5 @@
 #include "app/MasterLines.h"
 
-namespace {
-
-// A stored short name as the roster shows it: up to a NUL, trailing blanks
-// (half or full width) cut.
 std::u16string shownName(std::u16string name) {
     name = name.substr(0, name.find(u'\0'));
     while (!name.empty() && (name.back() == u' ' || name.back() == u'　')) {
@@ -11,8 +7,6 @@ std::u16string shownName(std::u16string name) {
     }
     return name;
 }
-
-} // namespace
 
 MasterLines::MasterLines(Platform& platform, std::filesystem::path workDir)
     : master_(platform, workDir), path_(workDir / kMasterFileName) {}

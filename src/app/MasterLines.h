@@ -3,9 +3,14 @@
 #include "storage/MemberMaster.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 class Platform;
+
+// A stored short name as the roster shows it: up to a NUL, trailing blanks
+// (half or full width) cut.
+std::u16string shownName(std::u16string name);
 
 // The master line of a short name, for linking roster members to the club
 // register. Reads "tennis.mst" again only when the file changed (its size

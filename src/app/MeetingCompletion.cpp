@@ -1,7 +1,10 @@
 #include "app/MeetingCompletion.h"
 
 #include "app/Program.h"
+#include "app/RegisterMessages.h"
+#include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "register/RegisterBackup.h"
 #include "text/NumberPattern.h"
 
 #include <memory>
@@ -35,6 +38,16 @@ void logMeetingNumber(Program& program, std::u16string_view what) {
                        u"回 " + program.state.currentPath);
 }
 
+// A dated copy of the data file, the master and the register in backup/;
+// a failure is told and changes nothing else.
+void backUpCompletedMeeting(Program& program) {
+    const std::vector<std::filesystem::path> files = {
+        program.meetingFile.resolve(program.state.currentPath), program.workDir / kMasterFileName};
+    if (backupMeetingFiles(program.workDir, files, program.clubRegister, program.clock.now())) {
+        program.platform.showMessage(kBackupFailedMessage, kAppTitle);
+    }
+}
+
 } // namespace
 
 bool completeMeeting(Program& program) {
@@ -59,6 +72,7 @@ bool completeMeeting(Program& program) {
         return false;
     }
     logMeetingNumber(program, u"完了報告 ");
+    backUpCompletedMeeting(program);
     return true;
 }
 

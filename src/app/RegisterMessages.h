@@ -17,3 +17,7 @@ inline constexpr std::u16string_view kRegisterFailedMessage =
     u"会員台帳を使えません。受付・出欠・試合記録は使わずに続けます。";
 inline constexpr std::u16string_view kBackupFailedMessage =
     u"バックアップを作れませんでした（backup フォルダ）。試合データはそのままです。";
+inline constexpr std::u16string_view kRegisterClosedMessage =
+    u"会員台帳が使えないため受付はできません。";
+inline constexpr std::u16string_view kCheckInNoMeetingMessage =
+    u"試合データを開いてから受付して下さい。";

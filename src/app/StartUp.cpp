@@ -3,6 +3,7 @@
 #include "app/MainLayout.h"
 #include "app/Program.h"
 #include "app/Redraw.h"
+#include "app/RegisterLink.h"
 #include "platform/Platform.h"
 
 #include <system_error>
@@ -26,6 +27,7 @@ void startProgram(Program& program, MainLayout& layout, const WindowGeometry& de
     MeetingState& state = program.state;
     state.windowReady = 0;
     loadSettings(program.settings, program.recent, program.display);
+    openClubRegister(program);
     resetMeeting(state, ResetTarget::StartUp);
     layout.applySavedSizes(program, designed);
     state.teamSize[0] = 10;

@@ -33,8 +33,18 @@ bool startPickedMatch(Program& program) {
 std::vector<Suggestion> currentSuggestions(Program& program, int count) {
     const SeasonHistory& history =
         program.seasonHistory.historyFor(program.meetingFile, program.state);
-    const SuggestionContext context{program.state, history, &program.matchTimes,
-                                    secondsOf(program.clock.now()),
-                                    static_cast<std::uint64_t>(program.state.meetingCount)};
+    program.matchTimes.follow(program.state);
+    SuggestionContext context{program.state, history, &program.matchTimes,
+                              secondsOf(program.clock.now()),
+                              static_cast<std::uint64_t>(program.state.meetingCount)};
+    ClubFacts club;
+    if (program.clubRegister.isOpen()) {
+        club.profiles = program.clubRegister.profiles();
+        club.rules = program.clubRegister.pairRules();
+        if (const std::optional<MeetingRef> meeting = currentMeeting(program.state)) {
+            club.presence = program.clubRegister.presence(*meeting);
+        }
+        context.club = &club;
+    }
     return suggestMatches(context, count);
 }

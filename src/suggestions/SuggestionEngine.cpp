@@ -10,7 +10,9 @@
 #include "text/NumberPattern.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -19,6 +21,15 @@ constexpr long long kWaitStepSeconds = 600;
 constexpr int kMembers = 2 * kSlots;
 constexpr long long kTodayWeight = 16;
 constexpr long long kRepeatWeight = 16;
+// Matches per hour present are compared in quarter steps, and nobody counts
+// as present for less than half an hour, so that a member who has just
+// arrived and played once does not look like a member who never rests.
+constexpr long long kRateSteps = 4;
+constexpr long long kShortestPresence = 1800;
+constexpr int kMiddleLevel = 3;
+// Marks a pair that should not meet as opponents in the opponent cost; the
+// rule cost counts it too.
+constexpr long long kNotOpponentsCost = 1LL << 40;
 
 std::uint64_t mix(std::uint64_t value) {
     value += 0x9e3779b97f4a7c15ULL;
@@ -45,7 +56,11 @@ struct Member {
     int slot = 0;
     int played = 0;
     int waitSteps = 0;
-    long long waitMinutes = -1; // -1: not known
+    long long waitMinutes = -1;    // -1: not known
+    long long presentMinutes = -1; // -1: no check-in known
+    long long load = 0; // rule 1: matches played, or matches per hour present in quarters
+    int level = kMiddleLevel;
+    bool fixedPartnerFree = false; // an always-partner of the member is free
     std::u16string key;
     std::uint64_t tie = 0;
 };
@@ -55,7 +70,9 @@ struct OpenPair {
     int first = 0; // member indices
     int second = 0;
     bool firstClass = false;
-    int played = 0;
+    long long load = 0;
+    int level = 0;
+    bool fixedPair = false; // an always-partner pair
     int waitSteps = 0;
     long long partnerCost = 0;
     int partneredBefore = 0;
@@ -66,14 +83,17 @@ struct Candidate {
     int pair0 = 0;
     int pair1 = -1; // -1 in singles
     int notFirstClass = 0;
-    int played = 0;
+    long long load = 0;
     int negativeWait = 0;
+    int ruleCost = 0;
     long long partnerCost = 0;
     long long opponentCost = 0;
+    int levelGap = 0;
     std::uint64_t tie = 0;
 
     auto order() const {
-        return std::tie(notFirstClass, played, negativeWait, partnerCost, opponentCost, tie);
+        return std::tie(notFirstClass, load, negativeWait, ruleCost, partnerCost, opponentCost,
+                        levelGap, tie);
     }
 };
 
@@ -88,7 +108,9 @@ public:
             return {};
         }
         markTables();
+        presence_ = usesPresence();
         readMembers();
+        readFixedPartners();
         for (const int team : teams()) {
             collectPairs(team);
         }
@@ -137,9 +159,77 @@ private:
                 m.slot = slot;
                 m.free = !busy_[memberIndex(team, slot)] && !isMemberResting(*work_, team, slot);
                 m.played = playedCount(*work_, team, slot);
+                m.load = m.played;
                 m.key = memberKey(*work_, team, slot);
+                readClubFacts(m);
                 m.tie = mix(context_.seed ^ textHash(m.key) ^ static_cast<std::uint64_t>(team));
                 readWait(m);
+            }
+        }
+    }
+
+    // Level and check-in of the member from the register. With check-ins
+    // known, only a member present now is free, and rule 1 weighs matches
+    // per hour present.
+    void readClubFacts(Member& m) const {
+        const ClubFacts* club = context_.club;
+        if (club == nullptr) {
+            return;
+        }
+        for (const MemberProfile& profile : club->profiles) {
+            if (profile.member.abbrev == m.key && profile.level >= kLowestLevel) {
+                m.level = profile.level;
+                break;
+            }
+        }
+        if (!usesPresence()) {
+            return;
+        }
+        const Presence* presence = nullptr;
+        for (const Presence& p : club->presence) {
+            if (p.member.abbrev == m.key) {
+                presence = &p;
+            }
+        }
+        if (presence == nullptr || presence->stateAt(context_.now) != PresenceState::Present) {
+            m.free = false;
+        }
+        const long long present = presence == nullptr ? 0 : presence->secondsPresent(context_.now);
+        m.presentMinutes = present / 60;
+        m.load = (m.played * 3600 * kRateSteps * 2 / std::max(present, kShortestPresence) + 1) / 2;
+    }
+
+    bool usesPresence() const {
+        return context_.club != nullptr &&
+               std::any_of(context_.club->presence.begin(), context_.club->presence.end(),
+                           [](const Presence& p) { return p.arrived.has_value(); });
+    }
+
+    // The pair rule between two members, if any.
+    std::optional<PairRuleKind> ruleOf(const Member& a, const Member& b) const {
+        if (context_.club == nullptr) {
+            return std::nullopt;
+        }
+        for (const PairRule& rule : context_.club->rules) {
+            if ((rule.first.abbrev == a.key && rule.second.abbrev == b.key) ||
+                (rule.first.abbrev == b.key && rule.second.abbrev == a.key)) {
+                return rule.kind;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // Marks the members whose always-partner is free now.
+    void readFixedPartners() {
+        if (context_.club == nullptr) {
+            return;
+        }
+        for (Member& m : members_) {
+            for (const Member& other : members_) {
+                if (m.free && other.free && &other != &m &&
+                    ruleOf(m, other) == PairRuleKind::AlwaysPartner) {
+                    m.fixedPartnerFree = true;
+                }
             }
         }
     }
@@ -173,11 +263,17 @@ private:
                 pair.cell = {team, column, row};
                 pair.first = memberIndex(team, row);
                 pair.second = memberIndex(team, column);
+                const std::optional<PairRuleKind> rule = ruleOf(a, b);
+                if (shape_ != MatchShape::Singles && rule == PairRuleKind::NeverPartner) {
+                    continue;
+                }
                 pair.firstClass = code == PairFirstClass;
-                pair.played = a.played + b.played;
+                pair.load = a.load + b.load;
+                pair.level = a.level + b.level;
+                pair.fixedPair = rule == PairRuleKind::AlwaysPartner;
                 pair.waitSteps = a.waitSteps + b.waitSteps;
                 pair.tie = mix(a.tie ^ (b.tie * 3));
-                if (shape_ != MatchShape::Singles) {
+                if (shape_ != MatchShape::Singles && !pair.fixedPair) {
                     const SeasonHistory::PairRecord record = context_.history.pair(a.key, b.key);
                     pair.partneredBefore = record.partneredMeetings;
                     pair.partnerCost =
@@ -200,6 +296,9 @@ private:
                                                                        a.slot, b.team, b.slot);
             const long long season = context_.history.pair(a.key, b.key).opposedMatches;
             cached = kTodayWeight * today * today + season * season;
+            if (ruleOf(a, b) == PairRuleKind::NotOpponents) {
+                cached += kNotOpponentsCost;
+            }
         }
         return cached;
     }
@@ -211,14 +310,15 @@ private:
         c.pair1 = q;
         if (q < 0) {
             c.notFirstClass = first.firstClass ? 0 : 1;
-            c.played = first.played;
+            c.load = first.load;
             c.negativeWait = -first.waitSteps;
             c.opponentCost = opponentCost(first.first, first.second);
+            c.levelGap = std::abs(members_[first.first].level - members_[first.second].level);
             c.tie = first.tie;
         } else {
             const OpenPair& second = pairs_[q];
             c.notFirstClass = (first.firstClass ? 0 : 1) + (second.firstClass ? 0 : 1);
-            c.played = first.played + second.played;
+            c.load = first.load + second.load;
             c.negativeWait = -(first.waitSteps + second.waitSteps);
             c.partnerCost = first.partnerCost + second.partnerCost;
             for (const int x : {first.first, first.second}) {
@@ -226,9 +326,26 @@ private:
                     c.opponentCost += opponentCost(x, y);
                 }
             }
+            c.ruleCost = splitFixedPairs(first) + splitFixedPairs(second);
+            c.levelGap = std::abs(first.level - second.level);
             c.tie = mix(first.tie + 0x9e3779b97f4a7c15ULL * second.tie);
         }
+        if (presence_) {
+            // Rule 1 by time present: the ● marks count raw matches.
+            c.notFirstClass = 0;
+        }
+        c.ruleCost += static_cast<int>(c.opponentCost / kNotOpponentsCost);
+        c.opponentCost %= kNotOpponentsCost;
         offer(c);
+    }
+
+    // Members of the pair whose always-partner is free but not their partner.
+    int splitFixedPairs(const OpenPair& pair) const {
+        if (pair.fixedPair) {
+            return 0;
+        }
+        return (members_[pair.first].fixedPartnerFree ? 1 : 0) +
+               (members_[pair.second].fixedPartnerFree ? 1 : 0);
     }
 
     // Keeps the best `wanted_` candidates in order; most candidates lose to
@@ -284,6 +401,10 @@ private:
         if (wait >= 0) {
             text += u"・待ち" + formatNumber(wait, u"0") + u"分";
         }
+        const long long present = std::min(a.presentMinutes, b.presentMinutes);
+        if (present >= 0) {
+            text += u"・在席" + formatNumber(present, u"0") + u"分";
+        }
         if (shape_ == MatchShape::Singles) {
             const int met = context_.history.pair(a.key, b.key).opposedMatches;
             text += met == 0 ? u"・今季初対戦"
@@ -310,6 +431,7 @@ private:
     const SuggestionContext& context_;
     std::unique_ptr<MeetingState> work_;
     MatchShape shape_;
+    bool presence_ = false;
     std::array<bool, kMembers> busy_{};
     std::array<Member, kMembers> members_{};
     std::vector<OpenPair> pairs_;

@@ -51,18 +51,30 @@ struct Suggestion {
 
 // The best `count` whole matches the organiser could start now through the
 // normal picks: only cells the pairing table lets the organiser pick, never
-// a resting or playing member. Best first, by these rules in turn:
+// a resting or playing member, never two members of a never-partner rule as
+// partners, and, when the club register holds check-ins for the meeting,
+// only members present now (arrived, not on a break, not gone, not past
+// their announced leaving time). Best first, by these rules in turn:
 //  1. fewest matches played today (running ones included): first the
 //     matches made of more ● pairs, then the fewest matches over their
-//     players, so that a ● match that can fill the court is never passed over;
+//     players, so that a ● match that can fill the court is never passed
+//     over. With check-ins known, the ● marks (raw counts) are left out and
+//     each player counts matches per hour present instead (in quarter
+//     steps, at least half an hour present), so late comers, breaks and
+//     early leavers are weighed by the time they were there;
 //  2. the longest wait since each player's last match ended (or since the
 //     meeting's first match), summed in whole ten-minute steps so that a
 //     minute's difference does not outrank the rules below;
-//  3. partners who have partnered least in earlier meetings (the square of
+//  3. the fewest broken soft pair rules: players facing a member they
+//     should not meet, players split from a free always-partner;
+//  4. partners who have partnered least in earlier meetings (the square of
 //     the count, so nobody partners a third time while others have not
-//     twice), recent meetings weighing more;
-//  4. opponents met least today and this season (squares again, today's
+//     twice), recent meetings weighing more; an always-partner pair costs
+//     nothing;
+//  5. opponents met least today and this season (squares again, today's
 //     weighing more);
-//  5. a stable tie-break drawn from the seed, never the order of the table.
+//  6. the smallest difference of the two sides' summed levels (a member
+//     without a level counts as 3);
+//  7. a stable tie-break drawn from the seed, never the order of the table.
 // Nothing while an earlier meeting is shown.
 std::vector<Suggestion> suggestMatches(const SuggestionContext& context, int count);
