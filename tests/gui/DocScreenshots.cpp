@@ -3,6 +3,7 @@
 #include "ScriptedPlatform.h"
 #include "app/AttendanceCommands.h"
 #include "app/CheckIn.h"
+#include "app/ClubFees.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "app/RegisterLink.h"
@@ -80,14 +81,13 @@ void earlierMeetings(Program& program) {
     }
     for (int meeting = 1; meeting < tonight->meeting; ++meeting) {
         const MeetingRef earlier{tonight->dataFile, meeting};
-        for (int line = 1; line <= program.master.memberCount; ++line) {
-            if ((line * 7 + meeting * 3) % 5 == 0) {
+        for (int slot = 1; slot <= program.state.teamSize[0]; ++slot) {
+            if ((slot * 7 + meeting * 3) % 5 == 0) {
                 continue;
             }
-            const MemberRef member{
-                line, program.master.members.at(static_cast<std::size_t>(line)).Abbrev.str()};
+            const MemberRef member = memberRefOf(program, 0, slot);
             program.clubRegister.arrive(earlier, member, secondsOf(at(18, 30)));
-            program.clubRegister.setPaid(earlier, member, (line + meeting) % 6 != 0);
+            program.clubRegister.setPaid(earlier, member, (slot + meeting) % 6 != 0);
         }
     }
 }
@@ -210,7 +210,12 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     writeMaster(program);
-    openClubRegister(program);
+    if (!program.clubRegister.isOpen()) {
+        openClubRegister(program);
+    }
+    setClubFee(program, MemberType::Member, 500);
+    setClubFee(program, MemberType::Trial, 1000);
+    setClubFee(program, MemberType::Guest, 800);
     earlierMeetings(program);
     checkInTonight(program, clock);
     CheckInDialog checkIn(

@@ -118,6 +118,8 @@ void AttendanceReportDialog::render() {
         }
     }
     list_->resizeColumnsToContents();
+    list_->horizontalHeader()->setSectionResizeMode(static_cast<int>(kNameColumn),
+                                                    QHeaderView::Stretch);
     totals_->setText(toQString(totalsText_));
 }
 

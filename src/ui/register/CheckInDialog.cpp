@@ -1,5 +1,6 @@
 #include "ui/register/CheckInDialog.h"
 
+#include "app/ClubFees.h"
 #include "app/Help.h"
 #include "app/Program.h"
 #include "platform/qt/KeyCode.h"
@@ -77,6 +78,14 @@ QTableWidgetItem* textItem(const QString& text) {
     return item;
 }
 
+QSpinBox* feeBox(QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setRange(0, kHighestFee);
+    box->setSingleStep(kFeeStep);
+    box->setSuffix(QStringLiteral(" 円"));
+    return box;
+}
+
 } // namespace
 
 CheckInDialog::CheckInDialog(Program& program, std::function<void()> redraw, QWidget* owner)
@@ -114,6 +123,7 @@ CheckInDialog::CheckInDialog(Program& program, std::function<void()> redraw, QWi
     bottom->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note);
+    layout->addLayout(buildFeeBoxes());
     layout->addWidget(table_, 1);
     layout->addLayout(bottom);
 
@@ -123,6 +133,32 @@ CheckInDialog::CheckInDialog(Program& program, std::function<void()> redraw, QWi
         render();
     }
     resize(980, 620);
+}
+
+// The fee of each type; a change is the fee due of everybody of that type
+// not yet checked in.
+QLayout* CheckInDialog::buildFeeBoxes() {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("会費："), this));
+    const FeeTable fees = clubFees(program_);
+    for (const MemberType type : kMemberTypes) {
+        QSpinBox* box = feeBox(this);
+        box->setObjectName(QStringLiteral("typeFee%1").arg(static_cast<int>(type)));
+        box->setValue(fees.feeOf(type));
+        connect(box, &QSpinBox::editingFinished, this, [this, type, box] {
+            if (box->value() == clubFees(program_).feeOf(type)) {
+                return;
+            }
+            setClubFee(program_, type, box->value());
+            opened_ = checkIn_.open();
+            afterAction();
+        });
+        row->addWidget(new QLabel(toQString(memberTypeLabel(type)), this));
+        row->addWidget(box);
+        typeFees_.at(static_cast<std::size_t>(type)) = box;
+    }
+    row->addStretch();
+    return row;
 }
 
 void CheckInDialog::buildLines() {
@@ -151,9 +187,16 @@ void CheckInDialog::buildLines() {
     }
     table_->setColumnHidden(TeamColumn, !twoTeams);
     table_->setColumnWidth(PhotoColumn, kPhotoSize.width() + 8);
-    table_->setColumnWidth(NameColumn, 90);
-    table_->setColumnWidth(StateColumn, 70);
-    table_->setColumnWidth(TimesColumn, 260);
+    table_->resizeColumnToContents(NameColumn);
+    table_->resizeColumnToContents(TeamColumn);
+    table_->setColumnWidth(StateColumn, 64);
+    for (const auto& [column, width] :
+         {std::pair{PresenceColumn, 84}, std::pair{LeaveColumn, 56}, std::pair{LeavesAtColumn, 76},
+          std::pair{TypeColumn, 84}, std::pair{FeeColumn, 92}, std::pair{PaidColumn, 80}}) {
+        table_->setColumnWidth(column, width);
+    }
+    // The times take what is left.
+    table_->horizontalHeader()->setSectionResizeMode(TimesColumn, QHeaderView::Stretch);
 }
 
 CheckInDialog::LineControls CheckInDialog::makeLine(int row) {
@@ -181,10 +224,7 @@ CheckInDialog::LineControls CheckInDialog::makeLine(int row) {
         checkIn_.setType(row, kMemberTypes.at(static_cast<std::size_t>(index)));
         afterAction();
     });
-    line.fee = new QSpinBox(table_);
-    line.fee->setRange(0, kHighestFee);
-    line.fee->setSingleStep(kFeeStep);
-    line.fee->setSuffix(QStringLiteral(" 円"));
+    line.fee = feeBox(table_);
     connect(line.fee, &QSpinBox::editingFinished, this, [this, row] {
         const int yen = lines_.at(static_cast<std::size_t>(row)).fee->value();
         if (yen != checkIn_.rows().at(static_cast<std::size_t>(row)).feeDue) {

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -11,6 +12,7 @@ class Program;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -20,7 +22,8 @@ class QTimeEdit;
 // where the member is and since when, and the controls of that line, each
 // of which does its work at once: the first button marks 到着 (then 休憩 and
 // 休憩終了), the second 帰宅; the leaving time, the member type, the fee due
-// and 支払済. Below, the meeting's fees due and collected. The rules are
+// and 支払済. Above, the fee of each member type; below, the meeting's
+// fees due and collected. The rules are
 // CheckIn's; after every action the main window is redrawn through
 // `redraw`, so its pairing table shows who rests.
 class CheckInDialog : public QDialog {
@@ -64,6 +67,7 @@ private:
         QCheckBox* paid = nullptr;
     };
 
+    QLayout* buildFeeBoxes();
     void buildLines();
     LineControls makeLine(int row);
     void render();
@@ -80,4 +84,5 @@ private:
     QTableWidget* table_ = nullptr;
     QLabel* totals_ = nullptr;
     std::vector<LineControls> lines_;
+    std::array<QSpinBox*, 3> typeFees_{}; // by MemberType
 };
