@@ -70,7 +70,8 @@ void RegistrationCommands::toggleIntraTeam() {
 // Members arrive while matches run, so the check-in is open at any time of
 // the meeting; every click redraws the pairing table behind it.
 void RegistrationCommands::openCheckIn() {
-    CheckInDialog dialog(program_, [this] { redraw(); }, &window_);
+    CheckInDialog dialog(
+        program_, [this] { redraw(); }, &window_);
     if (dialog.opened()) {
         dialog.exec();
     }
