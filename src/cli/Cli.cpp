@@ -3,6 +3,7 @@
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
 #include "app/SuggestedPicks.h"
+#include "cli/AttendanceOutput.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPlatform.h"
 #include "cli/SimulateCommand.h"
@@ -241,6 +242,10 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kCliUsage;
         return kDone;
     }
+    if (options->command == CliOptions::Command::Attendance) {
+        return printAttendance(options->file, options->format == CliOptions::Format::Json, out,
+                               err);
+    }
 
     Session session(err);
     if (!session.load(options->file)) {
@@ -264,6 +269,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         status = suggest(session, *options, buffer);
         break;
     case CliOptions::Command::Help:
+    case CliOptions::Command::Attendance:
         break;
     }
     if (status == kDone) {

@@ -8,6 +8,7 @@ const char kCliUsage[] =
     "       rallynote-cli report FILE [--kind overall|men|women]\n"
     "       rallynote-cli export FILE [--format csv|json]\n"
     "       rallynote-cli suggest FILE [--count N] [--format text|json]\n"
+    "       rallynote-cli attendance [FILE] [--format csv|json]\n"
     "       rallynote-cli simulate --method 0|1|2 --players N[,M] --courts C\n"
     "                 --meetings K --rounds R --seed S --policy marks|suggest\n"
     "                 [--rest X] --out FILE\n"
@@ -19,6 +20,8 @@ const char kCliUsage[] =
     "  export  every participant's standings over all meetings (wins and losses\n"
     "          without draws, draws apart)\n"
     "  suggest the next-match suggestions for the current meeting as stored\n"
+    "  attendance the season attendance and fees from the club register of the\n"
+    "          current folder: the meetings of FILE, or of every data file\n"
     "  simulate plays K meetings into a new data file FILE and prints how fair\n"
     "          they were (the only command that writes a file)\n"
     "Exit status: 0 done, 1 refused as the window program would refuse it,\n"
@@ -65,7 +68,8 @@ bool applyOption(CliOptions& options, const std::string& name, const std::string
         options.kind = found->second;
         return true;
     }
-    if (name == "--format" && options.command == Command::Export) {
+    if (name == "--format" &&
+        (options.command == Command::Export || options.command == Command::Attendance)) {
         if (value != "csv" && value != "json") {
             error = "--format takes csv or json";
             return false;
@@ -104,10 +108,10 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args,
         return std::nullopt;
     }
     static const std::map<std::string, CliOptions::Command> commands{
-        {"table", CliOptions::Command::Table},   {"report", CliOptions::Command::Report},
-        {"export", CliOptions::Command::Export}, {"suggest", CliOptions::Command::Suggest},
-        {"help", CliOptions::Command::Help},     {"--help", CliOptions::Command::Help},
-        {"-h", CliOptions::Command::Help}};
+        {"table", CliOptions::Command::Table},           {"report", CliOptions::Command::Report},
+        {"export", CliOptions::Command::Export},         {"suggest", CliOptions::Command::Suggest},
+        {"attendance", CliOptions::Command::Attendance}, {"help", CliOptions::Command::Help},
+        {"--help", CliOptions::Command::Help},           {"-h", CliOptions::Command::Help}};
     const auto command = commands.find(args[0]);
     if (command == commands.end()) {
         error = "unknown command " + args[0];
@@ -156,7 +160,7 @@ std::optional<CliOptions> parseCliOptions(const std::vector<std::string>& args,
             return std::nullopt;
         }
     }
-    if (!haveFile || options.file.empty()) {
+    if ((!haveFile || options.file.empty()) && options.command != CliOptions::Command::Attendance) {
         error = "no data file given";
         return std::nullopt;
     }

@@ -9,11 +9,11 @@
 // The command line of rallynote-cli, checked for form only; whether a
 // meeting number exists is known once the file is read.
 struct CliOptions {
-    enum class Command { Help, Table, Report, Export, Suggest };
+    enum class Command { Help, Table, Report, Export, Suggest, Attendance };
     enum class Format { Csv, Json, Text };
 
     Command command = Command::Help;
-    std::string file;
+    std::string file; // optional for attendance: every data file's meetings
     int team = 0;
     std::optional<long long> meeting;
     bool totals = false;

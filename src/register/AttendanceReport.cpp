@@ -40,7 +40,7 @@ std::string jsonText(std::u16string_view text) {
 AttendanceReport buildAttendanceReport(const std::vector<MeetingPresence>& season,
                                        const std::vector<MemberProfile>& profiles) {
     AttendanceReport report;
-    std::set<int> held;
+    std::set<std::pair<std::u16string, int>> held;
     std::vector<AttendanceRow> rows;
     const auto rowOf = [&rows](const MemberRef& member) -> AttendanceRow& {
         const auto found = std::find_if(rows.begin(), rows.end(),
@@ -57,7 +57,7 @@ AttendanceReport buildAttendanceReport(const std::vector<MeetingPresence>& seaso
         if (!p.arrived) {
             continue;
         }
-        held.insert(entry.meeting);
+        held.emplace(entry.dataFile, entry.meeting);
         AttendanceRow& row = rowOf(p.member);
         ++row.attended;
         row.type = p.type;

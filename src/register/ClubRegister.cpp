@@ -179,7 +179,8 @@ RegisterError updatePresence(Database& database, const MeetingRef& meeting, cons
 
 constexpr char kPresenceKey[] = "data_file = ?1 AND meeting = ?2 AND member = ?3";
 
-std::vector<MeetingPresence> readPresence(Database& database, std::u16string_view dataFile,
+std::vector<MeetingPresence> readPresence(Database& database,
+                                          std::optional<std::u16string_view> dataFile,
                                           std::optional<int> meeting,
                                           std::optional<long long> member) {
     std::vector<MeetingPresence> result;
@@ -188,16 +189,21 @@ std::vector<MeetingPresence> readPresence(Database& database, std::u16string_vie
     }
     Statement rows(database, R"sql(
 SELECT p.meeting, m.master_line, m.abbrev, p.arrived, p.left_at, p.leaves_at, p.type,
-       p.fee_due, p.paid, p.member
+       p.fee_due, p.paid, p.member, p.data_file
 FROM presence p JOIN members m ON m.id = p.member
-WHERE p.data_file = ?1 AND (?2 IS NULL OR p.meeting = ?2) AND (?3 IS NULL OR p.member = ?3)
-ORDER BY p.meeting, m.master_line, m.abbrev)sql");
-    rows.bind(1, dataFile).bind(2, meeting ? std::optional<long long>(*meeting) : std::nullopt);
+WHERE (?1 IS NULL OR p.data_file = ?1) AND (?2 IS NULL OR p.meeting = ?2)
+  AND (?3 IS NULL OR p.member = ?3)
+ORDER BY p.data_file, p.meeting, m.master_line, m.abbrev)sql");
+    if (dataFile) {
+        rows.bind(1, *dataFile);
+    }
+    rows.bind(2, meeting ? std::optional<long long>(*meeting) : std::nullopt);
     rows.bind(3, member);
     Statement breaks(database, "SELECT start, end FROM breaks WHERE data_file = ?1 AND "
                                "meeting = ?2 AND member = ?3 ORDER BY start");
     while (rows.step()) {
         MeetingPresence entry;
+        entry.dataFile = rows.text(10);
         entry.meeting = static_cast<int>(rows.integer(0));
         Presence& p = entry.presence;
         p.member = memberOfRow(rows, 1);
@@ -208,7 +214,7 @@ ORDER BY p.meeting, m.master_line, m.abbrev)sql");
         p.feeDue = static_cast<int>(rows.integer(7));
         p.paid = rows.integer(8) != 0;
         breaks.reset();
-        breaks.bind(1, dataFile).bind(2, entry.meeting).bind(3, rows.integer(9));
+        breaks.bind(1, entry.dataFile).bind(2, entry.meeting).bind(3, rows.integer(9));
         while (breaks.step()) {
             p.breaks.push_back({breaks.integer(0), breaks.optionalInteger(1)});
         }
@@ -269,7 +275,7 @@ ClubRegister::Opening ClubRegister::openFile(const std::filesystem::path& file,
     Opening opening;
     std::error_code ignored;
     const bool existed = std::filesystem::exists(file, ignored);
-    if (RegisterError error = database_.open(file, true)) {
+    if (RegisterError error = database_.open(file, Database::Mode::Create)) {
         opening.error = error;
         return opening;
     }
@@ -297,6 +303,32 @@ ClubRegister::Opening ClubRegister::openFile(const std::filesystem::path& file,
         return opening;
     }
     opening.result = existed ? OpenResult::Opened : OpenResult::Created;
+    return opening;
+}
+
+ClubRegister::Opening ClubRegister::openForReading(const std::filesystem::path& workDir) {
+    close();
+    file_ = workDir / kRegisterFileName;
+    Opening opening;
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(file_, ignored)) {
+        opening.error = {RegisterFault::Unavailable, "no register in this folder"};
+        return opening;
+    }
+    if (RegisterError error = database_.open(file_, Database::Mode::ReadOnly)) {
+        opening.error = error;
+        return opening;
+    }
+    sqlite3_busy_timeout(database_.handle(), kBusyTimeoutMs);
+    const int version = schemaVersionOf(database_);
+    if (version != kRegisterSchemaVersion) {
+        close();
+        opening.error = version < 0 ? RegisterError{RegisterFault::Corrupt, "not a database"}
+                                    : RegisterError{RegisterFault::Failed,
+                                                    "schema version " + std::to_string(version)};
+        return opening;
+    }
+    opening.result = OpenResult::Opened;
     return opening;
 }
 
@@ -572,6 +604,10 @@ std::vector<MeetingPresence> ClubRegister::seasonPresence(std::u16string_view da
     return readPresence(database_, dataFile, std::nullopt, std::nullopt);
 }
 
+std::vector<MeetingPresence> ClubRegister::allPresence() {
+    return readPresence(database_, std::nullopt, std::nullopt, std::nullopt);
+}
+
 RegisterError ClubRegister::logMatchStart(const LoggedMatch& match) {
     return inTransaction(database_, [&]() -> RegisterError {
         Statement insert(database_, R"sql(
@@ -655,7 +691,7 @@ RegisterError ClubRegister::backupTo(const std::filesystem::path& file) {
         return unavailable();
     }
     Database copy;
-    if (RegisterError error = copy.open(file, true)) {
+    if (RegisterError error = copy.open(file, Database::Mode::Create)) {
         return error;
     }
     sqlite3_backup* backup = sqlite3_backup_init(copy.handle(), "main", database_.handle(), "main");

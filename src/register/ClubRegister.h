@@ -56,6 +56,10 @@ public:
     Opening open(const std::filesystem::path& workDir, const std::tm& now);
     // Opens a database file directly (tests and the command-line tool).
     Opening openFile(const std::filesystem::path& file, const std::tm& now);
+    // Opens the database of `workDir` only to read it, beside a copy of the
+    // program that may hold it: no hold, no upgrade, nothing written. A
+    // database of another schema version is refused (RegisterFault::Failed).
+    Opening openForReading(const std::filesystem::path& workDir);
     void close();
     bool isOpen() const { return database_.isOpen(); }
     const std::filesystem::path& file() const { return file_; }
@@ -89,6 +93,8 @@ public:
                                 const std::optional<MeetingRef>& meeting = std::nullopt);
     // Every check-in of the data file's meetings, for the season report.
     std::vector<MeetingPresence> seasonPresence(std::u16string_view dataFile);
+    // Every check-in of every data file.
+    std::vector<MeetingPresence> allPresence();
 
     // The match log.
     RegisterError logMatchStart(const LoggedMatch& match);

@@ -19,9 +19,11 @@ Database& Database::operator=(Database&& other) noexcept {
     return *this;
 }
 
-RegisterError Database::open(const std::filesystem::path& file, bool create) {
+RegisterError Database::open(const std::filesystem::path& file, Mode mode) {
     close();
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    const int flags = mode == Mode::ReadOnly ? SQLITE_OPEN_READONLY
+                      : mode == Mode::Create ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                             : SQLITE_OPEN_READWRITE;
     const int code = sqlite3_open_v2(file.c_str(), &handle_, flags, nullptr);
     if (code != SQLITE_OK) {
         RegisterError error = errorOf(code);

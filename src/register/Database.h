@@ -17,8 +17,10 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens (and, when `create`, creates) the file read-write.
-    RegisterError open(const std::filesystem::path& file, bool create);
+    enum class Mode { ReadWrite, Create, ReadOnly };
+    // Opens the file: read-write, read-write creating a missing file, or
+    // only for reading.
+    RegisterError open(const std::filesystem::path& file, Mode mode);
     void close();
     bool isOpen() const { return handle_ != nullptr; }
 

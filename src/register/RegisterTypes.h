@@ -87,8 +87,9 @@ struct Presence {
     long long secondsPresent(long long now) const;
 };
 
-// A presence with its meeting number, for season reports.
+// A presence with its meeting, for season reports.
 struct MeetingPresence {
+    std::u16string dataFile;
     int meeting = 0;
     Presence presence;
 };

@@ -51,7 +51,7 @@ TEST_F(ClubRegisterTest, AMissingDatabaseIsCreatedAtTheLatestVersion) {
 TEST_F(ClubRegisterTest, VersionOneIsUpgradedKeepingItsData) {
     {
         Database old;
-        ASSERT_FALSE(old.open(dbFile(), true));
+        ASSERT_FALSE(old.open(dbFile(), Database::Mode::Create));
         // The first version's tables, as its program left them.
         ASSERT_FALSE(old.exec(R"sql(
 CREATE TABLE members(id INTEGER PRIMARY KEY, master_line INTEGER NOT NULL, abbrev TEXT NOT NULL,

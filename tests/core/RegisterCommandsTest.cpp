@@ -6,7 +6,10 @@
 #include "app/PickWarnings.h"
 #include "app/RegisterLink.h"
 #include "app/RegisterMessages.h"
+#include "cli/Cli.h"
 #include "suggestions/MatchTimes.h"
+
+#include <sstream>
 
 namespace {
 
@@ -161,6 +164,25 @@ TEST_F(RegisterCommandsTest, ASecondCopyIsToldOnceAndGoesOnWithoutTheRegister) {
               (std::vector<std::u16string>{std::u16string(kRegisterLockedMessage)}));
     CheckIn checkIn(second);
     EXPECT_FALSE(checkIn.open());
+}
+
+TEST_F(RegisterCommandsTest, TheCommandLineReadsTheAttendanceBesideTheHoldingWindow) {
+    ASSERT_FALSE(program().clubRegister.setFees({{500, 300, 1000}}));
+    CheckIn checkIn(program());
+    ASSERT_TRUE(checkIn.open());
+    checkIn.arrive(2);
+    checkIn.setPaid(2, true);
+    std::filesystem::current_path(dir_);
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(runCli({"attendance"}, out, err), 0) << err.str();
+    EXPECT_EQ(out.str(), "NO,略称,種別,出席回数,出席率(%),会費予定,会費入金\r\n"
+                         "0,Ａ甲3,会員,1,100,500,500\r\n"
+                         ",合計,,1,,500,500\r\n");
+    std::ostringstream other;
+    EXPECT_EQ(runCli({"attendance", "elsewhere.rly", "--format", "json"}, other, err), 0);
+    EXPECT_EQ(other.str(), "{\"meetingsHeld\":0,\"totalDue\":0,\"totalPaid\":0,\"members\":[]}\n");
+    std::filesystem::current_path("/");
 }
 
 } // namespace
