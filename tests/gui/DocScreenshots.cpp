@@ -14,6 +14,7 @@
 #include "platform/Clock.h"
 #include "storage/SettingsStore.h"
 #include "suggestions/MatchTimes.h"
+#include "ui/dialogs/MemberMasterDialog.h"
 #include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/dialogs/ResultEntryDialog.h"
 #include "ui/dialogs/RosterDialog.h"
@@ -25,6 +26,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -125,7 +127,8 @@ void checkInTonight(Program& program, FixedClock& clock) {
 // images into the folder given: confirmation.png, main.png, running.png,
 // result.png, roster.png, report.png; then the club register's check-in
 // and the attendance report of a one-team club night, the fifth meeting of
-// its file: checkin.png, attendance.png. The screen and its scaling are the
+// its file, and the master editor with the register's fields: checkin.png,
+// attendance.png, master.png. The screen and its scaling are the
 // environment's (xvfb-run -s "-screen 0 1366x768x24", QT_SCALE_FACTOR=2).
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -225,5 +228,15 @@ int main(int argc, char* argv[]) {
     }
     AttendanceReportDialog attendance(program, currentAttendanceReport(program), &window);
     save(attendance, folder, "attendance");
+
+    // The master editor with the register's fields of a member who has a
+    // level and two pair rules.
+    MemberMasterDialog master(program, &window);
+    master.editor().clickRow(5);
+    master.editor().setLevel(3);
+    master.editor().addPairRule(1, PairRuleKind::NeverPartner);
+    master.editor().addPairRule(7, PairRuleKind::AlwaysPartner);
+    emit master.findChild<QTableWidget*>(QStringLiteral("Grid1"))->cellClicked(5, 4);
+    save(master, folder, "master");
     return 0;
 }
