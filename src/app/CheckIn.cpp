@@ -197,3 +197,12 @@ void CheckIn::setType(int row, MemberType type) {
         return program_.clubRegister.setMemberType(who, type, m);
     });
 }
+
+FeeTable CheckIn::feeTable() const {
+    return program_.clubRegister.fees();
+}
+
+void CheckIn::setFeeTable(const FeeTable& fees) {
+    reportRegisterError(program_, program_.clubRegister.setFees(fees));
+    reload();
+}

@@ -54,6 +54,11 @@ public:
     void setPaid(int row, bool paid);
     void setType(int row, MemberType type);
 
+    // The fee per member type (the check-in window's fee settings); a new
+    // table applies to check-ins from now on.
+    FeeTable feeTable() const;
+    void setFeeTable(const FeeTable& fees);
+
 private:
     const CheckInRow* rowAt(int row) const;
     // Runs one register action on the row's member, tells a failure, sets

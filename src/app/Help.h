@@ -19,6 +19,8 @@ inline constexpr char kLogViewer[] = "TENIS8.htm";
 inline constexpr char kReport[] = "TENIS10.htm";
 inline constexpr char kSuggestions[] = "TENIS11.htm";
 inline constexpr char kCourtBoard[] = "TENIS12.htm";
+inline constexpr char kCheckIn[] = "TENIS13.htm";
+inline constexpr char kAttendance[] = "TENIS14.htm";
 } // namespace HelpPage
 
 // The path of a help page: <working folder>/html/<page>.

@@ -38,10 +38,11 @@ protected:
 };
 
 TEST_F(RegisterCommandsTest, CheckInRestsWhoIsNotPresentAndWritesNoStoredFile) {
-    ASSERT_FALSE(program().clubRegister.setFees({{500, 300, 1000}}));
     const auto before = dataFile();
     CheckIn checkIn(program());
     ASSERT_TRUE(checkIn.open());
+    checkIn.setFeeTable({{500, 300, 1000}});
+    EXPECT_EQ(checkIn.feeTable().feeOf(MemberType::Guest), 1000);
     ASSERT_EQ(checkIn.rows().size(), 12U);
     EXPECT_EQ(checkIn.rows()[0].stateLabel, u"未着");
     EXPECT_FALSE(state().isResting(0, 2)); // nobody arrived yet: flags as ticked by hand

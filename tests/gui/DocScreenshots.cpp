@@ -1,9 +1,13 @@
 #include "FixedClock.h"
 #include "MeetingBuilder.h"
 #include "ScriptedPlatform.h"
+#include "app/AttendanceCommands.h"
+#include "app/CheckIn.h"
+#include "app/ClubFees.h"
 #include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
+#include "app/RegisterLink.h"
 #include "app/ResultEntry.h"
 #include "app/Roster.h"
 #include "app/SuggestedPicks.h"
@@ -12,17 +16,22 @@
 #include "matching/RunningList.h"
 #include "platform/Clock.h"
 #include "storage/SettingsStore.h"
+#include "suggestions/MatchTimes.h"
 #include "ui/board/CourtBoardWindow.h"
+#include "ui/dialogs/MemberMasterDialog.h"
 #include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/dialogs/ResultEntryDialog.h"
 #include "ui/dialogs/RosterDialog.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/dialogs/StandingsReportDialog.h"
 #include "ui/main/MainWindow.h"
+#include "ui/register/AttendanceReportDialog.h"
+#include "ui/register/CheckInDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -149,7 +158,69 @@ void saveBoards(const QString& folder, const std::filesystem::path& workDir) {
     board->resize(1920, 1080);
     window.render();
     save(*board, folder, "board-10-courts-1920x1080");
-}
+    // The master holds the roster's members, so that the register knows them
+    // by their master lines.
+    void writeMaster(Program & program) {
+        MemberMaster& master = program.master;
+        const MeetingState& state = program.state;
+        int line = 0;
+        for (int team = 0; team < 2; ++team) {
+            for (int slot = 1; slot <= state.teamSize.at(static_cast<std::size_t>(team)); ++slot) {
+                MemberRecord& member = master.members.at(static_cast<std::size_t>(++line));
+                member.Name = state.memberAbbrev.at(team).at(slot).str();
+                member.Abbrev = state.memberAbbrev.at(team).at(slot).str();
+                member.Sex = static_cast<std::int16_t>(state.memberStatus.at(team).at(slot) % 2);
+            }
+        }
+        master.memberCount = static_cast<std::int16_t>(line);
+        master.writeFile();
+    }
+
+    // Earlier meetings of the season straight into the register: who came, and
+    // who paid.
+    void earlierMeetings(Program & program) {
+        const std::optional<MeetingRef> tonight = currentMeeting(program.state);
+        if (!tonight) {
+            return;
+        }
+        for (int meeting = 1; meeting < tonight->meeting; ++meeting) {
+            const MeetingRef earlier{tonight->dataFile, meeting};
+            for (int slot = 1; slot <= program.state.teamSize[0]; ++slot) {
+                if ((slot * 7 + meeting * 3) % 5 == 0) {
+                    continue;
+                }
+                const MemberRef member = memberRefOf(program, 0, slot);
+                program.clubRegister.arrive(earlier, member, secondsOf(at(18, 30)));
+                program.clubRegister.setPaid(earlier, member, (slot + meeting) % 6 != 0);
+            }
+        }
+    }
+
+    // Tonight at the desk: most have come, one is on a break, one has gone and
+    // one leaves at nine; a guest and a trial player, and who has paid.
+    void checkInTonight(Program & program, FixedClock & clock) {
+        CheckIn checkIn(program);
+        if (!checkIn.open()) {
+            return;
+        }
+        const int count = static_cast<int>(checkIn.rows().size());
+        for (int row = 0; row < count; ++row) {
+            if (row % 7 == 5) {
+                continue;
+            }
+            clock.set(at(18, 25 + row % 20));
+            checkIn.arrive(row);
+            checkIn.setPaid(row, row % 4 != 3);
+        }
+        checkIn.setType(2, MemberType::Guest);
+        checkIn.setType(6, MemberType::Trial);
+        clock.set(at(19, 40));
+        checkIn.startBreak(3);
+        clock.set(at(19, 55));
+        checkIn.leave(8);
+        checkIn.setLeavesAt(1, 21 * 60);
+        clock.set(at(20, 10));
+    }
 
 } // namespace
 
@@ -159,6 +230,11 @@ void saveBoards(const QString& folder, const std::filesystem::path& workDir) {
 // result.png, roster.png, report.png; then the courtside board of another
 // club night: board-3-courts-1280x720.png and board-10-courts-1920x1080.png. The screen and its
 // scaling are the environment's (xvfb-run -s "-screen 0 1366x768x24", QT_SCALE_FACTOR=2).
+// result.png, roster.png, report.png; then the club register's check-in
+// and the attendance report of a one-team club night, the fifth meeting of
+// its file, and the master editor with the register's fields: checkin.png,
+// attendance.png, master.png. The screen and its scaling are the
+// environment's (xvfb-run -s "-screen 0 1366x768x24", QT_SCALE_FACTOR=2).
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc != 2) {
@@ -235,5 +311,43 @@ int main(int argc, char* argv[]) {
                             {{std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "html",
                               std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "resources"}});
     saveBoards(folder, boardWorkDir);
+    // A club night of one team, the fifth meeting of its data file.
+    MeetingBuilder night(14, 0);
+    night.clubNames().woman(0, 3).woman(0, 4).woman(0, 8).woman(0, 10).woman(0, 13);
+    night.state().matchMethod = MatchMethod::OneTeamDoubles;
+    night.state().teamNameA = u"水曜テニス会";
+    night.oneTeam(0, 1, 2, 3, 4, 6, 3).oneTeam(0, 5, 6, 7, 8, 4, 6);
+    const MeetingState* fifth = &night.state();
+    writeMeetingFile(workDir / u"水曜会.rly", {fifth, fifth, fifth, fifth, fifth});
+    if (!program.meetingFile.openMeetingFile(u"水曜会.rly")) {
+        std::cerr << "cannot open the club night\n";
+        return 1;
+    }
+    writeMaster(program);
+    if (!program.clubRegister.isOpen()) {
+        openClubRegister(program);
+    }
+    setClubFee(program, MemberType::Member, 500);
+    setClubFee(program, MemberType::Trial, 1000);
+    setClubFee(program, MemberType::Guest, 800);
+    earlierMeetings(program);
+    checkInTonight(program, clock);
+    CheckInDialog checkIn(
+        program, [&window] { window.render(); }, &window);
+    if (checkIn.opened()) {
+        save(checkIn, folder, "checkin");
+    }
+    AttendanceReportDialog attendance(program, currentAttendanceReport(program), &window);
+    save(attendance, folder, "attendance");
+
+    // The master editor with the register's fields of a member who has a
+    // level and two pair rules.
+    MemberMasterDialog master(program, &window);
+    master.editor().clickRow(5);
+    master.editor().setLevel(3);
+    master.editor().addPairRule(1, PairRuleKind::NeverPartner);
+    master.editor().addPairRule(7, PairRuleKind::AlwaysPartner);
+    emit master.findChild<QTableWidget*>(QStringLiteral("Grid1"))->cellClicked(5, 4);
+    save(master, folder, "master");
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "ui/dialogs/FieldWidthValidator.h"
 #include "ui/dialogs/PictureChooserDialog.h"
 #include "ui/dialogs/PictureFit.h"
+#include "ui/register/MemberRegisterFields.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -51,7 +52,8 @@ MemberMasterDialog::MemberMasterDialog(Program& program, QWidget* owner)
     buildControls();
     editor_.open(kGridWidth, kGridHeight);
     renderGrid();
-    resize(900, 620);
+    registerFields_->render();
+    resize(900, 720);
 }
 
 void MemberMasterDialog::buildControls() {
@@ -151,10 +153,12 @@ void MemberMasterDialog::buildControls() {
     connect(addButton, &QPushButton::clicked, this, [this] {
         editor_.add();
         renderGrid();
+        registerFields_->render();
     });
     connect(removeButton, &QPushButton::clicked, this, [this] {
         editor_.remove();
         renderGrid();
+        registerFields_->render();
     });
     connect(updateButton, &QPushButton::clicked, this, &MemberMasterDialog::update);
     connect(cancelButton, &QPushButton::clicked, this, &MemberMasterDialog::cancel);
@@ -171,10 +175,13 @@ void MemberMasterDialog::buildControls() {
                    this);
     note->setWordWrap(true);
 
+    registerFields_ = new MemberRegisterFields(editor_, program_.master, this);
+
     auto* lower = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addLayout(fields);
     left->addWidget(note);
+    left->addWidget(registerFields_);
     lower->addLayout(left, 1);
     lower->addLayout(photo);
     lower->addLayout(buttons);
@@ -232,6 +239,7 @@ void MemberMasterDialog::clickGrid(int row) {
         edit->setText(QString::fromStdU16String(shown.text[static_cast<std::size_t>(box)]));
     }
     (shown.female ? female_ : male_)->setChecked(true);
+    registerFields_->render();
     const PictureLookup picture = editor_.selectedPicture();
     if (picture.found) {
         showPicture(QString::fromStdString((program_.workDir / picture.fileName).string()));

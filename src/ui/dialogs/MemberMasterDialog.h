@@ -6,6 +6,7 @@
 
 #include <array>
 
+class MemberRegisterFields;
 class Program;
 class QLabel;
 class QLineEdit;
@@ -15,7 +16,8 @@ class QTableWidget;
 
 // The member master editor "マスター登録", modeless: the member grid, the
 // edit boxes that write through to the member clicked last, and 追加 / 削除 /
-// 更新 / ｷｬﾝｾﾙ. The rules are MasterEditor's.
+// 更新 / ｷｬﾝｾﾙ; beside the stored fields, the club register's level, member
+// type and pair rules of the selected member. The rules are MasterEditor's.
 class MemberMasterDialog : public QDialog {
     Q_OBJECT
 public:
@@ -45,5 +47,6 @@ private:
     QRadioButton* male_ = nullptr;
     QRadioButton* female_ = nullptr;
     QLabel* image_ = nullptr;
+    MemberRegisterFields* registerFields_ = nullptr;
     bool closing_ = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/dialogs/PairingConfirmationDialog.h"
 
 #include "app/Help.h"
+#include "app/PickWarnings.h"
 #include "app/Program.h"
 #include "app/SuggestedPicks.h"
 #include "matching/MatchSides.h"
@@ -27,6 +28,12 @@ PairingConfirmationDialog::PairingConfirmationDialog(Program& program, QWidget* 
     auto* instruction = new QLabel(toQString(kConfirmationInstruction), this);
     instruction->setObjectName(QStringLiteral("Label1"));
     sides_ = std::make_unique<MatchSidesWidgets>(this);
+    // A hand pick that breaks a pair rule of the register is only warned
+    // about; 決定 still starts it.
+    warning_ = new QLabel(this);
+    warning_->setObjectName(QStringLiteral("pairRuleWarning"));
+    warning_->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    warning_->setWordWrap(true);
 
     auto* decide = new QPushButton(QStringLiteral("決定"), this);
     decide->setObjectName(QStringLiteral("Command1"));
@@ -45,9 +52,16 @@ PairingConfirmationDialog::PairingConfirmationDialog(Program& program, QWidget* 
     buttons->addStretch();
     buttons->addWidget(decide);
     buttons->addWidget(cancel);
-    layout->addLayout(buttons, 2, 0, 1, 3);
+    layout->addWidget(warning_, 2, 0, 1, 3);
+    layout->addLayout(buttons, 3, 0, 1, 3);
 
     sides_->show(loadMatchSides(program_.state, program_.workDir), program_.workDir);
+    QStringList warnings;
+    for (const std::u16string& line : pickWarnings(program_)) {
+        warnings << toQString(line);
+    }
+    warning_->setText(warnings.join(QLatin1Char('\n')));
+    warning_->setVisible(!warnings.isEmpty());
     adjustSize();
     centreOverParent(*this);
 }

@@ -6,9 +6,11 @@
 
 class MatchSidesWidgets;
 class Program;
+class QLabel;
 
 // The pairing confirmation: shows the two picked sides with photographs;
-// "決定" starts the match, "ｷｬﾝｾﾙ" lets the picks go.
+// "決定" starts the match, "ｷｬﾝｾﾙ" lets the picks go. A pick that breaks a
+// pair rule of the club register shows a warning line (`pairRuleWarning`).
 class PairingConfirmationDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,5 +26,6 @@ private:
 
     Program& program_;
     std::unique_ptr<MatchSidesWidgets> sides_;
+    QLabel* warning_ = nullptr;
     bool decided_ = false;
 };

@@ -40,11 +40,15 @@ QString tableHtml(const ReportTable::Row& headings, const std::vector<ReportTabl
 } // namespace
 
 void fillReportDocument(QTextDocument& document, const ReportTable& table) {
+    fillReportDocument(document, table, table.memberHeadings.size() - 1);
+}
+
+void fillReportDocument(QTextDocument& document, const ReportTable& table, std::size_t nameColumn) {
     document.setDefaultFont(japaneseTextFont(kPointSize));
     QString body = QStringLiteral("<h2 align=\"center\">") + html(table.title) +
                    QStringLiteral("</h2><p align=\"center\">") + html(table.subtitle) +
                    QStringLiteral("</p>");
-    body += tableHtml(table.memberHeadings, table.members, table.memberHeadings.size() - 1);
+    body += tableHtml(table.memberHeadings, table.members, nameColumn);
     body += QStringLiteral("<p></p>");
     body += tableHtml(table.teamHeadings, table.teams, 0);
     document.setHtml(body);

@@ -149,6 +149,8 @@ private:
     QAction* rosterAction_ = nullptr;
     QAction* clearCurrentAction_ = nullptr;
     QAction* clearAllAction_ = nullptr;
+    QAction* checkInAction_ = nullptr;
+    QAction* attendanceAction_ = nullptr;
     QAction* intraTeamAction_ = nullptr;
     QAction* fullScreenAction_ = nullptr;
     QAction* adjustedScreenAction_ = nullptr;

@@ -14,6 +14,7 @@
 #include "ui/suggestions/SuggestionPanel.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenuBar>
 
 QMenu* MainWindow::addMenu(const char* name, const QString& caption) {
@@ -65,6 +66,13 @@ void MainWindow::buildMenus() {
     addSeparator(registration, QStringLiteral("mnregitem_7"));
     clearAllAction_ = addItem(registration, QStringLiteral("mnregitem_8"),
                               QStringLiteral("全データ・クリアー(&A)"));
+    // The club register's windows, below the original items.
+    registration->addSeparator();
+    checkInAction_ =
+        addItem(registration, QStringLiteral("mnregCheckIn"), QStringLiteral("受付(&U)"));
+    checkInAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    attendanceAction_ = addItem(registration, QStringLiteral("mnregAttendance"),
+                                QStringLiteral("出席・会費表(&Y)"));
 
     QMenu* method = addMenu("mnvs", QStringLiteral("試合方法変更(&C)"));
     intraTeamAction_ =
@@ -127,6 +135,9 @@ void MainWindow::connectMenus() {
             &RegistrationCommands::clearCurrentData);
     connect(clearAllAction_, &QAction::triggered, registration_,
             &RegistrationCommands::clearAllData);
+    connect(checkInAction_, &QAction::triggered, registration_, &RegistrationCommands::openCheckIn);
+    connect(attendanceAction_, &QAction::triggered, registration_,
+            &RegistrationCommands::openAttendance);
     connect(intraTeamAction_, &QAction::triggered, registration_,
             &RegistrationCommands::toggleIntraTeam);
     connect(fullScreenAction_, &QAction::triggered, this, &MainWindow::selectFullScreen);

@@ -1,10 +1,13 @@
 #include "ui/main/RegistrationCommands.h"
 
+#include "app/AttendanceCommands.h"
 #include "app/MainLayout.h"
 #include "app/Program.h"
 #include "ui/dialogs/MemberMasterDialog.h"
 #include "ui/dialogs/RosterDialog.h"
 #include "ui/dialogs/TeamInfoDialog.h"
+#include "ui/register/AttendanceReportDialog.h"
+#include "ui/register/CheckInDialog.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -62,4 +65,20 @@ void RegistrationCommands::clearAllData() {
 
 void RegistrationCommands::toggleIntraTeam() {
     menu_.toggleIntraTeam(layout_.selectedTeam);
+}
+
+// Members arrive while matches run, so the check-in is open at any time of
+// the meeting; every click redraws the pairing table behind it.
+void RegistrationCommands::openCheckIn() {
+    CheckInDialog dialog(
+        program_, [this] { redraw(); }, &window_);
+    if (dialog.opened()) {
+        dialog.exec();
+    }
+    redraw();
+}
+
+void RegistrationCommands::openAttendance() {
+    AttendanceReportDialog dialog(program_, currentAttendanceReport(program_), &window_);
+    dialog.exec();
 }

@@ -16,7 +16,8 @@ class QMainWindow;
 // The main window's handlers of the menus "登録(&R)" (`mnreg`) and
 // "試合方法変更(&C)" (`mnvs`): the registration dialogs opened under the
 // menu's checks, the data clears, and intra-team mode, during which the tab
-// strip is disabled. The main window connects the menu items to its slots.
+// strip is disabled; and the club register's check-in and attendance report. The main window
+// connects the menu items to its slots.
 class RegistrationCommands : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +31,8 @@ public:
     void clearCurrentData(); // "現データ．クリア(&C)"
     void clearAllData();     // "全データ・クリアー(&A)"
     void toggleIntraTeam();  // "チーム内対抗設定/解除(&T)"
+    void openCheckIn();      // "受付(&U)": arrivals, breaks, leaving and fees
+    void openAttendance();   // "出席・会費表(&Y)": the season's attendance report
 
     bool tabStripEnabled() const { return menu_.tabStripEnabled(); }
 
