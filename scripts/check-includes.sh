@@ -3,7 +3,7 @@
 # lowest first (a folder may include its own headers and those of the layers
 # below it, never one above or beside it):
 #   text, platform  ->  state  ->  storage  ->  rules (matching, results)
-#   ->  suggestions  ->  app  ->  cli | phones  ->  ui (with platform/qt)
+#   ->  suggestions  ->  board  ->  app  ->  cli | phones  ->  ui (with platform/qt)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,11 +16,12 @@ declare -A allowed=(
     [matching]="matching results storage state text platform"
     [results]="results matching storage state text platform"
     [suggestions]="suggestions matching results storage state text platform"
-    [app]="app suggestions matching results storage state text platform"
-    [phones]="phones app suggestions matching results storage state text platform"
-    [cli]="cli app suggestions matching results storage state text platform"
-    [platform/qt]="platform/qt platform app suggestions matching results storage state text"
-    [ui]="ui platform/qt platform phones app suggestions matching results storage state text"
+    [board]="board suggestions matching results storage state text platform"
+    [app]="app board suggestions matching results storage state text platform"
+    [phones]="phones app board suggestions matching results storage state text platform"
+    [cli]="cli app board suggestions matching results storage state text platform"
+    [platform/qt]="platform/qt platform app board suggestions matching results storage state text"
+    [ui]="ui platform/qt platform phones app board suggestions matching results storage state text"
 )
 
 status=0

@@ -29,10 +29,13 @@ bool startPickedMatch(Program& program) {
 }
 
 std::vector<Suggestion> currentSuggestions(Program& program, int count) {
-    const SeasonHistory& history =
-        program.seasonHistory.historyFor(program.meetingFile, program.state);
-    const SuggestionContext context{program.state, history, &program.matchTimes,
+    return suggestionsFor(program, program.state, count);
+}
+
+std::vector<Suggestion> suggestionsFor(Program& program, const MeetingState& meeting, int count) {
+    const SeasonHistory& history = program.seasonHistory.historyFor(program.meetingFile, meeting);
+    const SuggestionContext context{meeting, history, &program.matchTimes,
                                     secondsOf(program.clock.now()),
-                                    static_cast<std::uint64_t>(program.state.meetingCount)};
+                                    static_cast<std::uint64_t>(meeting.meetingCount)};
     return suggestMatches(context, count);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 class Program;
+struct MeetingState;
 struct Suggestion;
 
 // Makes the picks of a suggestion exactly as double-clicking its cells
@@ -23,3 +24,7 @@ bool startPickedMatch(Program& program);
 // meeting's match times up to the program's clock. The tie-break is seeded
 // by the meeting number, so the order holds from one redraw to the next.
 std::vector<Suggestion> currentSuggestions(Program& program, int count);
+
+// The same for another state of the open file's current meeting (the
+// board's copy of tonight while an earlier meeting is shown).
+std::vector<Suggestion> suggestionsFor(Program& program, const MeetingState& meeting, int count);

@@ -45,6 +45,12 @@ void MatchTimes::recordStart(const MeetingState& state, long long now) {
     if (!firstStart_) {
         firstStart_ = now;
     }
+    const int slot = runningMatchCount(state);
+    for (int side = 0; side < 2 && slot > 0; ++side) {
+        const SideMembers started = runningSide(state, slot, side);
+        playingSince_[index(started.team, started.member1)] = now;
+        playingSince_[index(started.team, started.member2)] = now;
+    }
 }
 
 void MatchTimes::recordEnd(const MeetingState& state, long long now, bool played) {
@@ -55,17 +61,22 @@ void MatchTimes::recordEnd(const MeetingState& state, long long now, bool played
         firstStart_ = now;
     }
     std::array<int, 4> members{};
+    PlayedMatch ended{{pickedSide(state, 0), pickedSide(state, 1)}, state.removeSlot, now};
     for (int side = 0; side < 2; ++side) {
-        const SideMembers picked = pickedSide(state, side);
-        members[2 * side] = index(picked.team, picked.member1);
-        members[2 * side + 1] = index(picked.team, picked.member2);
+        members[2 * side] = index(ended.sides[side].team, ended.sides[side].member1);
+        members[2 * side + 1] = index(ended.sides[side].team, ended.sides[side].member2);
     }
     for (const int member : members) {
         lastEnd_[member] = now;
+        playingSince_[member].reset();
     }
     if (!played) {
         return;
     }
+    if (played_.size() == static_cast<std::size_t>(kMaxRunning)) {
+        played_.erase(played_.begin());
+    }
+    played_.push_back(ended);
     // In singles the second member of a side is its opponent: only the
     // first members meet.
     const int perSide = matchShapeOf(state) == MatchShape::Singles ? 1 : 2;
@@ -95,4 +106,25 @@ int MatchTimes::opposedToday(const MeetingState& state, int teamA, int slotA, in
         return 0;
     }
     return opposed_[index(teamA, slotA)][index(teamB, slotB)];
+}
+
+std::optional<long long> MatchTimes::startOf(const MeetingState& state, int slot) const {
+    if (!knowsMeeting(state) || slot < 1 || slot > runningMatchCount(state)) {
+        return std::nullopt;
+    }
+    const SideMembers first = runningSide(state, slot, 0);
+    return playingSince_[index(first.team, first.member1)];
+}
+
+std::vector<PlayedMatch> MatchTimes::playedSince(const MeetingState& state, long long since) const {
+    std::vector<PlayedMatch> recent;
+    if (!knowsMeeting(state)) {
+        return recent;
+    }
+    for (const PlayedMatch& match : played_) {
+        if (match.end >= since) {
+            recent.push_back(match);
+        }
+    }
+    return recent;
 }

@@ -1,12 +1,22 @@
 #pragma once
 
 #include "state/MeetingState.h"
+#include "suggestions/MeetingReading.h"
 
 #include <array>
 #include <cstdint>
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
+
+// A match that ended with a result: its sides, the running slot it held and
+// when it ended.
+struct PlayedMatch {
+    std::array<SideMembers, 2> sides{};
+    int slot = 0;
+    long long end = 0;
+};
 
 // Seconds since 1970-01-01 of a calendar time as the clock gives it (taken
 // as it stands, without a time zone).
@@ -18,7 +28,7 @@ long long secondsOf(const std::tm& moment);
 // file and forgets itself when either changes.
 class MatchTimes {
 public:
-    // The match held in the picks starts at `now`.
+    // The match just started (the last running slot) starts at `now`.
     void recordStart(const MeetingState& state, long long now);
     // The match held in the picks ends at `now`; `played` when it ended with
     // a result (its sides then count as opponents).
@@ -34,6 +44,13 @@ public:
     // not the state's meeting's).
     int opposedToday(const MeetingState& state, int teamA, int slotA, int teamB, int slotB) const;
 
+    // When the match on running slot `slot` started; nothing when it started
+    // before this run or the log is not the state's meeting's.
+    std::optional<long long> startOf(const MeetingState& state, int slot) const;
+    // The matches that ended with a result at `since` or later, oldest
+    // first (at most the last ten).
+    std::vector<PlayedMatch> playedSince(const MeetingState& state, long long since) const;
+
 private:
     void follow(const MeetingState& state);
     static int index(int team, int slot);
@@ -43,4 +60,7 @@ private:
     std::optional<long long> firstStart_;
     std::array<std::optional<long long>, 2 * kSlots> lastEnd_{};
     std::array<std::array<std::uint8_t, 2 * kSlots>, 2 * kSlots> opposed_{};
+    // The start of the running match each member plays in.
+    std::array<std::optional<long long>, 2 * kSlots> playingSince_{};
+    std::vector<PlayedMatch> played_;
 };

@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "platform/qt/KeyCode.h"
 #include "platform/qt/QtText.h"
+#include "ui/board/CourtBoardWindow.h"
 #include "ui/dialogs/MatchFlow.h"
 #include "ui/dialogs/RunningMatchesWindow.h"
 #include "ui/main/MainGridModel.h"
@@ -43,6 +44,8 @@ MainWindow::MainWindow(Program& program, QWidget* parent) : QMainWindow(parent),
     connectMenus();
     startUp();
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWidgets() {
     central_ = new QWidget(this);
@@ -138,6 +141,7 @@ void MainWindow::render() {
     openedFileLabel_->setText(toQString(layout_.openedFileLabel));
     renderRecentFiles();
     renderSuggestions();
+    refreshCourtBoard();
 }
 
 void MainWindow::renderLabels() {
@@ -172,6 +176,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     if (versionBox_) {
         versionBox_->close();
+    }
+    if (board_) {
+        board_->close();
     }
     event->accept();
 }

@@ -5,10 +5,13 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class MainGridModel;
 class MainGridView;
 class MatchFlow;
 class Program;
+class CourtBoardWindow;
 class QAction;
 class QFrame;
 class QLabel;
@@ -26,11 +29,14 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(Program& program, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     Program& program() { return program_; }
     MainLayout& layout() { return layout_; }
     MainGridView* grid() const { return grid_; }
     SuggestionPanel* suggestionPanel() const { return suggestions_; }
+    // The courtside board once the 表示 menu has opened it, else null.
+    CourtBoardWindow* courtBoard() const { return board_.get(); }
 
     // Draws everything from the view and the layout.
     void render();
@@ -80,6 +86,10 @@ private:
     void toggleExplanation();
     void showHelpContents();
     void showVersionBox();
+
+    // MainWindowBoard.cpp
+    void openCourtBoard();
+    void refreshCourtBoard();
 
     // MainWindowLayout.cpp
     WindowGeometry geometryInTwips() const;
@@ -148,6 +158,7 @@ private:
     QAction* logViewAction_ = nullptr;
     QAction* logClearAction_ = nullptr;
     QAction* printAction_ = nullptr;
+    QAction* courtBoardAction_ = nullptr;
     QAction* explanationAction_ = nullptr;
     QAction* helpContentsAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
@@ -156,4 +167,6 @@ private:
     RegistrationCommands* registration_ = nullptr;
     SuggestionPanel* suggestions_ = nullptr;
     int designedTableWidth_ = 0; // pixels
+    // A window of its own (no parent), so that it can fill another screen.
+    std::unique_ptr<CourtBoardWindow> board_;
 };

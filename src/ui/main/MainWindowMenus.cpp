@@ -77,6 +77,9 @@ void MainWindow::buildMenus() {
         addItem(display, QStringLiteral("mndspitem_1"), QStringLiteral("調整画面(&B)"));
     display->addSeparator();
     display->addAction(suggestions_->toggleAction());
+    courtBoardAction_ =
+        addItem(display, QStringLiteral("mndspBoard"), QStringLiteral("コートボード(&B)"));
+    courtBoardAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 
     QMenu* completion = addMenu("mnend", QStringLiteral("完了報告(&E)"));
     completeAction_ =
@@ -128,6 +131,7 @@ void MainWindow::connectMenus() {
             &RegistrationCommands::toggleIntraTeam);
     connect(fullScreenAction_, &QAction::triggered, this, &MainWindow::selectFullScreen);
     connect(adjustedScreenAction_, &QAction::triggered, this, &MainWindow::selectAdjustedScreen);
+    connect(courtBoardAction_, &QAction::triggered, this, &MainWindow::openCourtBoard);
     connect(completeAction_, &QAction::triggered, this, &MainWindow::completeMeeting);
     connect(undoCompletionAction_, &QAction::triggered, this, &MainWindow::undoCompletion);
     connect(reportAction_, &QAction::triggered, this, &MainWindow::showReport);
