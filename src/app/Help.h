@@ -22,6 +22,7 @@ inline constexpr char kLogViewer[] = "TENIS8.htm";
 inline constexpr char kReport[] = "TENIS10.htm";
 inline constexpr char kSuggestions[] = "TENIS11.htm";
 inline constexpr char kCourtBoard[] = "TENIS12.htm";
+inline constexpr char kPhones[] = "TENIS15.htm";
 } // namespace HelpPage
 
 // The path of a help page: <working folder>/html/<page>.

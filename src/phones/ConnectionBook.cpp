@@ -3,17 +3,17 @@
 ConnectionBook::ConnectionBook(int perAddress, int total)
     : perAddress_(perAddress), limit_(total) {}
 
-bool ConnectionBook::admit(const std::string& address) {
-    int& open = open_[address];
-    if (open >= perAddress_ || total_ >= limit_) {
-        if (open == 0) {
-            open_.erase(address);
-        }
-        return false;
+Admission ConnectionBook::admit(const std::string& address) {
+    const int open = openFrom(address);
+    if (open >= perAddress_) {
+        return Admission::AddressFull;
     }
-    ++open;
+    if (total_ >= limit_) {
+        return Admission::ServerFull;
+    }
+    ++open_[address];
     ++total_;
-    return true;
+    return Admission::Admitted;
 }
 
 void ConnectionBook::release(const std::string& address) {

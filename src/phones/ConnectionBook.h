@@ -3,6 +3,12 @@
 #include <map>
 #include <string>
 
+enum class Admission {
+    Admitted,
+    AddressFull, // refuse: the address holds perAddress connections
+    ServerFull,  // the server holds total: close an idle one first
+};
+
 // The open connections of the players' page server by client address: a
 // new one is admitted only while its address holds fewer than perAddress
 // and the server fewer than total, so one phone (or a flood from one
@@ -14,9 +20,8 @@ public:
 
     explicit ConnectionBook(int perAddress = kPerAddress, int total = kTotal);
 
-    // Counts the connection in and returns true, or returns false and
-    // counts nothing.
-    bool admit(const std::string& address);
+    // Counts the connection in, or says why not and counts nothing.
+    Admission admit(const std::string& address);
     // A connection admitted before has closed.
     void release(const std::string& address);
 

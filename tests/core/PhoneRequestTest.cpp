@@ -140,15 +140,15 @@ TEST(MeetingToken, ComparesWholeTokensOnly) {
 
 TEST(ConnectionBook, LimitsEachAddressAndTheWhole) {
     ConnectionBook book(2, 3);
-    EXPECT_TRUE(book.admit("10.0.0.5"));
-    EXPECT_TRUE(book.admit("10.0.0.5"));
-    EXPECT_FALSE(book.admit("10.0.0.5"));
-    EXPECT_TRUE(book.admit("10.0.0.6"));
-    EXPECT_FALSE(book.admit("10.0.0.7"));
+    EXPECT_EQ(book.admit("10.0.0.5"), Admission::Admitted);
+    EXPECT_EQ(book.admit("10.0.0.5"), Admission::Admitted);
+    EXPECT_EQ(book.admit("10.0.0.5"), Admission::AddressFull);
+    EXPECT_EQ(book.admit("10.0.0.6"), Admission::Admitted);
+    EXPECT_EQ(book.admit("10.0.0.7"), Admission::ServerFull);
     EXPECT_EQ(book.openFrom("10.0.0.7"), 0);
     book.release("10.0.0.5");
     EXPECT_EQ(book.openFrom("10.0.0.5"), 1);
-    EXPECT_TRUE(book.admit("10.0.0.7"));
+    EXPECT_EQ(book.admit("10.0.0.7"), Admission::Admitted);
     book.release("10.0.0.9");
     EXPECT_EQ(book.openTotal(), 3);
 }

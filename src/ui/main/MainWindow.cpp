@@ -11,6 +11,8 @@
 #include "ui/main/MainGridModel.h"
 #include "ui/main/MainGridView.h"
 #include "ui/main/RegistrationCommands.h"
+#include "ui/phones/PhoneAccess.h"
+#include "ui/phones/PhoneAccessDialog.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -114,6 +116,7 @@ void MainWindow::buildWidgets() {
     statusBar()->addWidget(openedFileLabel_, 1);
     statusBar()->setSizeGripEnabled(true);
     buildSuggestionPanel();
+    buildPhoneAccess();
 }
 
 QPushButton* MainWindow::addButton(const char* name, const QString& caption, int top) {
@@ -142,6 +145,7 @@ void MainWindow::render() {
     renderRecentFiles();
     renderSuggestions();
     refreshCourtBoard();
+    publishToPhones();
 }
 
 void MainWindow::renderLabels() {
@@ -180,6 +184,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (board_) {
         board_->close();
     }
+    if (phoneDialog_) {
+        phoneDialog_->close();
+    }
+    phones_->switchOff();
     event->accept();
 }
 
