@@ -1,4 +1,5 @@
 #include "board/BoardSettings.h"
+#include "board/BoardScreen.h"
 #include "storage/SettingsStore.h"
 
 #include <gtest/gtest.h>
@@ -21,5 +22,27 @@ TEST(BoardSettings, KeptBetweenRunsAndBadValuesFallBack) {
     for (const char16_t* bad : {u"0", u"abc", u"100", u"-5"}) {
         store.setValue(u"RgDsp", u"RgBoardRound", bad);
         EXPECT_EQ(loadBoardSettings(store).roundMinutes, 15) << static_cast<int>(bad[0]);
+    }
+}
+
+TEST(BoardScreen, RememberedElseNotTheOrganisersElseNone) {
+    struct Case {
+        std::vector<std::u16string> screens;
+        int organiser;
+        std::u16string remembered;
+        int expected;
+    };
+    const Case cases[] = {
+        {{u"eDP-1"}, 0, u"", -1},
+        {{u"eDP-1"}, 0, u"HDMI-1", -1},
+        {{u"eDP-1", u"HDMI-1"}, 0, u"", 1},
+        {{u"HDMI-1", u"eDP-1"}, 1, u"", 0},
+        {{u"eDP-1", u"HDMI-1", u"DP-2"}, 0, u"DP-2", 2},
+        {{u"eDP-1", u"HDMI-1"}, 0, u"eDP-1", 0}, // chosen on purpose
+        {{u"eDP-1", u"HDMI-1"}, 0, u"DP-9", 1},  // gone: the other one
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(boardScreenIndex(c.screens, c.organiser, c.remembered), c.expected)
+            << c.screens.size() << ' ' << c.organiser;
     }
 }

@@ -3,12 +3,15 @@
 #include "ScriptedPlatform.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
+#include "app/ResultEntry.h"
 #include "app/Roster.h"
+#include "app/SuggestedPicks.h"
 #include "app/SupportFiles.h"
 #include "matching/MatchStart.h"
 #include "matching/RunningList.h"
 #include "platform/Clock.h"
 #include "storage/SettingsStore.h"
+#include "ui/board/CourtBoardWindow.h"
 #include "ui/dialogs/PairingConfirmationDialog.h"
 #include "ui/dialogs/ResultEntryDialog.h"
 #include "ui/dialogs/RosterDialog.h"
@@ -16,6 +19,7 @@
 #include "ui/dialogs/StandingsReportDialog.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -37,13 +41,123 @@ void save(QWidget& window, const QString& folder, const char* name) {
     }
 }
 
+std::tm at(int hour, int minute) {
+    std::tm moment{};
+    moment.tm_year = 126;
+    moment.tm_mon = 11;
+    moment.tm_mday = 7;
+    moment.tm_hour = hour;
+    moment.tm_min = minute;
+    return moment;
+}
+
+// A club night on the courtside board: a two-team meeting of twenty a team
+// where matches start and end through the program's commands at set times.
+class BoardNight {
+public:
+    BoardNight(Program& program, FixedClock& clock, MainWindow& window)
+        : program_(program), clock_(clock), window_(window) {}
+
+    // Pair (a1, a2) of team A against (b1, b2) of team B starts at the time.
+    void start(int hour, int minute, std::int16_t a1, std::int16_t a2, std::int16_t b1,
+               std::int16_t b2) {
+        clock_.set(at(hour, minute));
+        MeetingState& state = program_.state;
+        state.pickTeam = {0, 1, 0};
+        state.pickMember1 = {a1, b1, 0};
+        state.pickMember2 = {a2, b2, 0};
+        startPickedMatch(program_);
+        window_.render();
+    }
+
+    void result(int hour, int minute, int court, const char16_t* games0, const char16_t* games1) {
+        clock_.set(at(hour, minute));
+        if (chooseRunningMatch(program_.state, program_.platform, court)) {
+            enterResult(program_, games0, games1);
+        }
+        program_.state.clearPicks();
+        window_.render();
+    }
+
+private:
+    Program& program_;
+    FixedClock& clock_;
+    MainWindow& window_;
+};
+
+// The board with three courts at 1280x720 (high contrast, standings and the
+// round timer on) and with ten courts at 1920x1080.
+void saveBoards(const QString& folder, const std::filesystem::path& workDir) {
+    ScriptedPlatform platform;
+    FixedClock clock{at(18, 55)};
+    MemorySettingsStore settings;
+    Program program(platform, clock, settings, workDir);
+    MainWindow window(program);
+    MeetingBuilder meeting(20, 20);
+    meeting.clubNames().woman(0, 4).woman(0, 17).woman(1, 4).woman(1, 11);
+    meeting.resting(0, 20).resting(1, 20);
+    meeting.state().meetingTitle = u"水曜ナイター練習会";
+    meeting.state().teamNameA = u"青空テニスクラブ";
+    meeting.state().teamNameB = u"夕焼けテニス同好会";
+    writeMeetingFile(workDir / "board.rly", {&meeting.state()});
+    if (!program.meetingFile.openMeetingFile(u"board.rly")) {
+        std::cerr << "cannot open the board's meeting\n";
+        return;
+    }
+    window.show();
+    BoardNight night(program, clock, window);
+    night.start(19, 0, 1, 2, 1, 2);
+    night.start(19, 1, 3, 4, 3, 4);
+    night.start(19, 2, 5, 6, 5, 6);
+    night.result(19, 18, 1, u"6", u"3");
+    night.result(19, 21, 1, u"4", u"6");
+    night.start(19, 22, 7, 8, 7, 8);
+    night.start(19, 25, 9, 10, 9, 10);
+    night.result(19, 31, 1, u"6", u"2");
+    night.start(19, 32, 4, 17, 4, 11);
+
+    window.findChild<QAction*>(QStringLiteral("mndspBoard"))->trigger();
+    CourtBoardWindow* board = window.courtBoard();
+    board->findChild<QAction*>(QStringLiteral("mnBoardContrast"))->setChecked(true);
+    board->findChild<QAction*>(QStringLiteral("mnBoardStandings"))->setChecked(true);
+    clock.set(at(19, 35));
+    board->startRound();
+    clock.set(at(19, 40));
+    board->resize(1280, 720);
+    window.render();
+    save(*board, folder, "board-3-courts-1280x720");
+
+    // Everybody on court: the two who rested are back.
+    program.state.memberStatus[0][20] = 0;
+    program.state.memberStatus[1][20] = 0;
+    const std::array<std::array<std::int16_t, 4>, 7> more = {{{1, 3, 1, 3},
+                                                              {2, 5, 2, 5},
+                                                              {6, 11, 6, 12},
+                                                              {12, 13, 13, 14},
+                                                              {14, 15, 15, 16},
+                                                              {16, 18, 17, 18},
+                                                              {19, 20, 19, 20}}};
+    int minute = 42;
+    for (const auto& match : more) {
+        night.start(19, minute++, match[0], match[1], match[2], match[3]);
+    }
+    board->findChild<QAction*>(QStringLiteral("mnBoardContrast"))->setChecked(false);
+    clock.set(at(19, 45));
+    board->startRound();
+    clock.set(at(19, 52));
+    board->resize(1920, 1080);
+    window.render();
+    save(*board, folder, "board-10-courts-1920x1080");
+}
+
 } // namespace
 
 // Draws the main window filling the screen, and the windows that show
 // members' names, with a meeting of twenty members a team, and saves their
 // images into the folder given: confirmation.png, main.png, running.png,
-// result.png, roster.png, report.png. The screen and its scaling are the
-// environment's (xvfb-run -s "-screen 0 1366x768x24", QT_SCALE_FACTOR=2).
+// result.png, roster.png, report.png; then the courtside board of another
+// club night: board-3-courts-1280x720.png and board-10-courts-1920x1080.png. The screen and its
+// scaling are the environment's (xvfb-run -s "-screen 0 1366x768x24", QT_SCALE_FACTOR=2).
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc != 2) {
@@ -113,5 +227,12 @@ int main(int argc, char* argv[]) {
         StandingsReportDialog report(program, &window);
         save(report, folder, "report");
     }
+
+    QTemporaryDir boardDir;
+    const std::filesystem::path boardWorkDir = boardDir.path().toStdU16String();
+    copyMissingSupportFiles(boardWorkDir,
+                            {{std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "html",
+                              std::filesystem::path(RALLYNOTE_SOURCE_DIR) / "resources"}});
+    saveBoards(folder, boardWorkDir);
     return 0;
 }

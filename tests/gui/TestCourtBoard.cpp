@@ -104,10 +104,21 @@ private slots:
         }
     }
 
+    void singlesNamesAreNeverSmallerThanDoubles() {
+        for (const QSize card : {QSize(700, 200), QSize(790, 225), QSize(400, 300)}) {
+            QVERIFY(CourtCardWidget::namePixelSizeFor(card, 1) >=
+                    CourtCardWidget::namePixelSizeFor(card, 2));
+        }
+    }
+
     void ownMenuAndKeys() {
         QTest::keyClick(board(), Qt::Key_F1);
         QCOMPARE(app_->platform.helpPages().size(), std::size_t{1});
         QVERIFY(app_->platform.helpPages()[0].ends_with("/html/TENIS12.htm"));
+        QTest::keyClick(board(), Qt::Key_F11);
+        QVERIFY(board()->isFullScreen());
+        QTest::keyClick(board(), Qt::Key_F11);
+        QVERIFY(!board()->isFullScreen());
 
         board()->findChild<QAction*>(QStringLiteral("mnBoardStandings"))->trigger();
         board()->findChild<QAction*>(QStringLiteral("mnBoardContrast"))->trigger();

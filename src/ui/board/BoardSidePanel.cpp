@@ -38,9 +38,14 @@ void BoardSidePanel::setContent(const BoardContent& content, const StandingsTabl
 }
 
 void BoardSidePanel::paintEvent(QPaintEvent*) {
-    // The largest text up to a thirtieth of the height (and a fifteenth of
-    // the width) that lets everything fit.
-    int pixels = std::max(kMinPixels, std::min(height() / 30, width() / 15));
+    // The largest text up to a twenty-fourth of the height (and a twelfth
+    // of the width) that lets everything fit.
+    int pixels = std::max(kMinPixels, std::min(height() / 24, width() / 12));
+    // A standings line holds a rank, a name and its figures: about fourteen
+    // characters.
+    if (standings_) {
+        pixels = std::max(kMinPixels, std::min(pixels, width() / 14));
+    }
     while (pixels > kMinPixels && layOut(nullptr, pixels) > height()) {
         --pixels;
     }
@@ -50,12 +55,19 @@ void BoardSidePanel::paintEvent(QPaintEvent*) {
 }
 
 int BoardSidePanel::layOut(QPainter* painter, int pixels) const {
-    int top = paintNext(painter, pixels, 0);
-    top = paintWaiting(painter, pixels, top);
     if (standings_) {
-        top = paintStandings(painter, pixels, top);
+        return paintStandings(painter, pixels, 0);
     }
-    return top;
+    return paintWaiting(painter, pixels, paintNext(painter, pixels, 0));
+}
+
+void BoardSidePanel::none(QPainter* painter, int pixels, int top) const {
+    if (painter) {
+        painter->setFont(pixelFont(pixels));
+        painter->setPen(theme_.dimText);
+        painter->drawText(QRect(0, top, width(), lineOf(pixels)), Qt::AlignLeft | Qt::AlignVCenter,
+                          QStringLiteral("（なし）"));
+    }
 }
 
 int BoardSidePanel::heading(QPainter* painter, int pixels, int top, const QString& text) const {
@@ -89,6 +101,7 @@ int BoardSidePanel::paintNext(QPainter* painter, int pixels, int top) const {
         ++number;
     }
     if (content_.nextMatches.empty()) {
+        none(painter, pixels, top);
         top += line;
     }
     return top + pixels / 2;
@@ -116,6 +129,9 @@ int BoardSidePanel::paintWaiting(QPainter* painter, int pixels, int top) const {
             }
         }
     }
+    if (content_.waiting.empty()) {
+        none(painter, pixels, top);
+    }
     top += std::max(rows, 1) * line + pixels / 3;
     if (!content_.resting.empty()) {
         std::vector<std::u16string> names;
@@ -141,18 +157,25 @@ int BoardSidePanel::paintStandings(QPainter* painter, int pixels, int top) const
     top = heading(painter, pixels, top, QStringLiteral("順位　") + toQString(standings_->title));
     const int line = lineOf(pixels);
     if (painter) {
-        painter->setFont(pixelFont(pixels));
+        const QFont font = pixelFont(pixels);
+        painter->setFont(font);
+        const QFontMetrics metrics(font);
         const int w = width();
+        const int rankWidth = metrics.horizontalAdvance(QStringLiteral("10 "));
         for (const StandingRow& row : standings_->rows) {
+            const QString figures =
+                QStringLiteral("%1試合 %2勝 %3%").arg(row.matches).arg(row.wins).arg(row.winRate);
+            const int nameRight = w - metrics.horizontalAdvance(figures) - pixels / 2;
             painter->setPen(theme_.text);
-            painter->drawText(QRect(0, top, w / 8, line), Qt::AlignRight | Qt::AlignVCenter,
+            painter->drawText(QRect(0, top, rankWidth, line), Qt::AlignRight | Qt::AlignVCenter,
                               QString::number(row.rank));
-            painter->drawText(QRect(w / 8 + pixels / 2, top, w * 3 / 8, line),
-                              Qt::AlignLeft | Qt::AlignVCenter, toQString(row.name));
-            painter->setPen(theme_.dimText);
+            const QRect nameBox(rankWidth + pixels / 2, top,
+                                std::max(0, nameRight - rankWidth - pixels / 2), line);
             painter->drawText(
-                QRect(w / 2, top, w / 2, line), Qt::AlignRight | Qt::AlignVCenter,
-                QStringLiteral("%1試合 %2勝 %3%").arg(row.matches).arg(row.wins).arg(row.winRate));
+                nameBox, Qt::AlignLeft | Qt::AlignVCenter,
+                metrics.elidedText(toQString(row.name), Qt::ElideRight, nameBox.width()));
+            painter->setPen(theme_.dimText);
+            painter->drawText(QRect(0, top, w, line), Qt::AlignRight | Qt::AlignVCenter, figures);
             top += line;
         }
     } else {

@@ -2,6 +2,7 @@
 
 #include "app/Help.h"
 #include "app/Program.h"
+#include "board/BoardScreen.h"
 #include "platform/Clock.h"
 #include "platform/qt/QtText.h"
 #include "suggestions/MatchTimes.h"
@@ -93,26 +94,17 @@ void CourtBoardWindow::fillScreenMenu() {
     }
 }
 
-// The remembered screen when it is there; else, with two screens or more,
-// the first that is not the organiser's; else none (a window on the
-// organiser's screen).
 QScreen* CourtBoardWindow::boardScreen() const {
     const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.size() < 2) {
-        return nullptr;
+    std::vector<std::u16string> names;
+    for (const QScreen* screen : screens) {
+        names.push_back(toU16(screen->name()));
     }
-    for (QScreen* screen : screens) {
-        if (!settings_.screen.empty() && screen->name() == toQString(settings_.screen)) {
-            return screen;
-        }
-    }
-    QScreen* organisers = organiser_ ? organiser_->screen() : QGuiApplication::primaryScreen();
-    for (QScreen* screen : screens) {
-        if (screen != organisers) {
-            return screen;
-        }
-    }
-    return nullptr;
+    const QScreen* organisers =
+        organiser_ ? organiser_->screen() : QGuiApplication::primaryScreen();
+    const int index =
+        boardScreenIndex(names, static_cast<int>(screens.indexOf(organisers)), settings_.screen);
+    return index < 0 ? nullptr : screens.at(index);
 }
 
 void CourtBoardWindow::open() {
@@ -150,8 +142,14 @@ void CourtBoardWindow::toggleFullScreen() {
     } else {
         showFullScreen();
     }
-    menuBar_->setVisible(!isFullScreen());
-    layOutParts();
+}
+
+void CourtBoardWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        menuBar_->setVisible(!isFullScreen());
+        layOutParts();
+    }
 }
 
 void CourtBoardWindow::setHighContrast(bool on) {

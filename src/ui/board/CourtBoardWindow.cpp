@@ -24,8 +24,12 @@
 
 namespace {
 
-// The share of the width the courts take; the rest is the side column.
-constexpr double kCourtsShare = 0.72;
+// The share of the width the courts take, the rest being the side column:
+// a full hall needs the width for its courts, a quiet one leaves more room
+// for who waits.
+constexpr double kManyCourtsShare = 0.72;
+constexpr double kFewCourtsShare = 0.64;
+constexpr std::size_t kManyCourts = 7;
 
 // The column count that draws the names largest for `count` cards.
 int bestColumns(int count, const QSize& area, int namesPerSide) {
@@ -82,8 +86,10 @@ void CourtBoardWindow::refresh() {
         return;
     }
     content_ = courtBoard(program_);
-    shownMinute_ = program_.clock.now().tm_min;
+    const std::tm now = program_.clock.now();
+    shownMinute_ = now.tm_min;
     renderContent();
+    showTimer(secondsOf(now));
 }
 
 void CourtBoardWindow::renderContent() {
@@ -107,11 +113,18 @@ void CourtBoardWindow::renderContent() {
     layOutParts();
 }
 
+// With the standings on, the side column turns every kStandingsTicks: the
+// waits, 総合, the waits, 男子, the waits, 女子. When nobody waits and
+// nothing is next, the standings stay.
 const StandingsTable* CourtBoardWindow::shownStandings() const {
     if (!settings_.standingsShown) {
         return nullptr;
     }
-    return &content_.standings.at(static_cast<std::size_t>(standingsIndex_ % 3));
+    const bool idle = content_.waiting.empty() && content_.nextMatches.empty();
+    if (standingsIndex_ % 2 == 0 && !idle) {
+        return nullptr;
+    }
+    return &content_.standings.at(static_cast<std::size_t>(standingsIndex_ / 2 % 3));
 }
 
 void CourtBoardWindow::resizeEvent(QResizeEvent* event) {
@@ -130,7 +143,8 @@ void CourtBoardWindow::layOutParts() {
     header_->setGeometry(margin, top + margin, width() - 2 * margin, headerHeight);
     const int bodyTop = top + 2 * margin + headerHeight;
     const int bodyHeight = std::max(1, height() - bodyTop - margin);
-    const int courtsWidth = static_cast<int>(std::lround(width() * kCourtsShare)) - margin;
+    const double share = content_.courts.size() >= kManyCourts ? kManyCourtsShare : kFewCourtsShare;
+    const int courtsWidth = static_cast<int>(std::lround(width() * share)) - margin;
     courtsArea_->setGeometry(margin, bodyTop, courtsWidth, bodyHeight);
     const int sideWidth = width() - courtsWidth - 4 * margin;
     int sideHeight = bodyHeight;
@@ -170,7 +184,9 @@ void CourtBoardWindow::layOutCourts(const QRect& area) {
     const int columns = bestColumns(count, area.size(), namesPerSide);
     const int rows = (count + columns - 1) / columns;
     const int w = (area.width() - (columns - 1) * gap) / columns;
-    const int h = std::min((area.height() - (rows - 1) * gap) / rows, w / 2);
+    // Cards no taller than 2/7 of their width: a taller card gives the court
+    // number and the pictures room the names need.
+    const int h = std::min((area.height() - (rows - 1) * gap) / rows, w * 2 / 7);
     for (int i = 0; i < count; ++i) {
         cards_[static_cast<std::size_t>(i)]->setGeometry((i % columns) * (w + gap),
                                                          (i / columns) * (h + gap), w, h);
@@ -194,7 +210,7 @@ void CourtBoardWindow::tick() {
     ++ticks_;
     const bool rotate = settings_.standingsShown && ticks_ % kStandingsTicks == 0;
     if (rotate) {
-        standingsIndex_ = (standingsIndex_ + 1) % 3;
+        standingsIndex_ = (standingsIndex_ + 1) % 6;
     }
     const bool finishedShown = std::any_of(content_.courts.begin(), content_.courts.end(),
                                            [](const CourtCard& card) { return card.finished; });

@@ -33,13 +33,14 @@ class QSpinBox;
 // window: it shows without activating and no part of it takes focus. On a
 // second screen it opens full-screen there; otherwise as a window that F11
 // makes full-screen. Its menu (the menu bar, or a right click) switches the
-// high-contrast theme, the standings and the round timer, and chooses the
-// screen; the choices are kept in the settings.
+// high-contrast theme, the standings (taking turns with the waits in the
+// side column) and the round timer, and chooses the screen; the choices are
+// kept in the settings.
 class CourtBoardWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kTickMilliseconds = 500;
-    static constexpr int kStandingsTicks = 16; // each standings table for 8 s
+    static constexpr int kStandingsTicks = 16; // the side column turns every 8 s
     static constexpr int kFlashSeconds = 10;   // the zero flash of the timer
 
     // `organiser` is the main window, whose screen the board avoids.
@@ -63,6 +64,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Full-screen hides the menu bar (the right click still opens the menu).
+    void changeEvent(QEvent* event) override;
 
 private:
     // CourtBoardWindow.cpp

@@ -23,6 +23,17 @@ QFont pixelFont(int pixels, bool bold = false) {
 // Room for four full-width characters, the longest short name.
 constexpr int kNameEms = 4;
 
+// The name's font at `pixels`, made smaller (down to two thirds) when a
+// long name in Latin letters or half-width kana would not fit `width`.
+QFont fittedFont(const QString& name, int pixels, int width) {
+    QFont font = pixelFont(pixels, true);
+    const int needed = QFontMetrics(font).horizontalAdvance(name);
+    if (needed > width && needed > 0) {
+        font.setPixelSize(std::max(pixels * 2 / 3, pixels * width / needed));
+    }
+    return font;
+}
+
 } // namespace
 
 CourtCardWidget::CourtCardWidget(BoardPhotos& photos, QWidget* parent)
@@ -58,6 +69,13 @@ int CourtCardWidget::lineHeight(const QSize& size, int namesPerSide) {
     return std::max(1, (size.height() - 2 * kMargin) / std::max(1, namesPerSide));
 }
 
+// A portrait box three quarters of the line high, at most a fifth of the
+// side wide (singles' tall lines would otherwise leave the name no room).
+QSize CourtCardWidget::photoBox(const QSize& size, int namesPerSide) {
+    const int width = std::min(lineHeight(size, namesPerSide) * 3 / 4 * 3 / 4, sideWidth(size) / 5);
+    return {width, width * 4 / 3};
+}
+
 int CourtCardWidget::namesPerSide() const {
     return static_cast<int>(std::max<std::size_t>(1, card_.sides[0].members.size()));
 }
@@ -66,12 +84,12 @@ int CourtCardWidget::namePixelSize() const {
     return namePixelSizeFor(size(), namesPerSide());
 }
 
-// As large as a line allows, narrowed so that a picture (three quarters of
-// the line's height, portrait) and four full-width characters fit the side.
+// As large as a line allows, narrowed so that the picture and four
+// full-width characters fit the side.
 int CourtCardWidget::namePixelSizeFor(const QSize& size, int namesPerSide) {
     const int line = lineHeight(size, namesPerSide);
     const int byHeight = line * 7 / 10;
-    const int photo = line * 3 / 4 * 3 / 4;
+    const int photo = photoBox(size, namesPerSide).width();
     const int byWidth = (sideWidth(size) - photo - kMargin) / kNameEms;
     return std::max(8, std::min(byHeight, byWidth));
 }
@@ -119,9 +137,8 @@ void CourtCardWidget::paintNumber(QPainter& painter) const {
 
 void CourtCardWidget::paintSide(QPainter& painter, const BoardSide& side, int left) {
     const int line = lineHeight(size(), namesPerSide());
-    const QSize photoBox(line * 3 / 4 * 3 / 4, line * 3 / 4);
+    const QSize photoBox = CourtCardWidget::photoBox(size(), namesPerSide());
     const QColor colour = teamColours_ ? theme_.teams.at(side.team == 1 ? 1 : 0) : theme_.text;
-    painter.setFont(pixelFont(namePixelSize(), true));
     int top = kMargin;
     for (const BoardMember& member : side.members) {
         const QPixmap photo = photos_.photo(member.photoFile, photoBox, *this);
@@ -132,6 +149,7 @@ void CourtCardWidget::paintSide(QPainter& painter, const BoardSide& side, int le
         painter.setPen(colour);
         const QRect text(left + photoBox.width() + kMargin, top,
                          sideWidth(size()) - photoBox.width() - kMargin, line);
+        painter.setFont(fittedFont(toQString(member.name), namePixelSize(), text.width()));
         const QString name = QFontMetrics(painter.font())
                                  .elidedText(toQString(member.name), Qt::ElideRight, text.width());
         painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, name);

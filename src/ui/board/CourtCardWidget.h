@@ -32,6 +32,7 @@ private:
     static int versusWidth(const QSize& size);
     static int sideWidth(const QSize& size);
     static int lineHeight(const QSize& size, int namesPerSide);
+    static QSize photoBox(const QSize& size, int namesPerSide);
     int namesPerSide() const;
     void paintNumber(class QPainter& painter) const;
     void paintSide(QPainter& painter, const BoardSide& side, int left);
