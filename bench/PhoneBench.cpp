@@ -96,6 +96,16 @@ void phone(int n, int port, const std::string& target, Clock::time_point until,
     close(fd);
 }
 
+std::tm evening() {
+    std::tm moment{};
+    moment.tm_year = 126;
+    moment.tm_mon = 11;
+    moment.tm_mday = 7;
+    moment.tm_hour = 19;
+    moment.tm_min = 30;
+    return moment;
+}
+
 // A full club night in the real main window: twenty members a team, ten
 // courts running, results entered for the first pairs.
 struct ClubNight {
@@ -125,8 +135,7 @@ struct ClubNight {
 
     QTemporaryDir folder;
     ScriptedPlatform platform;
-    FixedClock clock{
-        std::tm{.tm_min = 30, .tm_hour = 19, .tm_mday = 7, .tm_mon = 11, .tm_year = 126}};
+    FixedClock clock{evening()};
     MemorySettingsStore settings;
     std::unique_ptr<Program> program;
     std::unique_ptr<MainWindow> window;
