@@ -17,8 +17,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # The Qt, SQLite and C++ libraries come from the programs' own links (dpkg-shlibdeps,
-# in dpkg-dev); Qt's Japanese texts and a Japanese font are needed besides.
+# in dpkg-dev); Qt's Japanese texts and a Japanese font are needed besides,
+# and the players' page server (Qt HTTP Server) and its QR code (libqrencode)
+# are named too, so a package built without dpkg-shlibdeps still pulls them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, libqt6httpserver6, libqrencode4")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 include(CPack)

@@ -3,7 +3,7 @@
 # lowest first (a folder may include its own headers and those of the layers
 # below it, never one above or beside it):
 #   text, platform  ->  state  ->  storage | register  ->  rules (matching, results)
-#   ->  suggestions  ->  board  ->  app  ->  cli | ui (with platform/qt)
+#   ->  suggestions  ->  board  ->  app  ->  cli | phones  ->  ui (with platform/qt)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,9 +19,10 @@ declare -A allowed=(
     [suggestions]="suggestions matching results storage register state text platform"
     [board]="board suggestions matching results storage register state text platform"
     [app]="app board suggestions matching results storage register state text platform"
+    [phones]="phones app board suggestions matching results storage register state text platform"
     [cli]="cli app board suggestions matching results storage register state text platform"
     [platform/qt]="platform/qt platform app board suggestions matching results storage register state text"
-    [ui]="ui platform/qt platform app board suggestions matching results storage register state text"
+    [ui]="ui platform/qt platform phones app board suggestions matching results storage register state text"
 )
 
 # Headers a folder may not include although their layer is allowed: storage

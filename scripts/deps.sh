@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config dpkg-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-    libsqlite3-dev
+    libsqlite3-dev qt6-httpserver-dev libqrencode-dev chromium
     libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-format libclang-rt-14-dev
     xvfb xauth fonts-ipafont-gothic poppler-utils

@@ -21,6 +21,7 @@ inline constexpr char kSuggestions[] = "TENIS11.htm";
 inline constexpr char kCourtBoard[] = "TENIS12.htm";
 inline constexpr char kCheckIn[] = "TENIS13.htm";
 inline constexpr char kAttendance[] = "TENIS14.htm";
+inline constexpr char kPhones[] = "TENIS15.htm";
 } // namespace HelpPage
 
 // The path of a help page: <working folder>/html/<page>.

@@ -110,7 +110,7 @@ void saveBoards(const QString& folder, const std::filesystem::path& workDir) {
     meeting.state().teamNameA = u"青空テニスクラブ";
     meeting.state().teamNameB = u"夕焼けテニス同好会";
     writeMeetingFile(workDir / "board.rly", {&meeting.state()});
-    if (!program.meetingFile.openMeetingFile(u"board.rly")) {
+    if (!openMeetingFile(program, u"board.rly")) {
         std::cerr << "cannot open the board's meeting\n";
         return;
     }
@@ -167,9 +167,9 @@ void saveBoards(const QString& folder, const std::filesystem::path& workDir) {
         for (int team = 0; team < 2; ++team) {
             for (int slot = 1; slot <= state.teamSize.at(static_cast<std::size_t>(team)); ++slot) {
                 MemberRecord& member = master.members.at(static_cast<std::size_t>(++line));
-                member.Name = state.memberAbbrev.at(team).at(slot).str();
-                member.Abbrev = state.memberAbbrev.at(team).at(slot).str();
-                member.Sex = static_cast<std::int16_t>(state.memberStatus.at(team).at(slot) % 2);
+                member.name = state.memberAbbrev.at(team).at(slot).str();
+                member.abbrev = state.memberAbbrev.at(team).at(slot).str();
+                member.sex = static_cast<std::int16_t>(state.memberStatus.at(team).at(slot) % 2);
             }
         }
         master.memberCount = static_cast<std::int16_t>(line);
@@ -319,7 +319,7 @@ int main(int argc, char* argv[]) {
     night.oneTeam(0, 1, 2, 3, 4, 6, 3).oneTeam(0, 5, 6, 7, 8, 4, 6);
     const MeetingState* fifth = &night.state();
     writeMeetingFile(workDir / u"水曜会.rly", {fifth, fifth, fifth, fifth, fifth});
-    if (!program.meetingFile.openMeetingFile(u"水曜会.rly")) {
+    if (!openMeetingFile(program, u"水曜会.rly")) {
         std::cerr << "cannot open the club night\n";
         return 1;
     }

@@ -1,5 +1,6 @@
 #include "GuiTestHelpers.h"
 #include "MainWindowHarness.h"
+#include "app/MeetingFileCommands.h"
 #include "app/RegisterLink.h"
 #include "state/MeetingState.h"
 #include "ui/dialogs/MemberMasterDialog.h"
@@ -71,9 +72,9 @@ void TestRegisterWindows::init() {
     master.memberCount = static_cast<std::int16_t>(kNames.size());
     for (std::size_t k = 0; k < kNames.size(); ++k) {
         MemberRecord& member = master.members.at(k + 1);
-        member.Name = kNames[k];
-        member.Abbrev = kNames[k];
-        member.Sex = static_cast<std::int16_t>(k % 2);
+        member.name = kNames[k];
+        member.abbrev = kNames[k];
+        member.sex = static_cast<std::int16_t>(k % 2);
     }
     QVERIFY(master.writeFile());
     if (!program.clubRegister.isOpen()) {
@@ -88,7 +89,7 @@ void TestRegisterWindows::init() {
         s.memberAbbrev[0][slot] = kNames.at(static_cast<std::size_t>(slot - 1));
         s.memberStatus[0][slot] = static_cast<std::int16_t>((slot - 1) % 2);
     }
-    QVERIFY(program.meetingFile.saveMeeting(SaveTarget::Meeting));
+    QVERIFY(saveMeeting(program, SaveTarget::Meeting));
     app_->window->render();
 }
 
@@ -98,7 +99,7 @@ void TestRegisterWindows::checkInDecidesWhoRestsInThePairingTable() {
     whenModal<CheckInDialog>([&](CheckInDialog& dialog) {
         shown = true;
         checkIn(dialog);
-        QTest::keyClick(&dialog, Qt::Key_F1);
+        QVERIFY(pressHelpKey(&dialog));
         dialog.accept();
     });
     app_->window->findChild<QAction*>(QStringLiteral("mnregCheckIn"))->trigger();

@@ -12,6 +12,8 @@
 #include "ui/board/BoardSidePanel.h"
 #include "ui/board/CourtCardWidget.h"
 #include "ui/dialogs/JapaneseFonts.h"
+#include "ui/phones/PhoneAccess.h"
+#include "ui/phones/PhoneAddressView.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -145,9 +147,26 @@ void CourtBoardWindow::layOutParts() {
     const double share = content_.courts.size() >= kManyCourts ? kManyCourtsShare : kFewCourtsShare;
     const int courtsWidth = static_cast<int>(std::lround(width() * share)) - margin;
     courtsArea_->setGeometry(margin, bodyTop, courtsWidth, bodyHeight);
-    side_->setGeometry(margin * 3 + courtsWidth, bodyTop, width() - courtsWidth - 4 * margin,
-                       bodyHeight);
+    const int sideWidth = width() - courtsWidth - 4 * margin;
+    int sideHeight = bodyHeight;
+    if (phoneAddress_ != nullptr && !phoneAddress_->isHidden()) {
+        // Modules of about a 120th of the height: scannable across a hall.
+        phoneAddress_->setModuleSize(std::max(3, h / 120));
+        const int codeHeight = std::min(phoneAddress_->sizeHint().height(), bodyHeight / 2);
+        sideHeight = bodyHeight - codeHeight - margin;
+        phoneAddress_->setGeometry(margin * 3 + courtsWidth, bodyTop + sideHeight + margin,
+                                   sideWidth, codeHeight);
+    }
+    side_->setGeometry(margin * 3 + courtsWidth, bodyTop, sideWidth, sideHeight);
     layOutCourts(courtsArea_->rect());
+}
+
+void CourtBoardWindow::showPhoneAddress(PhoneAccess& access) {
+    if (phoneAddress_ == nullptr) {
+        phoneAddress_ = new PhoneAddressView(access, 3, this);
+        connect(&access, &PhoneAccess::changed, this, &CourtBoardWindow::layOutParts);
+        layOutParts();
+    }
 }
 
 void CourtBoardWindow::layOutCourts(const QRect& area) {

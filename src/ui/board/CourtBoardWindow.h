@@ -15,6 +15,8 @@
 class BoardHeader;
 class BoardSidePanel;
 class CourtCardWidget;
+class PhoneAccess;
+class PhoneAddressView;
 class Program;
 class QAction;
 class QActionGroup;
@@ -53,6 +55,9 @@ public:
     // The court cards on show, in order.
     std::vector<CourtCardWidget*> courtCards() const;
     const BoardHeader* header() const { return header_; }
+    // Shows the players' page address and QR code at the foot of the side
+    // column while 「スマホ表示」 is on.
+    void showPhoneAddress(PhoneAccess& access);
     void startRound();
 
 protected:
@@ -110,6 +115,7 @@ private:
     QLabel* noCourts_ = nullptr;
     std::vector<CourtCardWidget*> cards_;
     BoardSidePanel* side_ = nullptr;
+    PhoneAddressView* phoneAddress_ = nullptr;
 
     QTimer ticker_;
     int ticks_ = 0;

@@ -12,6 +12,8 @@
 #include "ui/main/MainGridView.h"
 #include "ui/main/RegistrationCommands.h"
 #include "ui/suggestions/SuggestionPanel.h"
+#include "ui/phones/PhoneAccess.h"
+#include "ui/phones/PhoneAccessDialog.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -120,6 +122,7 @@ void MainWindow::buildWidgets() {
         return suggestions_->isAncestorOf(focusWidget()) ? std::string_view(HelpPage::kSuggestions)
                                                          : std::string_view(HelpPage::kMainWindow);
     });
+    buildPhoneAccess();
 }
 
 QPushButton* MainWindow::addButton(const char* name, const QString& caption, int top) {
@@ -148,6 +151,7 @@ void MainWindow::render() {
     renderRecentFiles();
     renderSuggestions();
     refreshCourtBoard();
+    publishToPhones();
 }
 
 void MainWindow::renderLabels() {
@@ -186,6 +190,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (board_) {
         board_->close();
     }
+    if (phoneDialog_) {
+        phoneDialog_->close();
+    }
+    phones_->switchOff();
     event->accept();
 }
 

@@ -10,6 +10,8 @@
 class MainGridModel;
 class MainGridView;
 class MatchFlow;
+class PhoneAccess;
+class PhoneAccessDialog;
 class Program;
 class CourtBoardWindow;
 class QAction;
@@ -35,6 +37,8 @@ public:
     MainLayout& layout() { return layout_; }
     MainGridView* grid() const { return grid_; }
     SuggestionPanel* suggestionPanel() const { return suggestions_; }
+    // 「スマホ表示」, the players' page server (off until switched on).
+    PhoneAccess* phoneAccess() const { return phones_; }
     // The courtside board once the 表示 menu has opened it, else null.
     CourtBoardWindow* courtBoard() const { return board_.get(); }
 
@@ -90,6 +94,10 @@ private:
     // MainWindowBoard.cpp
     void openCourtBoard();
     void refreshCourtBoard();
+    // MainWindowPhones.cpp
+    void buildPhoneAccess();
+    void openPhoneAccess();
+    void publishToPhones();
 
     // MainWindowLayout.cpp
     WindowGeometry geometryInTwips() const;
@@ -161,6 +169,10 @@ private:
     QAction* logClearAction_ = nullptr;
     QAction* printAction_ = nullptr;
     QAction* courtBoardAction_ = nullptr;
+    QAction* phoneAction_ = nullptr;
+    PhoneAccess* phones_ = nullptr;
+    QPointer<PhoneAccessDialog> phoneDialog_;
+    QLabel* phoneStatus_ = nullptr;
     QAction* explanationAction_ = nullptr;
     QAction* helpContentsAction_ = nullptr;
     QAction* aboutAction_ = nullptr;

@@ -7,6 +7,7 @@
 void MainWindow::openCourtBoard() {
     if (!board_) {
         board_ = std::make_unique<CourtBoardWindow>(program_, this);
+        board_->showPhoneAddress(*phones_);
     }
     board_->open();
 }

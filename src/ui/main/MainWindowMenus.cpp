@@ -88,6 +88,7 @@ void MainWindow::buildMenus() {
     courtBoardAction_ =
         addItem(display, QStringLiteral("mndspBoard"), QStringLiteral("コートボード(&B)"));
     courtBoardAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    phoneAction_ = addItem(display, QStringLiteral("mndspPhone"), QStringLiteral("スマホ表示(&M)"));
 
     QMenu* completion = addMenu("mnend", QStringLiteral("完了報告(&E)"));
     completeAction_ =
@@ -143,6 +144,7 @@ void MainWindow::connectMenus() {
     connect(fullScreenAction_, &QAction::triggered, this, &MainWindow::selectFullScreen);
     connect(adjustedScreenAction_, &QAction::triggered, this, &MainWindow::selectAdjustedScreen);
     connect(courtBoardAction_, &QAction::triggered, this, &MainWindow::openCourtBoard);
+    connect(phoneAction_, &QAction::triggered, this, &MainWindow::openPhoneAccess);
     connect(completeAction_, &QAction::triggered, this, &MainWindow::completeMeeting);
     connect(undoCompletionAction_, &QAction::triggered, this, &MainWindow::undoCompletion);
     connect(reportAction_, &QAction::triggered, this, &MainWindow::showReport);

@@ -4,7 +4,7 @@
 #include "app/AttendanceTable.h"
 #include "app/Help.h"
 #include "app/Program.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowPrinter.h"
 #include "ui/dialogs/DialogPlacement.h"
@@ -13,7 +13,6 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -42,6 +41,7 @@ AttendanceReportDialog::AttendanceReportDialog(Program& program, const Attendanc
     : QDialog(parent), program_(program), table_(attendanceTable(report, program.state.openName)),
       totalsText_(attendanceTotalsText(report)) {
     setObjectName(QStringLiteral("AttendanceReport"));
+    installHelpShortcut(*this, program_, HelpPage::kAttendance);
     setWindowTitle(QStringLiteral("出席・会費表"));
     buildControls();
     render();
@@ -127,11 +127,6 @@ void AttendanceReportDialog::printTable() {
     QTextDocument document;
     fillReportDocument(document, table_, kNameColumn);
     WindowPrinter::printDocument(document, *this);
-}
-
-void AttendanceReportDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kAttendance, windowsKeyCode(*event));
-    QDialog::keyPressEvent(event);
 }
 
 void AttendanceReportDialog::showEvent(QShowEvent* event) {

@@ -20,7 +20,6 @@ public:
     AttendanceReportDialog(Program& program, const AttendanceReport& report, QWidget* parent);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

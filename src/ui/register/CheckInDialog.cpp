@@ -3,7 +3,7 @@
 #include "app/ClubFees.h"
 #include "app/Help.h"
 #include "app/Program.h"
-#include "platform/qt/KeyCode.h"
+#include "platform/qt/HelpShortcut.h"
 #include "platform/qt/QtText.h"
 #include "ui/dialogs/DialogPlacement.h"
 #include "ui/dialogs/JapaneseFonts.h"
@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -93,6 +92,7 @@ CheckInDialog::CheckInDialog(Program& program, std::function<void()> redraw, QWi
     setObjectName(QStringLiteral("CheckIn"));
     setWindowTitle(QStringLiteral("受付"));
     setModal(true);
+    installHelpShortcut(*this, program_, HelpPage::kCheckIn);
 
     auto* note =
         new QLabel(QStringLiteral("到着した人の「到着」を押して下さい。時刻はその場で記録されます。"
@@ -330,7 +330,3 @@ void CheckInDialog::showEvent(QShowEvent* event) {
     centreOverParent(*this);
 }
 
-void CheckInDialog::keyPressEvent(QKeyEvent* event) {
-    showHelp(program_.platform, program_.workDir, HelpPage::kCheckIn, windowsKeyCode(*event));
-    QDialog::keyPressEvent(event);
-}

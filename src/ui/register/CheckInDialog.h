@@ -52,7 +52,6 @@ public:
     };
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -102,11 +102,11 @@ void MemberRegisterFields::fillOtherMembers() {
     otherMember_->clear();
     for (int line = 1; line <= master_.memberCount; ++line) {
         const MemberRecord& member = master_.members.at(static_cast<std::size_t>(line));
-        if (line == editor_.selection() || member.Sex == 9) {
+        if (line == editor_.selection() || member.sex == 9) {
             continue;
         }
         otherMember_->addItem(
-            QStringLiteral("%1 %2").arg(line).arg(toQString(member.Abbrev.str()).trimmed()), line);
+            QStringLiteral("%1 %2").arg(line).arg(toQString(member.abbrev.str()).trimmed()), line);
     }
     otherMember_->setCurrentIndex(std::max(0, otherMember_->findData(chosen)));
 }
