@@ -4,6 +4,7 @@
 #include "app/AttendanceCommands.h"
 #include "app/CheckIn.h"
 #include "app/ClubFees.h"
+#include "app/MasterFileCommands.h"
 #include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
 #include "app/Program.h"
@@ -158,69 +159,71 @@ void saveBoards(const QString& folder, const std::filesystem::path& workDir) {
     board->resize(1920, 1080);
     window.render();
     save(*board, folder, "board-10-courts-1920x1080");
-    // The master holds the roster's members, so that the register knows them
-    // by their master lines.
-    void writeMaster(Program & program) {
-        MemberMaster& master = program.master;
-        const MeetingState& state = program.state;
-        int line = 0;
-        for (int team = 0; team < 2; ++team) {
-            for (int slot = 1; slot <= state.teamSize.at(static_cast<std::size_t>(team)); ++slot) {
-                MemberRecord& member = master.members.at(static_cast<std::size_t>(++line));
-                member.name = state.memberAbbrev.at(team).at(slot).str();
-                member.abbrev = state.memberAbbrev.at(team).at(slot).str();
-                member.sex = static_cast<std::int16_t>(state.memberStatus.at(team).at(slot) % 2);
-            }
-        }
-        master.memberCount = static_cast<std::int16_t>(line);
-        master.writeFile();
-    }
+}
 
-    // Earlier meetings of the season straight into the register: who came, and
-    // who paid.
-    void earlierMeetings(Program & program) {
-        const std::optional<MeetingRef> tonight = currentMeeting(program.state);
-        if (!tonight) {
-            return;
-        }
-        for (int meeting = 1; meeting < tonight->meeting; ++meeting) {
-            const MeetingRef earlier{tonight->dataFile, meeting};
-            for (int slot = 1; slot <= program.state.teamSize[0]; ++slot) {
-                if ((slot * 7 + meeting * 3) % 5 == 0) {
-                    continue;
-                }
-                const MemberRef member = memberRefOf(program, 0, slot);
-                program.clubRegister.arrive(earlier, member, secondsOf(at(18, 30)));
-                program.clubRegister.setPaid(earlier, member, (slot + meeting) % 6 != 0);
-            }
+// The master holds the roster's members, so that the register knows them
+// by their master lines.
+void writeMaster(Program& program) {
+    MemberMaster& master = program.master;
+    const MeetingState& state = program.state;
+    int line = 0;
+    for (int team = 0; team < 2; ++team) {
+        for (int slot = 1; slot <= state.teamSize.at(static_cast<std::size_t>(team)); ++slot) {
+            MemberRecord& member = master.members.at(static_cast<std::size_t>(++line));
+            member.name = state.memberAbbrev.at(team).at(slot).str();
+            member.abbrev = state.memberAbbrev.at(team).at(slot).str();
+            member.sex = static_cast<std::int16_t>(state.memberStatus.at(team).at(slot) % 2);
         }
     }
+    master.memberCount = static_cast<std::int16_t>(line);
+    writeMasterFile(program.platform, master);
+}
 
-    // Tonight at the desk: most have come, one is on a break, one has gone and
-    // one leaves at nine; a guest and a trial player, and who has paid.
-    void checkInTonight(Program & program, FixedClock & clock) {
-        CheckIn checkIn(program);
-        if (!checkIn.open()) {
-            return;
-        }
-        const int count = static_cast<int>(checkIn.rows().size());
-        for (int row = 0; row < count; ++row) {
-            if (row % 7 == 5) {
+// Earlier meetings of the season straight into the register: who came, and
+// who paid.
+void earlierMeetings(Program& program) {
+    const std::optional<MeetingRef> tonight = currentMeeting(program.state);
+    if (!tonight) {
+        return;
+    }
+    for (int meeting = 1; meeting < tonight->meeting; ++meeting) {
+        const MeetingRef earlier{tonight->dataFile, meeting};
+        for (int slot = 1; slot <= program.state.teamSize[0]; ++slot) {
+            if ((slot * 7 + meeting * 3) % 5 == 0) {
                 continue;
             }
-            clock.set(at(18, 25 + row % 20));
-            checkIn.arrive(row);
-            checkIn.setPaid(row, row % 4 != 3);
+            const MemberRef member = memberRefOf(program, 0, slot);
+            program.clubRegister.arrive(earlier, member, secondsOf(at(18, 30)));
+            program.clubRegister.setPaid(earlier, member, (slot + meeting) % 6 != 0);
         }
-        checkIn.setType(2, MemberType::Guest);
-        checkIn.setType(6, MemberType::Trial);
-        clock.set(at(19, 40));
-        checkIn.startBreak(3);
-        clock.set(at(19, 55));
-        checkIn.leave(8);
-        checkIn.setLeavesAt(1, 21 * 60);
-        clock.set(at(20, 10));
     }
+}
+
+// Tonight at the desk: most have come, one is on a break, one has gone and
+// one leaves at nine; a guest and a trial player, and who has paid.
+void checkInTonight(Program& program, FixedClock& clock) {
+    CheckIn checkIn(program);
+    if (!checkIn.open()) {
+        return;
+    }
+    const int count = static_cast<int>(checkIn.rows().size());
+    for (int row = 0; row < count; ++row) {
+        if (row % 7 == 5) {
+            continue;
+        }
+        clock.set(at(18, 25 + row % 20));
+        checkIn.arrive(row);
+        checkIn.setPaid(row, row % 4 != 3);
+    }
+    checkIn.setType(2, MemberType::Guest);
+    checkIn.setType(6, MemberType::Trial);
+    clock.set(at(19, 40));
+    checkIn.startBreak(3);
+    clock.set(at(19, 55));
+    checkIn.leave(8);
+    checkIn.setLeavesAt(1, 21 * 60);
+    clock.set(at(20, 10));
+}
 
 } // namespace
 
@@ -228,9 +231,8 @@ void saveBoards(const QString& folder, const std::filesystem::path& workDir) {
 // members' names, with a meeting of twenty members a team, and saves their
 // images into the folder given: confirmation.png, main.png, running.png,
 // result.png, roster.png, report.png; then the courtside board of another
-// club night: board-3-courts-1280x720.png and board-10-courts-1920x1080.png. The screen and its
-// scaling are the environment's (xvfb-run -s "-screen 0 1366x768x24", QT_SCALE_FACTOR=2).
-// result.png, roster.png, report.png; then the club register's check-in
+// club night: board-3-courts-1280x720.png and board-10-courts-1920x1080.png;
+// then the club register's check-in
 // and the attendance report of a one-team club night, the fifth meeting of
 // its file, and the master editor with the register's fields: checkin.png,
 // attendance.png, master.png. The screen and its scaling are the

@@ -1,4 +1,5 @@
 #include "HeadlessChromium.h"
+#include "GuiTestHelpers.h"
 #include "MainWindowHarness.h"
 #include "PhoneClient.h"
 #include "app/MeetingFileCommands.h"

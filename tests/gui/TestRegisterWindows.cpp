@@ -76,7 +76,7 @@ void TestRegisterWindows::init() {
         member.abbrev = kNames[k];
         member.sex = static_cast<std::int16_t>(k % 2);
     }
-    QVERIFY(master.writeFile());
+    QVERIFY(master.writeFile() == FileFault::None);
     if (!program.clubRegister.isOpen()) {
         openClubRegister(program);
     }
