@@ -37,8 +37,7 @@ std::vector<Suggestion> currentSuggestions(Program& program, int count) {
 std::vector<Suggestion> suggestionsFor(Program& program, const MeetingState& meeting, int count) {
     const SeasonHistory& history = program.seasonHistory.historyFor(program.meetingFile, meeting);
     program.matchTimes.follow(meeting);
-    SuggestionContext context{meeting, history, &program.matchTimes,
-                              secondsOf(program.clock.now()),
+    SuggestionContext context{meeting, history, &program.matchTimes, secondsOf(program.clock.now()),
                               static_cast<std::uint64_t>(meeting.meetingCount)};
     ClubFacts club;
     if (program.clubRegister.isOpen()) {

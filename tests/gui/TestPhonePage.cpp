@@ -1,5 +1,5 @@
-#include "HeadlessChromium.h"
 #include "GuiTestHelpers.h"
+#include "HeadlessChromium.h"
 #include "MainWindowHarness.h"
 #include "PhoneClient.h"
 #include "app/MeetingFileCommands.h"

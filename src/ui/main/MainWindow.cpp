@@ -11,9 +11,9 @@
 #include "ui/main/MainGridModel.h"
 #include "ui/main/MainGridView.h"
 #include "ui/main/RegistrationCommands.h"
-#include "ui/suggestions/SuggestionPanel.h"
 #include "ui/phones/PhoneAccess.h"
 #include "ui/phones/PhoneAccessDialog.h"
+#include "ui/suggestions/SuggestionPanel.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -66,4 +66,3 @@ void PhoneAccessDialog::refresh() {
     portBox_->setValue(access_.port());
     adjustSize();
 }
-

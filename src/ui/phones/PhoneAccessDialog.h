@@ -16,8 +16,6 @@ class PhoneAccessDialog : public QDialog {
 public:
     PhoneAccessDialog(Program& program, PhoneAccess& access, QWidget* parent = nullptr);
 
-protected:
-
 private:
     void switchTo(bool on);
     void refresh();

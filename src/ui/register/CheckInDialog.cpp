@@ -329,4 +329,3 @@ void CheckInDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     centreOverParent(*this);
 }
-
