@@ -3,7 +3,6 @@
 #include "ScriptedPlatform.h"
 #include "app/AttendanceCommands.h"
 #include "app/CheckIn.h"
-#include "app/ClubFees.h"
 #include "app/MasterFileCommands.h"
 #include "app/MeetingFileCommands.h"
 #include "app/MeetingViewCommands.h"
@@ -329,9 +328,11 @@ int main(int argc, char* argv[]) {
     if (!program.clubRegister.isOpen()) {
         openClubRegister(program);
     }
-    setClubFee(program, MemberType::Member, 500);
-    setClubFee(program, MemberType::Trial, 1000);
-    setClubFee(program, MemberType::Guest, 800);
+    FeeTable fees;
+    fees.fee.at(static_cast<std::size_t>(MemberType::Member)) = 500;
+    fees.fee.at(static_cast<std::size_t>(MemberType::Trial)) = 1000;
+    fees.fee.at(static_cast<std::size_t>(MemberType::Guest)) = 800;
+    CheckIn(program).setFeeTable(fees);
     earlierMeetings(program);
     checkInTonight(program, clock);
     CheckInDialog checkIn(

@@ -1,6 +1,5 @@
 #include "ui/register/CheckInDialog.h"
 
-#include "app/ClubFees.h"
 #include "app/Help.h"
 #include "app/Program.h"
 #include "platform/qt/HelpShortcut.h"
@@ -140,16 +139,18 @@ CheckInDialog::CheckInDialog(Program& program, std::function<void()> redraw, QWi
 QLayout* CheckInDialog::buildFeeBoxes() {
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(QStringLiteral("会費："), this));
-    const FeeTable fees = clubFees(program_);
+    const FeeTable fees = checkIn_.feeTable();
     for (const MemberType type : kMemberTypes) {
         QSpinBox* box = feeBox(this);
         box->setObjectName(QStringLiteral("typeFee%1").arg(static_cast<int>(type)));
         box->setValue(fees.feeOf(type));
         connect(box, &QSpinBox::editingFinished, this, [this, type, box] {
-            if (box->value() == clubFees(program_).feeOf(type)) {
+            FeeTable changed = checkIn_.feeTable();
+            if (box->value() == changed.feeOf(type)) {
                 return;
             }
-            setClubFee(program_, type, box->value());
+            changed.fee.at(static_cast<std::size_t>(type)) = box->value();
+            checkIn_.setFeeTable(changed);
             opened_ = checkIn_.open();
             afterAction();
         });
