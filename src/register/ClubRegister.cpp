@@ -177,7 +177,6 @@ RegisterError updatePresence(Database& database, const MeetingRef& meeting, cons
     });
 }
 
-constexpr char kPresenceKey[] = "data_file = ?1 AND meeting = ?2 AND member = ?3";
 
 std::vector<MeetingPresence> readPresence(Database& database,
                                           std::optional<std::u16string_view> dataFile,
