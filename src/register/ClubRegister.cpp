@@ -177,7 +177,6 @@ RegisterError updatePresence(Database& database, const MeetingRef& meeting, cons
     });
 }
 
-
 std::vector<MeetingPresence> readPresence(Database& database,
                                           std::optional<std::u16string_view> dataFile,
                                           std::optional<int> meeting,
